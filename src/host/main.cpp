@@ -1,0 +1,3 @@
+#include "host/entry.h"
+
+int main(int argc, char** argv) { return lunvale::host::RunModule(argc, argv); }
