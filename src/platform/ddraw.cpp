@@ -1,0 +1,177 @@
+#include "platform/ddraw.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "platform/device_context.h"
+
+namespace lunvale::platform {
+
+const char* DDErrorName(HRESULT hr) {
+  switch (hr) {
+    case DDERR_EXCEPTION:
+      return "DDERR_EXCEPTION";
+    case DDERR_GENERIC:
+      return "DDERR_GENERIC";
+    case DDERR_INVALIDOBJECT:
+      return "DDERR_INVALIDOBJECT";
+    case DDERR_INVALIDPARAMS:
+      return "DERR_INVALIDPARAMS";
+    case DDERR_INVALIDRECT:
+      return "DDERR_INVALIDRECT";
+    case DDERR_NOBLTHW:
+      return "DDERR_NOBLTHW";
+    case DDERR_SURFACEBUSY:
+      return "DDERR_SURFACEBUSY";
+    case DDERR_UNSUPPORTED:
+      return "DDERR_UNSUPPORTED";
+    default:
+      return "";
+  }
+}
+
+void CopyRow(uint32_t* dst, const uint32_t* src, int width) {
+  std::memmove(dst, src, static_cast<size_t>(width) * sizeof(uint32_t));
+}
+
+void CopyRowKeyed(uint32_t* __restrict dst, const uint32_t* __restrict src, int width, uint32_t key_low,
+                  uint32_t key_high) {
+  // One unsigned compare tests the range; a plain select per pixel lets the compiler vectorise the row.
+  const uint32_t span = key_high - key_low;
+  for (int i = 0; i < width; ++i) {
+    const uint32_t s = src[i];
+    const uint32_t d = dst[i];
+    dst[i] = (s - key_low) <= span ? d : s;
+  }
+}
+
+namespace {
+
+// A rectangle inside a w x h area with left <= right and top <= bottom.
+bool Inside(const RECT& r, int w, int h) {
+  return r.left >= 0 && r.top >= 0 && r.left <= r.right && r.top <= r.bottom && r.right <= w && r.bottom <= h;
+}
+
+}  // namespace
+
+MemorySurface::MemorySurface(int width, int height)
+    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * static_cast<size_t>(height), 0u) {}
+
+MemorySurface::~MemorySurface() = default;
+
+HRESULT MemorySurface::Blt(const RECT* dest_rect, IDirectDrawSurface* src, const RECT* /*src_rect*/,
+                           uint32_t flags, const DDBLTFX* fx) {
+  if (!(flags & DDBLT_COLORFILL) || src != nullptr) return DDERR_UNSUPPORTED;
+  if (fx == nullptr) return DDERR_INVALIDPARAMS;
+  const RECT r = dest_rect ? *dest_rect : RECT{0, 0, width_, height_};
+  if (!Inside(r, width_, height_)) return DDERR_INVALIDRECT;
+  const PixelView v = Pixels();
+  for (int y = r.top; y < r.bottom; ++y) std::fill(v.Row(y) + r.left, v.Row(y) + r.right, fx->dwFillColor);
+  return DD_OK;
+}
+
+HRESULT MemorySurface::BltFast(int x, int y, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags) {
+  auto* source = dynamic_cast<MemorySurface*>(src);
+  if (source == nullptr) return DDERR_INVALIDOBJECT;
+  if (flags & DDBLTFAST_DESTCOLORKEY) return DDERR_UNSUPPORTED;
+  if (src->IsLost() != DD_OK) return DDERR_SURFACELOST;
+  const RECT r = src_rect ? *src_rect : RECT{0, 0, source->width_, source->height_};
+  if (!Inside(r, source->width_, source->height_)) return DDERR_INVALIDRECT;
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  if (x < 0 || y < 0 || x > width_ - w || y > height_ - h) return DDERR_INVALIDRECT;
+  if (w == 0 || h == 0) return DD_OK;
+
+  const PixelView from = source->Pixels();
+  const PixelView to = Pixels();
+  const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) && source->key_.has_value();
+  if (!keyed) {
+    // Rows of a blit within one surface may overlap: copy in the direction that reads before it writes.
+    const bool upward = source == this && y > r.top;
+    for (int i = 0; i < h; ++i) {
+      const int row = upward ? h - 1 - i : i;
+      CopyRow(to.Row(y + row) + x, from.Row(r.top + row) + r.left, w);
+    }
+    return DD_OK;
+  }
+  const uint32_t low = source->key_->dwColorSpaceLowValue;
+  const uint32_t high = std::max(low, source->key_->dwColorSpaceHighValue);
+  if (source == this) {
+    // A keyed blit within one surface goes through a copy of the rows, so that the kernel never aliases.
+    std::vector<uint32_t> rows(static_cast<size_t>(w) * h);
+    for (int i = 0; i < h; ++i) CopyRow(&rows[static_cast<size_t>(i) * w], from.Row(r.top + i) + r.left, w);
+    for (int i = 0; i < h; ++i)
+      CopyRowKeyed(to.Row(y + i) + x, &rows[static_cast<size_t>(i) * w], w, low, high);
+    return DD_OK;
+  }
+  for (int i = 0; i < h; ++i) CopyRowKeyed(to.Row(y + i) + x, from.Row(r.top + i) + r.left, w, low, high);
+  return DD_OK;
+}
+
+HRESULT MemorySurface::Flip(IDirectDrawSurface*, uint32_t) {
+  return DDERR_NOTFLIPPABLE;
+}
+
+HRESULT MemorySurface::GetAttachedSurface(const DDSCAPS&, std::shared_ptr<IDirectDrawSurface>& out) {
+  out.reset();
+  return DDERR_NOTFOUND;
+}
+
+HRESULT MemorySurface::IsLost() {
+  return DD_OK;
+}
+
+HRESULT MemorySurface::Restore() {
+  return DD_OK;
+}
+
+HRESULT MemorySurface::GetDC(DeviceContext** dc) {
+  if (dc == nullptr) return DDERR_INVALIDPARAMS;
+  *dc = nullptr;
+  if (dc_) return DDERR_DCALREADYCREATED;
+  if (locked_) return DDERR_SURFACEBUSY;
+  dc_ = std::make_unique<DeviceContext>(Pixels());
+  *dc = dc_.get();
+  return DD_OK;
+}
+
+HRESULT MemorySurface::ReleaseDC(DeviceContext* dc) {
+  if (dc == nullptr || dc != dc_.get()) return DDERR_INVALIDPARAMS;
+  dc_.reset();
+  return DD_OK;
+}
+
+HRESULT MemorySurface::SetColorKey(uint32_t flags, const DDCOLORKEY* key) {
+  if (flags != DDCKEY_SRCBLT) return DDERR_UNSUPPORTED;
+  if (key == nullptr)
+    key_.reset();
+  else
+    key_ = *key;
+  return DD_OK;
+}
+
+HRESULT MemorySurface::Lock(const RECT* rect, SurfaceLock* out, uint32_t) {
+  if (out == nullptr) return DDERR_INVALIDPARAMS;
+  if (locked_ || dc_) return DDERR_SURFACEBUSY;
+  const RECT r = rect ? *rect : RECT{0, 0, width_, height_};
+  if (!Inside(r, width_, height_)) return DDERR_INVALIDRECT;
+  const PixelView all = Pixels();
+  out->view = {all.Row(r.top) + r.left, r.right - r.left, r.bottom - r.top, width_};
+  out->bits_per_pixel = 32;
+  locked_ = true;
+  return DD_OK;
+}
+
+HRESULT MemorySurface::Unlock(const RECT*) {
+  if (!locked_) return DDERR_NOTLOCKED;
+  locked_ = false;
+  return DD_OK;
+}
+
+HRESULT MemorySurface::QueryGammaControl(std::shared_ptr<IDirectDrawGammaControl>& out) {
+  out.reset();
+  return E_NOINTERFACE;
+}
+
+}  // namespace lunvale::platform
