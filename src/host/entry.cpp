@@ -1,7 +1,56 @@
 #include "host/entry.h"
 
+#include <exception>
+#include <string>
+
+#include "host/error_report.h"
+#include "host/modes.h"
+#include "host/password.h"
+#include "host/preview.h"
+#include "host/run_modes.h"
+#include "platform/application.h"
+
 namespace lunvale::host {
 
-int RunModule(int, char**) { return 0; }
+namespace {
+
+std::string ModuleName(const char* argv0) {
+  std::string name = argv0 != nullptr ? argv0 : "lunvale";
+  size_t slash = name.find_last_of('/');
+  if (slash != std::string::npos) name.erase(0, slash + 1);
+  size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0) name.erase(dot);
+  return name.empty() ? "lunvale" : name;
+}
+
+}  // namespace
+
+int RunModule(int argc, char** argv) {
+  // The application's title names the module until a mode sets its own; the error report uses it.
+  platform::Application::Instance().SetTitle(ModuleName(argc > 0 ? argv[0] : nullptr));
+  const std::string argument1 = argc > 1 ? argv[1] : "";
+  const std::string argument2 = argc > 2 ? argv[2] : "";
+  try {
+    switch (SelectMode(argument1)) {
+      case SaverMode::kPreview:
+        RunPreview(argument2);
+        break;
+      case SaverMode::kChangePassword:
+        RunChangePassword(argument2);
+        break;
+      case SaverMode::kConfigure:
+        RunConfiguration(argc, argv);
+        break;
+      case SaverMode::kRun:
+        RunSaver();
+        break;
+    }
+  } catch (const std::exception& e) {
+    ShowException(e.what());
+  } catch (...) {
+    ShowException("Unknown error");
+  }
+  return 0;
+}
 
 }  // namespace lunvale::host

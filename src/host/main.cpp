@@ -1,3 +1,5 @@
 #include "host/entry.h"
 
-int main(int argc, char** argv) { return lunvale::host::RunModule(argc, argv); }
+int main(int argc, char** argv) {
+  return lunvale::host::RunModule(argc, argv);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -62,8 +63,8 @@ class Application {
   void Dispatch(const SDL_Event& event);
   bool RunQueuedCalls();
 
-  bool initialized_ = false;
-  bool terminated_ = false;
+  std::atomic<bool> initialized_ = false;
+  std::atomic<bool> terminated_ = false;
   std::string title_;
   std::thread::id main_thread_;
   IdleHandler on_idle_;

@@ -1,0 +1,57 @@
+#include "host/run_modes.h"
+
+#include <X11/Xlib.h>
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "dialog/tform2.h"
+#include "platform/application.h"
+#include "scene/tform1.h"
+
+namespace lunvale::host {
+
+namespace {
+
+// Qt aborts the process when its X11 platform finds no display; find out first, so that a missing
+// display becomes an ordinary error report.
+void RequireQtDisplay() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform != nullptr && *platform != '\0' && std::string(platform) != "xcb") return;
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    const char* name = std::getenv("DISPLAY");
+    throw std::runtime_error(std::string("Cannot open display \"") + (name != nullptr ? name : "") + "\"");
+  }
+  XCloseDisplay(display);
+}
+
+}  // namespace
+
+void RunConfiguration(int argc, char** argv) {
+  platform::Application::Instance().SetTitle("Screensaver Configuration");
+  RequireQtDisplay();
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName("Screensaver Configuration");
+  dialog::TForm2 form;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    form.move(screen->geometry().center() - form.rect().center());
+  }
+  form.show();
+  QApplication::exec();
+}
+
+void RunSaver() {
+  platform::Application& app = platform::Application::Instance();
+  app.Initialize();
+  auto form = std::make_unique<scene::TForm1>(nullptr);
+  form->MakeMainForm();
+  form->FormCreate();
+  app.Run();
+}
+
+}  // namespace lunvale::host

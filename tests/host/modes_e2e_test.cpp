@@ -1,0 +1,148 @@
+// The module run as the desktop runs it: the built executable on a real X server.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/resources.h"
+#include "support/process.h"
+#include "support/xtest.h"
+
+namespace lunvale::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The preview bitmap as 0x00RRGGBB pixels, decoded independently of the module.
+std::vector<uint32_t> PreviewPixels(int& w, int& h) {
+  auto bytes = platform::FindResource("PREVIEWBMP");
+  EXPECT_TRUE(bytes.has_value());
+  if (!bytes) return {};
+  SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
+  EXPECT_NE(loaded, nullptr);
+  if (loaded == nullptr) return {};
+  EXPECT_EQ(loaded->format->BitsPerPixel, 8);
+  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
+  SDL_FreeSurface(loaded);
+  w = rgb->w;
+  h = rgb->h;
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < h; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(rgb->pixels) + y * rgb->pitch);
+    for (int x = 0; x < w; ++x) pixels.push_back(row[x] & 0xFFFFFF);
+  }
+  SDL_FreeSurface(rgb);
+  return pixels;
+}
+
+TEST(PreviewMode, WaitsForTheWindowThenDrawsThePictureAtItsCorner) {
+  LUNVALE_REQUIRE_DISPLAY();
+  int w = 0, h = 0;
+  const std::vector<uint32_t> expected = PreviewPixels(w, h);
+  ASSERT_EQ(w, 154);
+  ASSERT_EQ(h, 116);
+
+  TestWindow window(200, 150, 0xFFFFFF);
+  ChildProcess saver({LUNVALE_EXE, "/p", std::to_string(window.Id())});
+  // Not shown yet: the module keeps waiting.
+  std::this_thread::sleep_for(400ms);
+  EXPECT_TRUE(saver.Running());
+  window.Map();
+  ASSERT_EQ(saver.Wait(10s), 0) << saver.Stderr();
+
+  EXPECT_EQ(window.Capture(0, 0, 154, 116), expected);
+  // Unscaled: the rest of the window keeps its own background.
+  for (uint32_t p : window.Capture(160, 0, 40, 150)) ASSERT_EQ(p, 0xFFFFFFu);
+  for (uint32_t p : window.Capture(0, 120, 154, 30)) ASSERT_EQ(p, 0xFFFFFFu);
+  EXPECT_EQ(saver.Stderr(), "");
+}
+
+TEST(PreviewMode, AWindowThatIsGoneEndsTheWait) {
+  LUNVALE_REQUIRE_DISPLAY();
+  {
+    TestWindow window(100, 100);
+    ChildProcess saver({LUNVALE_EXE, "/p", std::to_string(window.Id())});
+    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(saver.Running());
+    window.Destroy();
+    EXPECT_EQ(saver.Wait(5s), 0);
+  }
+  // An id that names no window at all.
+  ChildProcess saver({LUNVALE_EXE, "/p", "4711"});
+  EXPECT_EQ(saver.Wait(5s), 0);
+  EXPECT_EQ(saver.Stderr(), "");
+}
+
+TEST(ErrorReportEndToEnd, MalformedHandleIsReportedAndTheModuleReturnsZero) {
+  // Without a display the report goes to standard error.
+  for (const char* mode : {"/p", "/a"}) {
+    ChildProcess saver({LUNVALE_EXE, mode, "47x1"}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+    EXPECT_EQ(saver.Wait(10s), 0);
+    EXPECT_EQ(saver.Stderr(), "lunvale: '47x1' is not a valid integer value.\n") << mode;
+  }
+  // A missing handle is an empty text, just as malformed.
+  ChildProcess missing({LUNVALE_EXE, "/p"}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+  EXPECT_EQ(missing.Wait(10s), 0);
+  EXPECT_EQ(missing.Stderr(), "lunvale: '' is not a valid integer value.\n");
+}
+
+TEST(ErrorReportEndToEnd, OnADisplayTheReportIsAMessageBox) {
+  LUNVALE_REQUIRE_DISPLAY();
+  ChildProcess saver({LUNVALE_EXE, "/p", "47x1"});
+  auto box = WaitForWindow("lunvale", 10s);
+  ASSERT_TRUE(box.has_value()) << saver.Stderr();
+  EXPECT_TRUE(saver.Running());
+  SendKey(*box, "Return");
+  EXPECT_EQ(saver.Wait(10s), 0);
+  EXPECT_EQ(saver.Stderr(), "");
+}
+
+TEST(PasswordMode, WithoutAProviderTheUserIsToldInAMessageBox) {
+  LUNVALE_REQUIRE_DISPLAY();
+  TestWindow owner(120, 80);
+  owner.Map();
+  auto start = std::chrono::steady_clock::now();
+  ChildProcess saver({LUNVALE_EXE, "/a", std::to_string(owner.Id())}, {{"LD_LIBRARY_PATH", ""}});
+  auto box = WaitForWindow("Screen saver", 10s);
+  ASSERT_TRUE(box.has_value()) << saver.Stderr();
+  std::cout << "[ figure ] start to password message box: "
+            << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+                   .count()
+            << " ms\n";
+  auto geometry = WindowGeometry(*box);
+  ASSERT_TRUE(geometry.has_value());
+  EXPECT_TRUE(geometry->viewable);
+  EXPECT_TRUE(saver.Running());
+  SendKey(*box, "Return");
+  EXPECT_EQ(saver.Wait(10s), 0);
+  EXPECT_EQ(saver.Stderr(), "");
+
+  // The same text, readable, where no display can show the box.
+  ChildProcess headless({LUNVALE_EXE, "/a", "0"}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+  EXPECT_EQ(headless.Wait(10s), 0);
+  EXPECT_EQ(headless.Stderr(), "Screen saver: MPR.DLL not found: cannot change password.\n");
+}
+
+TEST(PasswordMode, AProviderWithoutTheEntryPointIsUnloadedAndReported) {
+  ChildProcess saver(
+      {LUNVALE_EXE, "/a", "0"},
+      {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_EMPTY_DIR}});
+  EXPECT_EQ(saver.Wait(10s), 0);
+  EXPECT_EQ(saver.Stderr(), "Screen saver: PwdChangeProc not found: cannot change password\n");
+}
+
+TEST(PasswordMode, TheProviderIsCalledWithTheKeyNameAndTheOwner) {
+  TempDir dir;
+  const std::string log = dir.Path() + "/calls";
+  ChildProcess saver({LUNVALE_EXE, "/A", "4711"}, {{"DISPLAY", ""},
+                                                   {"WAYLAND_DISPLAY", ""},
+                                                   {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_OK_DIR},
+                                                   {"LUNVALE_FAKE_MPR_LOG", log}});
+  EXPECT_EQ(saver.Wait(10s), 0);
+  EXPECT_EQ(saver.Stderr(), "");
+  EXPECT_EQ(ReadFile(log), "SCRSAVE 4711 0 0\n");
+}
+
+}  // namespace
+}  // namespace lunvale::testing

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+
+namespace lunvale::testing {
+
+// Skips the current test when no X server is reachable (scripts/test starts Xvfb).
+#define LUNVALE_REQUIRE_DISPLAY()                                           \
+  do {                                                                      \
+    if (!::lunvale::testing::HaveDisplay()) GTEST_SKIP() << "no X display"; \
+  } while (0)
+
+bool HaveDisplay();
+
+// A plain top-level window of the test's own, standing in for another program's window.
+class TestWindow {
+ public:
+  TestWindow(int width, int height, uint32_t background = 0xFFFFFF);
+  ~TestWindow();
+  unsigned long Id() const { return id_; }
+  void Map();
+  void Destroy();
+  // The window's pixels as 0x00RRGGBB, row by row.
+  std::vector<uint32_t> Capture(int x, int y, int width, int height);
+
+ private:
+  ::_XDisplay* display_ = nullptr;
+  unsigned long id_ = 0;
+};
+
+// Top-level windows whose name is exactly `name`, polled until one shows or the time is up.
+std::optional<unsigned long> WaitForWindow(const std::string& name, std::chrono::milliseconds timeout);
+// Focuses the window and types the key (xdotool key names: "Escape", "Return").
+void SendKey(unsigned long window, const std::string& key);
+// Geometry of a window as xwininfo reports it.
+struct Geometry {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool viewable = false;
+};
+std::optional<Geometry> WindowGeometry(unsigned long window);
+// A screenshot of the root window through ImageMagick's import, returned as 0x00RRGGBB pixels.
+std::vector<uint32_t> ScreenshotRoot(int& width, int& height, const std::string& png_path = {});
+
+}  // namespace lunvale::testing
