@@ -1,6 +1,5 @@
 #include "host/run_modes.h"
 
-#include <X11/Xlib.h>
 #include <QApplication>
 #include <QScreen>
 
@@ -11,6 +10,7 @@
 
 #include "dialog/tform2.h"
 #include "platform/application.h"
+#include "platform/x11window.h"
 #include "scene/tform1.h"
 
 namespace lunvale::host {
@@ -22,12 +22,10 @@ namespace {
 void RequireQtDisplay() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
   if (platform != nullptr && *platform != '\0' && std::string(platform) != "xcb") return;
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) {
+  if (!platform::CanOpenDefaultDisplay()) {
     const char* name = std::getenv("DISPLAY");
     throw std::runtime_error(std::string("Cannot open display \"") + (name != nullptr ? name : "") + "\"");
   }
-  XCloseDisplay(display);
 }
 
 }  // namespace

@@ -135,6 +135,13 @@ bool X11Window::PutPixels(const PixelView& pixels, int x, int y) {
   return !trap.Failed();
 }
 
+bool CanOpenDefaultDisplay() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return false;
+  XCloseDisplay(display);
+  return true;
+}
+
 WindowState QueryWindowState(unsigned long id) {
   X11Window window(id);
   return window.State();

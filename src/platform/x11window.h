@@ -12,6 +12,9 @@ namespace lunvale::platform {
 // Foreign X11 windows, named by the decimal window ids the desktop passes on the command line.
 enum class WindowState { kMissing, kHidden, kViewable };
 
+// Whether the default X display (DISPLAY) accepts a connection.
+bool CanOpenDefaultDisplay();
+
 // The state of window `id` on the default display; kMissing also when no display can be opened.
 WindowState QueryWindowState(unsigned long id);
 
