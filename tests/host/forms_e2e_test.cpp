@@ -13,7 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(RunMode, CoversTheScreenInBlackCreatesTheSettingsAndEndsOnEscape) {
+TEST(RunModeOnX, CoversTheScreenInBlackCreatesTheSettingsAndEndsOnEscape) {
   LUNVALE_REQUIRE_DISPLAY();
   int screen_w = 0, screen_h = 0;
   ScreenshotRoot(screen_w, screen_h);
@@ -61,7 +61,7 @@ TEST(RunMode, CoversTheScreenInBlackCreatesTheSettingsAndEndsOnEscape) {
   }
 }
 
-TEST(ConfigurationMode, OpensTheDialogTitledAsTheApplicationAndEndsWhenItCloses) {
+TEST(ConfigurationModeOnX, OpensTheDialogTitledAsTheApplicationAndEndsWhenItCloses) {
   LUNVALE_REQUIRE_DISPLAY();
   TempDir config;
   ChildProcess saver({LUNVALE_EXE, "/c:4711"},
@@ -77,7 +77,7 @@ TEST(ConfigurationMode, OpensTheDialogTitledAsTheApplicationAndEndsWhenItCloses)
   EXPECT_EQ(saver.Wait(10s), 0) << saver.Stderr();
 }
 
-TEST(ConfigurationMode, WithoutADisplayTheErrorIsReportedNotACrash) {
+TEST(ConfigurationModeOnX, WithoutADisplayTheErrorIsReportedNotACrash) {
   ChildProcess saver({LUNVALE_EXE, "-c"},
                      {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
   EXPECT_EQ(saver.Wait(10s), 0);

@@ -36,7 +36,7 @@ std::vector<uint32_t> PreviewPixels(int& w, int& h) {
   return pixels;
 }
 
-TEST(PreviewMode, WaitsForTheWindowThenDrawsThePictureAtItsCorner) {
+TEST(PreviewModeOnX, WaitsForTheWindowThenDrawsThePictureAtItsCorner) {
   LUNVALE_REQUIRE_DISPLAY();
   int w = 0, h = 0;
   const std::vector<uint32_t> expected = PreviewPixels(w, h);
@@ -58,7 +58,7 @@ TEST(PreviewMode, WaitsForTheWindowThenDrawsThePictureAtItsCorner) {
   EXPECT_EQ(saver.Stderr(), "");
 }
 
-TEST(PreviewMode, AWindowThatIsGoneEndsTheWait) {
+TEST(PreviewModeOnX, AWindowThatIsGoneEndsTheWait) {
   LUNVALE_REQUIRE_DISPLAY();
   {
     TestWindow window(100, 100);
@@ -74,7 +74,7 @@ TEST(PreviewMode, AWindowThatIsGoneEndsTheWait) {
   EXPECT_EQ(saver.Stderr(), "");
 }
 
-TEST(ErrorReportEndToEnd, MalformedHandleIsReportedAndTheModuleReturnsZero) {
+TEST(ErrorReportOnX, MalformedHandleIsReportedAndTheModuleReturnsZero) {
   // Without a display the report goes to standard error.
   for (const char* mode : {"/p", "/a"}) {
     ChildProcess saver({LUNVALE_EXE, mode, "47x1"}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
@@ -87,7 +87,7 @@ TEST(ErrorReportEndToEnd, MalformedHandleIsReportedAndTheModuleReturnsZero) {
   EXPECT_EQ(missing.Stderr(), "lunvale: '' is not a valid integer value.\n");
 }
 
-TEST(ErrorReportEndToEnd, OnADisplayTheReportIsAMessageBox) {
+TEST(ErrorReportOnX, OnADisplayTheReportIsAMessageBox) {
   LUNVALE_REQUIRE_DISPLAY();
   ChildProcess saver({LUNVALE_EXE, "/p", "47x1"});
   auto box = WaitForWindow("lunvale", 10s);
@@ -98,7 +98,7 @@ TEST(ErrorReportEndToEnd, OnADisplayTheReportIsAMessageBox) {
   EXPECT_EQ(saver.Stderr(), "");
 }
 
-TEST(PasswordMode, WithoutAProviderTheUserIsToldInAMessageBox) {
+TEST(PasswordModeOnX, WithoutAProviderTheUserIsToldInAMessageBox) {
   LUNVALE_REQUIRE_DISPLAY();
   TestWindow owner(120, 80);
   owner.Map();
@@ -124,7 +124,7 @@ TEST(PasswordMode, WithoutAProviderTheUserIsToldInAMessageBox) {
   EXPECT_EQ(headless.Stderr(), "Screen saver: MPR.DLL not found: cannot change password.\n");
 }
 
-TEST(PasswordMode, AProviderWithoutTheEntryPointIsUnloadedAndReported) {
+TEST(PasswordModeOnX, AProviderWithoutTheEntryPointIsUnloadedAndReported) {
   ChildProcess saver(
       {LUNVALE_EXE, "/a", "0"},
       {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_EMPTY_DIR}});
@@ -132,7 +132,7 @@ TEST(PasswordMode, AProviderWithoutTheEntryPointIsUnloadedAndReported) {
   EXPECT_EQ(saver.Stderr(), "Screen saver: PwdChangeProc not found: cannot change password\n");
 }
 
-TEST(PasswordMode, TheProviderIsCalledWithTheKeyNameAndTheOwner) {
+TEST(PasswordModeOnX, TheProviderIsCalledWithTheKeyNameAndTheOwner) {
   TempDir dir;
   const std::string log = dir.Path() + "/calls";
   ChildProcess saver({LUNVALE_EXE, "/A", "4711"}, {{"DISPLAY", ""},
