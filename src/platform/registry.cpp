@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace lunvale::platform {
 
@@ -21,8 +21,6 @@ namespace {
 constexpr char kRoot[] = "HKEY_CURRENT_USER";
 constexpr char kFileName[] = "HKEY_CURRENT_USER.reg";
 constexpr char kHeader[] = "REGEDIT4";
-
-// ---- Text helpers -----------------------------------------------------------------------------
 
 char Lower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -48,23 +46,24 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  c = Lower(c);
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
+// REG_DWORD data is 4 bytes, little-endian.
+std::string DwordBytes(uint32_t v) {
+  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+          static_cast<char>(v >> 24)};
+}
+
+uint32_t DwordValue(const std::string& d) {
+  uint32_t v = 0;
+  for (int b = 3; b >= 0; --b) v = v << 8 | static_cast<unsigned char>(d[b]);
+  return v;
 }
 
 // Parses 1..max_digits hex digits making up all of s.
 std::optional<uint32_t> ParseHexNumber(std::string_view s, size_t max_digits) {
-  if (s.empty() || s.size() > max_digits) return std::nullopt;
   uint32_t v = 0;
-  for (char c : s) {
-    int d = HexDigit(c);
-    if (d < 0) return std::nullopt;
-    v = v * 16 + static_cast<uint32_t>(d);
-  }
-  return v;
+  if (s.empty() || s.size() > max_digits || s.front() == '+' || s.front() == '-') return std::nullopt;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, 16);
+  return ec == std::errc() && end == s.data() + s.size() ? std::optional(v) : std::nullopt;
 }
 
 std::string ErrorText(const char* pattern, const std::string& name) {
@@ -102,8 +101,6 @@ bool SamePrefix(const std::vector<std::string>& a, const std::vector<std::string
     if (!IEquals(a[i], b[i])) return false;
   return true;
 }
-
-// ---- The parsed file --------------------------------------------------------------------------
 
 struct Line {
   std::string text;
@@ -209,8 +206,7 @@ class Parser {
     } else if (IStartsWith(data, "dword:")) {
       auto v = ParseHexNumber(data.substr(6), 8);
       if (!v) Fail(i, "dword needs 1 to 8 hex digits");
-      e.value.type = REG_DWORD;
-      for (int b = 0; b < 4; ++b) e.value.data += static_cast<char>((*v >> (8 * b)) & 0xff);
+      e.value = {REG_DWORD, DwordBytes(*v)};
     } else if (IStartsWith(data, "hex:") || IStartsWith(data, "hex(")) {
       e.value.type = REG_BINARY;
       size_t colon = data.find(':');
@@ -262,8 +258,6 @@ class Parser {
   Document& doc_;
 };
 
-// ---- Writing values ---------------------------------------------------------------------------
-
 std::string QuoteName(const std::string& s) {
   std::string out = "\"";
   for (char c : s) {
@@ -285,9 +279,7 @@ std::vector<std::string> FormatValue(const std::string& name, const RegValue& v)
   char buf[32];
   if (QuotableText(v)) return {line + QuoteName(v.data.substr(0, v.data.size() - 1))};
   if (v.type == REG_DWORD && v.data.size() == 4) {
-    uint32_t d = 0;
-    for (int b = 3; b >= 0; --b) d = d << 8 | static_cast<unsigned char>(v.data[b]);
-    std::snprintf(buf, sizeof buf, "dword:%08x", d);
+    std::snprintf(buf, sizeof buf, "dword:%08x", DwordValue(v.data));
     return {line + buf};
   }
   if (v.type == REG_BINARY) {
@@ -309,6 +301,15 @@ std::vector<std::string> FormatValue(const std::string& name, const RegValue& v)
   }
   lines.push_back(line);
   return lines;
+}
+
+bool IsKey(const Section& s, const std::vector<std::string>& names) {
+  return s.ours && s.names.size() == names.size() && SamePrefix(s.names, names, names.size());
+}
+
+void InsertLines(Document& doc, size_t at, const std::vector<std::string>& texts) {
+  for (const auto& text : texts)
+    doc.lines.insert(doc.lines.begin() + static_cast<ptrdiff_t>(at++), {text, doc.eol});
 }
 
 bool KeyExists(const Document& doc, const std::vector<std::string>& names) {
@@ -352,7 +353,7 @@ std::vector<std::pair<std::string, RegValue>> KeyValues(const Document& doc,
                                                         const std::vector<std::string>& names) {
   std::vector<std::pair<std::string, RegValue>> out;
   for (const auto& s : doc.sections) {
-    if (!s.ours || s.names.size() != names.size() || !SamePrefix(s.names, names, names.size())) continue;
+    if (!IsKey(s, names)) continue;
     for (const auto& e : s.entries) {
       auto it = std::find_if(out.begin(), out.end(), [&](const auto& p) { return IEquals(p.first, e.name); });
       if (it == out.end())
@@ -371,7 +372,7 @@ bool SetValue(Document& doc, const std::vector<std::string>& names, const std::s
   std::vector<const Entry*> found;
   const Section* home = nullptr;
   for (const auto& s : doc.sections) {
-    if (!s.ours || s.names.size() != names.size() || !SamePrefix(s.names, names, names.size())) continue;
+    if (!IsKey(s, names)) continue;
     home = &s;
     for (const auto& e : s.entries)
       if (IEquals(e.name, name)) found.push_back(&e);
@@ -384,8 +385,7 @@ bool SetValue(Document& doc, const std::vector<std::string>& names, const std::s
     }
     size_t at = home->entries.empty() ? home->header + 1 : home->entries.back().last + 1;
     if (at == lines.size() && lines.back().eol.empty()) lines.back().eol = doc.eol;
-    for (auto& text : FormatValue(name, value))
-      lines.insert(lines.begin() + static_cast<ptrdiff_t>(at++), {text, doc.eol});
+    InsertLines(doc, at, FormatValue(name, value));
     return true;
   }
   if (found.size() == 1 && found.back()->value == value) return false;
@@ -395,15 +395,12 @@ bool SetValue(Document& doc, const std::vector<std::string>& names, const std::s
     lines.erase(lines.begin() + static_cast<ptrdiff_t>(e->first),
                 lines.begin() + static_cast<ptrdiff_t>(e->last + 1));
     if (e != found.front()) continue;
-    size_t at = e->first;
-    for (auto& text : FormatValue(e->name, value))
-      lines.insert(lines.begin() + static_cast<ptrdiff_t>(at++), {text, doc.eol});
-    lines[at - 1].eol = eol;
+    auto texts = FormatValue(e->name, value);
+    InsertLines(doc, e->first, texts);
+    lines[e->first + texts.size() - 1].eol = eol;
   }
   return true;
 }
-
-// ---- Files ------------------------------------------------------------------------------------
 
 // Root writes through any mode bits, so a missing user-write bit is what stands for "read-only".
 bool Writable(const fs::path& path) {
@@ -566,7 +563,8 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
   if (!Load(file, doc)) return false;
   if (writes && doc.exists && !CanWrite(file, doc)) return false;
   if (!KeyExists(doc, *names)) {
-    if (!canCreate || !writes || !CreateFolder(file.parent_path())) return false;
+    if (!canCreate || !writes || !CreateFolder(file.parent_path()) || !Writable(file.parent_path()))
+      return false;
     WriteLock lock(file);
     if (!lock.Held() || !Load(file, doc) || !CanWrite(file, doc)) return false;
     if (!KeyExists(doc, *names)) {
@@ -611,9 +609,7 @@ int32_t TRegistry::ReadInteger(const std::string& name) const {
   if (!v) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
   if (v->type != REG_DWORD) throw ERegistryException(ErrorText("Invalid data type for '%s'", name));
   if (v->data.size() != 4) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
-  uint32_t d = 0;
-  for (int b = 3; b >= 0; --b) d = d << 8 | static_cast<unsigned char>(v->data[b]);
-  return static_cast<int32_t>(d);
+  return static_cast<int32_t>(DwordValue(v->data));
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
@@ -625,9 +621,7 @@ std::string TRegistry::ReadString(const std::string& name) const {
 }
 
 void TRegistry::WriteInteger(const std::string& name, int32_t value) {
-  std::string data(4, '\0');
-  for (int b = 0; b < 4; ++b) data[b] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * b)) & 0xff);
-  WriteValue(name, {REG_DWORD, data});
+  WriteValue(name, {REG_DWORD, DwordBytes(static_cast<uint32_t>(value))});
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
@@ -645,7 +639,7 @@ void TRegistry::WriteValue(const std::string& name, const RegValue& value) {
     throw ERegistryException(failed);
   const fs::path file = RegistryFilePath();
   auto names = *SplitKey(current_path_);
-  if (!CreateFolder(file.parent_path())) throw ERegistryException(failed);
+  if (!CreateFolder(file.parent_path()) || !Writable(file.parent_path())) throw ERegistryException(failed);
   WriteLock lock(file);
   Document doc;
   if (!lock.Held() || !Load(file, doc) || !CanWrite(file, doc)) throw ERegistryException(failed);

@@ -196,6 +196,11 @@ TEST_F(Settings, OtherNamesAddressAnotherKeyWithItsOwnFirstRun) {
   const std::string file = Slurp(File());
   EXPECT_EQ(file.substr(0, file.find("\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Other Brand]") + 1),
             std::string("REGEDIT4\n\n") + kSection + kStored);
+  // An empty name cannot be written as a key line: such a store runs on defaults and writes nothing.
+  SettingsStore unnamed = Named("", kSSName);
+  unnamed.SetRegistry();
+  ExpectDefaults(unnamed);
+  EXPECT_EQ(Slurp(File()), file);
 }
 
 TEST_F(Settings, PrimitivesOnAKeyPathSeeEachOthersWrites) {
