@@ -31,12 +31,17 @@ const char* DDErrorName(HRESULT hr) {
   }
 }
 
-void CopyRow(uint32_t* dst, const uint32_t* src, int width) {
-  std::memmove(dst, src, static_cast<size_t>(width) * sizeof(uint32_t));
+// A plain loop rather than memcpy: rows of equal pitch sit at the same offset within a page, where the
+// library's copy loses a third of its speed to store/load aliasing and this loop does not.
+__attribute__((target_clones("avx2", "default"), optimize("no-tree-loop-distribute-patterns"))) void CopyRow(
+    uint32_t* __restrict dst, const uint32_t* __restrict src, int width) {
+  for (int i = 0; i < width; ++i) dst[i] = src[i];
 }
 
-void CopyRowKeyed(uint32_t* __restrict dst, const uint32_t* __restrict src, int width, uint32_t key_low,
-                  uint32_t key_high) {
+// Wider vectors where the processor has them; the loop is the same.
+__attribute__((target_clones("avx2", "default"))) void CopyRowKeyed(uint32_t* __restrict dst,
+                                                                    const uint32_t* __restrict src, int width,
+                                                                    uint32_t key_low, uint32_t key_high) {
   // One unsigned compare tests the range; a plain select per pixel lets the compiler vectorise the row.
   const uint32_t span = key_high - key_low;
   for (int i = 0; i < width; ++i) {
@@ -87,11 +92,18 @@ HRESULT MemorySurface::BltFast(int x, int y, IDirectDrawSurface* src, const RECT
   const PixelView to = Pixels();
   const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) && source->key_.has_value();
   if (!keyed) {
-    // Rows of a blit within one surface may overlap: copy in the direction that reads before it writes.
-    const bool upward = source == this && y > r.top;
-    for (int i = 0; i < h; ++i) {
-      const int row = upward ? h - 1 - i : i;
-      CopyRow(to.Row(y + row) + x, from.Row(r.top + row) + r.left, w);
+    if (source == this) {
+      // Rows may overlap: copy in the direction that reads each row before it is written.
+      const bool upward = y > r.top;
+      for (int i = 0; i < h; ++i) {
+        const int row = upward ? h - 1 - i : i;
+        std::memmove(to.Row(y + row) + x, from.Row(r.top + row) + r.left, static_cast<size_t>(w) * 4);
+      }
+    } else if (w == width_ && w == source->width_) {
+      // Whole rows on both sides: one block.
+      std::memcpy(to.Row(y), from.Row(r.top), static_cast<size_t>(w) * h * 4);
+    } else {
+      for (int i = 0; i < h; ++i) CopyRow(to.Row(y + i) + x, from.Row(r.top + i) + r.left, w);
     }
     return DD_OK;
   }

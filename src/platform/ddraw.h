@@ -252,7 +252,7 @@ class MemorySurface : public IDirectDrawSurface {
   bool locked_ = false;
 };
 
-// The blit kernels, whole rows of `width` pixels (exposed for the benchmarks).
+// The blit kernels for one row of `width` pixels; the two rows must not overlap.
 void CopyRow(uint32_t* dst, const uint32_t* src, int width);
 void CopyRowKeyed(uint32_t* dst, const uint32_t* src, int width, uint32_t key_low, uint32_t key_high);
 

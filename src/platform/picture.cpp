@@ -6,10 +6,14 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <new>
+#include <utility>
+
+#include <sys/mman.h>
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jerror.h>
@@ -23,6 +27,7 @@ namespace {
 
 // Larger pictures are refused rather than allocated: no picture of the saver comes near this.
 constexpr int64_t kMaxPixels = int64_t{1} << 27;
+constexpr size_t kHugePage = size_t{2} << 20;
 
 std::string Quoted(std::string_view name) {
   return "\"" + std::string(name) + "\"";
@@ -157,12 +162,53 @@ Bitmap DecodeWithSdl(std::span<const unsigned char> bytes, std::string_view name
 
 }  // namespace
 
-Bitmap::Bitmap(int width, int height) {
+Bitmap Bitmap::Uncleared(int width, int height) {
   if (width < 0 || height < 0 || static_cast<int64_t>(width) * height > kMaxPixels)
     throw PictureError("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) + " refused");
-  pixels_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
-  width_ = width;
-  height_ = height;
+  Bitmap b;
+  const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * sizeof(uint32_t);
+  if (bytes >= kHugePage) {
+    // Large pictures (the strips) on huge pages: a tenth of the time went to faulting in small ones.
+    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    b.pixels_ = static_cast<uint32_t*>(std::aligned_alloc(kHugePage, rounded));
+    if (b.pixels_ != nullptr) madvise(b.pixels_, rounded, MADV_HUGEPAGE);
+  } else if (bytes > 0) {
+    b.pixels_ = static_cast<uint32_t*>(std::malloc(bytes));
+  }
+  if (bytes > 0 && b.pixels_ == nullptr) throw std::bad_alloc();
+  b.width_ = width;
+  b.height_ = height;
+  return b;
+}
+
+Bitmap::Bitmap(int width, int height) : Bitmap(Uncleared(width, height)) {
+  if (pixels_ != nullptr) std::memset(pixels_, 0, static_cast<size_t>(width_) * height_ * sizeof(uint32_t));
+}
+
+Bitmap::Bitmap(const Bitmap& other) : Bitmap(Uncleared(other.width_, other.height_)) {
+  if (pixels_ != nullptr)
+    std::memcpy(pixels_, other.pixels_, static_cast<size_t>(width_) * height_ * sizeof(uint32_t));
+}
+
+Bitmap& Bitmap::operator=(const Bitmap& other) {
+  if (this != &other) *this = Bitmap(other);
+  return *this;
+}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      pixels_(std::exchange(other.pixels_, nullptr)) {}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+  std::swap(width_, other.width_);
+  std::swap(height_, other.height_);
+  std::swap(pixels_, other.pixels_);
+  return *this;
+}
+
+Bitmap::~Bitmap() {
+  std::free(pixels_);
 }
 
 void CopyRect(PixelView dst, int x, int y, PixelView src, RECT src_rect) {
@@ -224,7 +270,7 @@ Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name) {
   if (pixels <= 0 || pixels > kMaxPixels) fail("too large");
   Bitmap bitmap;
   try {
-    bitmap = Bitmap(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    bitmap = Bitmap::Uncleared(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
   } catch (const std::bad_alloc&) {
     fail("out of memory");
   }

@@ -27,18 +27,27 @@ class Bitmap {
   Bitmap() = default;
   // Throws PictureError for a negative or unreasonably large size.
   Bitmap(int width, int height);
+  Bitmap(const Bitmap& other);
+  Bitmap& operator=(const Bitmap& other);
+  Bitmap(Bitmap&& other) noexcept;
+  Bitmap& operator=(Bitmap&& other) noexcept;
+  ~Bitmap();
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   bool Empty() const { return width_ <= 0 || height_ <= 0; }
-  PixelView View() { return {pixels_.data(), width_, height_, width_}; }
+  PixelView View() { return {pixels_, width_, height_, width_}; }
   // The same pixels for reading; callers must not write through it.
-  PixelView View() const { return {const_cast<uint32_t*>(pixels_.data()), width_, height_, width_}; }
+  PixelView View() const { return {pixels_, width_, height_, width_}; }
 
  private:
+  friend Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name);
+  // Without clearing: the decoder writes every pixel.
+  static Bitmap Uncleared(int width, int height);
+
   int width_ = 0;
   int height_ = 0;
-  std::vector<uint32_t> pixels_;
+  uint32_t* pixels_ = nullptr;  // malloc'ed
 };
 
 // Copies `src_rect` of `src` to (x, y) of `dst` at the same size, clipped to both.
