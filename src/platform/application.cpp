@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace lunvale::platform {
@@ -15,6 +16,12 @@ Application::Application() : main_thread_(std::this_thread::get_id()) {}
 
 void Application::Initialize() {
   if (initialized_) return;
+  // Without any display named there is nothing to try, and SDL's attempts only print complaints.
+  const char* x_display = std::getenv("DISPLAY");
+  const char* wayland_display = std::getenv("WAYLAND_DISPLAY");
+  if ((x_display == nullptr || *x_display == '\0') && (wayland_display == nullptr || *wayland_display == '\0')) {
+    throw std::runtime_error("Cannot open the display: no display is set (DISPLAY)");
+  }
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     throw std::runtime_error(std::string("Cannot open the display: ") + SDL_GetError());
   }

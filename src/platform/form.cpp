@@ -81,6 +81,10 @@ void TForm::SetVisible(bool visible) {
   }
 }
 
+void TForm::HandleNeeded() {
+  if (window_ == nullptr) CreateWindow();
+}
+
 void TForm::CreateWindow() {
   Application& app = Application::Instance();
   app.Initialize();

@@ -45,6 +45,8 @@ class TForm : public TControl {
   // Makes this form the one whose closing ends the application's message loop.
   void MakeMainForm() { main_form_ = true; }
 
+  // Makes the window (hidden) when it does not exist yet. Throws when no display can be opened.
+  void HandleNeeded();
   SDL_Window* SdlWindow() const { return window_; }
   // The X11 window id of the form's window, 0 while it has none.
   unsigned long Handle() const;
