@@ -116,7 +116,7 @@ unsigned long TForm::Handle() const {
 }
 
 void TForm::Paint() {
-  if (window_ == nullptr) return;
+  if (window_ == nullptr || display_attached_) return;
   if (OnPaint) {
     OnPaint();
     return;

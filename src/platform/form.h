@@ -59,8 +59,11 @@ class TForm : public TControl {
   std::function<void()> OnClose;
   std::function<void()> OnPaint;
 
-  // Fills the client area with the form's colour; a display that draws into the window takes over.
+  // Fills the client area with the form's colour, unless a display draws into the window.
   void Paint();
+  // A display presents its frames in this window: the form leaves the client area alone meanwhile.
+  void SetDisplayAttached(bool attached) { display_attached_ = attached; }
+  bool DisplayAttached() const { return display_attached_; }
 
  private:
   void CreateWindow();
@@ -74,6 +77,7 @@ class TForm : public TControl {
   int sink_id_ = 0;
   bool main_form_ = false;
   bool closed_ = false;
+  bool display_attached_ = false;
 };
 
 }  // namespace lunvale::platform
