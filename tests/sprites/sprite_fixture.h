@@ -1,0 +1,177 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/tqss.h"
+#include "platform/form.h"
+#include "platform/picture.h"
+#include "support/fake_display.h"
+
+namespace lunvale::sprites::testing_support {
+
+using Bytes = std::vector<unsigned char>;
+using Colour = std::function<uint32_t(int x, int y)>;
+
+// A 24-bit bitmap file of w x h whose pixel (x, y) is colour(x, y) as 0xRRGGBB.
+inline Bytes EncodeBmp(int w, int h, const Colour& colour) {
+  const int stride = (w * 3 + 3) & ~3;
+  const uint32_t data = static_cast<uint32_t>(stride) * static_cast<uint32_t>(h);
+  Bytes b;
+  const auto put16 = [&](uint32_t v) {
+    b.push_back(static_cast<unsigned char>(v & 0xFF));
+    b.push_back(static_cast<unsigned char>((v >> 8) & 0xFF));
+  };
+  const auto put32 = [&](uint32_t v) {
+    put16(v & 0xFFFF);
+    put16(v >> 16);
+  };
+  b = {'B', 'M'};
+  put32(54 + data);
+  put32(0);
+  put32(54);
+  put32(40);
+  put32(static_cast<uint32_t>(w));
+  put32(static_cast<uint32_t>(h));
+  put16(1);
+  put16(24);
+  put32(0);
+  put32(data);
+  put32(2835);
+  put32(2835);
+  put32(0);
+  put32(0);
+  for (int y = h - 1; y >= 0; --y) {  // bottom-up
+    for (int x = 0; x < w; ++x) {
+      const uint32_t c = colour(x, y);
+      b.push_back(static_cast<unsigned char>(c));
+      b.push_back(static_cast<unsigned char>(c >> 8));
+      b.push_back(static_cast<unsigned char>(c >> 16));
+    }
+    for (int pad = w * 3; pad < stride; ++pad) b.push_back(0);
+  }
+  return b;
+}
+
+inline Bytes EncodeJpeg(int w, int h, const Colour& colour) {
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr err;
+  cinfo.err = jpeg_std_error(&err);
+  jpeg_create_compress(&cinfo);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &out, &size);
+  cinfo.image_width = static_cast<JDIMENSION>(w);
+  cinfo.image_height = static_cast<JDIMENSION>(h);
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 95, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    const int y = static_cast<int>(cinfo.next_scanline);
+    for (int x = 0; x < w; ++x) {
+      const uint32_t c = colour(x, y);
+      row[static_cast<size_t>(x) * 3] = static_cast<unsigned char>(c >> 16);
+      row[static_cast<size_t>(x) * 3 + 1] = static_cast<unsigned char>(c >> 8);
+      row[static_cast<size_t>(x) * 3 + 2] = static_cast<unsigned char>(c);
+    }
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  Bytes bytes(out, out + size);
+  jpeg_destroy_compress(&cinfo);
+  std::free(out);
+  return bytes;
+}
+
+inline platform::Picture BmpPicture(int w, int h, const Colour& colour) {
+  return platform::Picture::Load(EncodeBmp(w, h, colour), "test.bmp");
+}
+inline platform::Picture JpegPicture(int w, int h, const Colour& colour) {
+  return platform::Picture::Load(EncodeJpeg(w, h, colour), "test.jpg");
+}
+inline platform::Picture Plain(int w, int h, uint32_t colour) {
+  return BmpPicture(w, h, [colour](int, int) { return colour; });
+}
+
+inline uint32_t At(platform::PixelView view, int x, int y) {
+  return view.Row(y)[x];
+}
+
+// An engine on the fake display, owned by an unshown form, with its own empty settings folder. The
+// display opens at 1024 x 768 x 32 unless a test reconfigures and reopens it.
+class SpriteDisplay : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "lunvale-sprites-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+    home_ = tmpl;
+    ::setenv("XDG_CONFIG_HOME", home_.c_str(), 1);
+    backend_ = std::make_shared<lunvale::testing::FakeDisplayBackend>();
+    form_ = std::make_unique<platform::TForm>(nullptr);
+    qss_ = new engine::TQss(form_.get(), backend_);
+    qss_->MasterVolumeSetter = [](uint32_t) { return false; };
+    qss_->SetUseIdle(false);
+    qss_->SetColorDepth(32);
+    qss_->SetInterval(45);
+  }
+
+  void TearDown() override {
+    qss_->SetEnabled(false);
+    form_.reset();  // frees the engine and the sprites
+    std::error_code ec;
+    std::filesystem::remove_all(home_, ec);
+  }
+
+  void Open(int width = 1024, int height = 768) {
+    qss_->SetWidthScreen(width);
+    qss_->SetHeightScreen(height);
+    qss_->SetEnabled(true);
+    ASSERT_TRUE(backend_->Back()) << qss_->GetErrorResult();
+    backend_->ClearCalls();
+  }
+
+  // A sprite owned by the form on the engine panel, counting its error events.
+  template <typename Sprite>
+  Sprite* Make(platform::Picture picture = {}) {
+    auto* sprite = new Sprite(form_.get());
+    sprite->SetParent(qss_);
+    sprite->SetPicture(std::move(picture));
+    sprite->OnError = [this, sprite](platform::TComponent* sender) {
+      EXPECT_EQ(sender, sprite);
+      ++errors_;
+    };
+    return sprite;
+  }
+
+  platform::PixelView BackPixels() { return backend_->Back()->Pixels(); }
+  void FillBack(uint32_t colour) {
+    const platform::PixelView back = BackPixels();
+    for (int y = 0; y < back.height; ++y)
+      for (int x = 0; x < back.width; ++x) back.Row(y)[x] = colour;
+  }
+  // The off-screen surface named sN in creation order.
+  std::shared_ptr<lunvale::testing::FakeSurface> Surface(const std::string& name) {
+    for (auto& s : backend_->Offscreen())
+      if (s->Name() == name) return s;
+    return nullptr;
+  }
+
+  std::filesystem::path home_;
+  std::shared_ptr<lunvale::testing::FakeDisplayBackend> backend_;
+  std::unique_ptr<platform::TForm> form_;
+  engine::TQss* qss_ = nullptr;
+  int errors_ = 0;
+};
+
+}  // namespace lunvale::sprites::testing_support
