@@ -86,27 +86,21 @@ TEST(Font, FaceNamesMapToInstalledFacesWithTheAskedHeight) {
   EXPECT_LE(huge->EmPixels(), 1024);
 }
 
-TEST(Font, BoldIsWiderAndDefaultIsABoldSansOf16) {
+TEST(Font, DefaultIsABoldSansOf16AndSelectingReturnsThePrevious) {
   DeviceContext dc(Canvas(8, 8).view);
   FontHandle def = dc.CurrentFont();
   ASSERT_NE(def, nullptr);
   EXPECT_EQ(def->CellHeight(), 16);
   EXPECT_EQ(def->Weight(), FW_BOLD);
 
-  dc.SelectFont(Arial(20, FW_NORMAL));
+  FontHandle normal_font = Arial(20, FW_NORMAL);
+  EXPECT_EQ(dc.SelectFont(normal_font), nullptr);  // the default was in use
+  EXPECT_EQ(dc.SelectFont(nullptr), nullptr);      // refused
+  EXPECT_EQ(dc.CurrentFont(), normal_font);
   const int normal = dc.GetTextExtent("Weather 58...78").cx;
-  dc.SelectFont(Arial(20, FW_BOLD));
+  EXPECT_EQ(dc.SelectFont(Arial(20, FW_BOLD)), normal_font);
   const int bold = dc.GetTextExtent("Weather 58...78").cx;
   EXPECT_GT(bold, normal);
-}
-
-TEST(DeviceContext, SelectFontReturnsThePreviousOneAndRefusesNull) {
-  DeviceContext dc(Canvas(8, 8).view);
-  FontHandle a = Arial(16), b = Arial(22);
-  EXPECT_EQ(dc.SelectFont(a), nullptr);  // the default was in use
-  EXPECT_EQ(dc.SelectFont(b), a);
-  EXPECT_EQ(dc.SelectFont(nullptr), nullptr);
-  EXPECT_EQ(dc.CurrentFont(), b);
 }
 
 TEST(DeviceContext, ExtentIsTheSumOfThePartsAndTheCellHeight) {
@@ -126,6 +120,9 @@ TEST(DeviceContext, ExtentIsTheSumOfThePartsAndTheCellHeight) {
   EXPECT_EQ(empty.cy, 22);
   EXPECT_FALSE(dc.GetTextExtentPoint32("x", -1, &empty));
   EXPECT_FALSE(dc.GetTextExtentPoint32("x", 1, nullptr));
+  EXPECT_TRUE(dc.TextOut(5, 5, nullptr, 0));
+  EXPECT_FALSE(dc.TextOut(5, 5, "abc", -1));
+  EXPECT_FALSE(dc.ExtTextOut(5, 5, ETO_CLIPPED, nullptr, nullptr, 3));
 }
 
 TEST(DeviceContext, TextLiesInItsCellFromTheTopLeftOrigin) {
@@ -254,22 +251,24 @@ TEST(DeviceContext, NothingIsWrittenOutsideTheTarget) {
   EXPECT_GT(canvas.CountNot(0), 0);
   EXPECT_TRUE(canvas.GuardIntact());
 
+  // ETO_OPAQUE fills its rectangle as far as the target goes.
+  Canvas plain(50, 30, 0);
+  DeviceContext fill(plain.view);
+  fill.SetBkColor(Rgb(1, 2, 3));
+  const Rect r{40, 20, 80, 60};
+  EXPECT_TRUE(fill.ExtTextOut(40, 20, ETO_OPAQUE, &r, "", 0));
+  EXPECT_EQ(plain.At(49, 29), Rgb(1, 2, 3));
+  EXPECT_EQ(plain.At(39, 29), 0u);
+  for (auto [x, y] : {std::pair{-1, 0}, {0, 30}, {INT_MIN, INT_MAX}}) {
+    EXPECT_EQ(fill.SetPixel(x, y, 1), CLR_INVALID);
+    EXPECT_EQ(fill.GetPixel(x, y), CLR_INVALID);
+  }
+  EXPECT_EQ(fill.SetPixel(3, 4, 0xAB112233u), Rgb(0x11, 0x22, 0x33));  // the top byte stays 0
+  EXPECT_TRUE(plain.GuardIntact());
+
   DeviceContext empty(PixelView{});
   EXPECT_TRUE(empty.TextOut(0, 0, "x"));
   EXPECT_EQ(empty.GetPixel(0, 0), CLR_INVALID);
-}
-
-TEST(DeviceContext, OpaqueOptionFillsTheRectangleWithinTheTarget) {
-  Canvas canvas(50, 30, 0);
-  DeviceContext dc(canvas.view);
-  dc.SetBkColor(Rgb(1, 2, 3));
-  dc.SetBkMode(TRANSPARENT);
-  const Rect r{40, 20, 80, 60};
-  EXPECT_TRUE(dc.ExtTextOut(40, 20, ETO_OPAQUE, &r, "", 0));
-  EXPECT_EQ(canvas.At(40, 20), Rgb(1, 2, 3));
-  EXPECT_EQ(canvas.At(49, 29), Rgb(1, 2, 3));
-  EXPECT_EQ(canvas.At(39, 29), 0u);
-  EXPECT_TRUE(canvas.GuardIntact());
 }
 
 TEST(DeviceContext, BytesAreUtf8WhenValidElseWindows1252) {
@@ -295,31 +294,6 @@ TEST(DeviceContext, BytesAreUtf8WhenValidElseWindows1252) {
   const Rect lit = canvas.Lit(0);
   EXPECT_GT(lit.right, lit.left);
   EXPECT_LT(lit.bottom, 5 + 12);  // a small ring high in the cell
-}
-
-TEST(DeviceContext, EmptyAndInvalidTextDrawNothing) {
-  Canvas canvas(60, 30, 0);
-  DeviceContext dc(canvas.view);
-  dc.SetTextColor(Rgb(255, 255, 255));
-  EXPECT_TRUE(dc.TextOut(5, 5, "", 0));
-  EXPECT_TRUE(dc.TextOut(5, 5, nullptr, 0));
-  EXPECT_FALSE(dc.TextOut(5, 5, "abc", -1));
-  EXPECT_FALSE(dc.TextOut(5, 5, nullptr, 3));
-  EXPECT_FALSE(dc.ExtTextOut(5, 5, ETO_CLIPPED, nullptr, "abc", -2));
-  EXPECT_EQ(canvas.CountNot(0), 0);
-}
-
-TEST(DeviceContext, PixelsInsideOnly) {
-  Canvas canvas(10, 10, 0);
-  DeviceContext dc(canvas.view);
-  EXPECT_EQ(dc.SetPixel(3, 4, 0xAB112233u), Rgb(0x11, 0x22, 0x33));
-  EXPECT_EQ(dc.GetPixel(3, 4), Rgb(0x11, 0x22, 0x33));
-  EXPECT_EQ(canvas.At(3, 4), Rgb(0x11, 0x22, 0x33));
-  for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {10, 0}, {0, 10}, {INT_MIN, INT_MAX}}) {
-    EXPECT_EQ(dc.SetPixel(x, y, 1), CLR_INVALID);
-    EXPECT_EQ(dc.GetPixel(x, y), CLR_INVALID);
-  }
-  EXPECT_TRUE(canvas.GuardIntact());
 }
 
 // The frame thread draws while the main thread creates fonts of many sizes (more than the cache
