@@ -47,13 +47,16 @@ bool TQMV::MakeStrip(Bitmap& strip) {
 
 void TQMV::PaintFrame(int index, Bitmap& strip, DeviceContext* dc) const {
   const Bitmap& source = FrameSource();
-  const int top = index * y_offset_frame_;
+  const int64_t top = static_cast<int64_t>(index) * y_offset_frame_;
   const PixelView rows = strip.View();
   // A frame source shorter or narrower than the picture leaves the rest of the frame black rather than
   // showing rows of the frame cut before.
   if (source.Width() < rows.width || source.Height() < top + rows.height)
     for (int y = 0; y < rows.height; ++y) std::fill(rows.Row(y), rows.Row(y) + rows.width, 0u);
-  CopyRect(rows, 0, 0, source.View(), RECT{0, top, rows.width, top + rows.height});
+  if (top < source.Height()) {
+    const int32_t t = static_cast<int32_t>(top);
+    CopyRect(rows, 0, 0, source.View(), RECT{0, t, rows.width, t + rows.height});
+  }
   StretchDraw(dc->Target(), RECT{0, 0, frame_width_, frame_height_}, rows);
 }
 

@@ -20,42 +20,21 @@ namespace lunvale::sprites::testing_support {
 using Bytes = std::vector<unsigned char>;
 using Colour = std::function<uint32_t(int x, int y)>;
 
-// A 24-bit bitmap file of w x h whose pixel (x, y) is colour(x, y) as 0xRRGGBB.
+// Picture files of w x h whose pixel (x, y) is colour(x, y) as 0xRRGGBB: a 24-bit bitmap or a JPEG.
 inline Bytes EncodeBmp(int w, int h, const Colour& colour) {
   const int stride = (w * 3 + 3) & ~3;
-  const uint32_t data = static_cast<uint32_t>(stride) * static_cast<uint32_t>(h);
-  Bytes b;
-  const auto put16 = [&](uint32_t v) {
-    b.push_back(static_cast<unsigned char>(v & 0xFF));
-    b.push_back(static_cast<unsigned char>((v >> 8) & 0xFF));
+  const uint32_t data = static_cast<uint32_t>(stride * h);
+  Bytes b = {'B', 'M'};
+  const auto put = [&b](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
   };
-  const auto put32 = [&](uint32_t v) {
-    put16(v & 0xFFFF);
-    put16(v >> 16);
-  };
-  b = {'B', 'M'};
-  put32(54 + data);
-  put32(0);
-  put32(54);
-  put32(40);
-  put32(static_cast<uint32_t>(w));
-  put32(static_cast<uint32_t>(h));
-  put16(1);
-  put16(24);
-  put32(0);
-  put32(data);
-  put32(2835);
-  put32(2835);
-  put32(0);
-  put32(0);
+  for (uint32_t v : {54 + data, 0u, 54u, 40u, static_cast<uint32_t>(w), static_cast<uint32_t>(h)}) put(v, 4);
+  put(1, 2);
+  put(24, 2);
+  for (uint32_t v : {0u, data, 2835u, 2835u, 0u, 0u}) put(v, 4);
   for (int y = h - 1; y >= 0; --y) {  // bottom-up
-    for (int x = 0; x < w; ++x) {
-      const uint32_t c = colour(x, y);
-      b.push_back(static_cast<unsigned char>(c));
-      b.push_back(static_cast<unsigned char>(c >> 8));
-      b.push_back(static_cast<unsigned char>(c >> 16));
-    }
-    for (int pad = w * 3; pad < stride; ++pad) b.push_back(0);
+    for (int x = 0; x < w; ++x) put(colour(x, y), 3);
+    b.resize(b.size() + static_cast<size_t>(stride - w * 3), 0);
   }
   return b;
 }
@@ -73,17 +52,12 @@ inline Bytes EncodeJpeg(int w, int h, const Colour& colour) {
   cinfo.input_components = 3;
   cinfo.in_color_space = JCS_RGB;
   jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 95, TRUE);
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
-  while (cinfo.next_scanline < cinfo.image_height) {
-    const int y = static_cast<int>(cinfo.next_scanline);
-    for (int x = 0; x < w; ++x) {
-      const uint32_t c = colour(x, y);
-      row[static_cast<size_t>(x) * 3] = static_cast<unsigned char>(c >> 16);
-      row[static_cast<size_t>(x) * 3 + 1] = static_cast<unsigned char>(c >> 8);
-      row[static_cast<size_t>(x) * 3 + 2] = static_cast<unsigned char>(c);
-    }
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x)
+      for (int c = 0; c < 3; ++c)
+        row[static_cast<size_t>(x * 3 + c)] = static_cast<unsigned char>(colour(x, y) >> (16 - 8 * c));
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&cinfo, rows, 1);
   }

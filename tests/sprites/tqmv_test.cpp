@@ -328,7 +328,6 @@ TEST_F(TQMVTest, RestoreStopsAtTheFirstFrameThatFails) {
 TEST_F(TQMVTest, ClosingReleasesTheFramesAndKeepsTheCount) {
   Open();
   TQMV* mv = Cut(Strip(4, 4, 3), 4);
-  EXPECT_EQ(mv->ClassName(), "TQMV");
   qss_->SetEnabled(false);
   EXPECT_TRUE(backend_->Offscreen().empty());
   EXPECT_EQ(mv->FrameCount(), 3);
