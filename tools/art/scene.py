@@ -50,37 +50,42 @@ def col(*c):
 
 
 def paint_sky(rng):
+    """An overcast sky with broken cumulus: a cloud layer at fixed height seen in perspective, so that
+    clouds shrink and crowd toward the horizon, shaded light on the side toward the sun."""
     yy, xx = np.mgrid[0:H, 0:W].astype(np.float64)
     t = np.clip(yy / YH, 0, 1)
-    top, mid, hor = col(78, 101, 132), col(132, 150, 172), col(200, 205, 210)
-    base = np.where((t < 0.55)[..., None], lerp(top, mid, (t / 0.55)[..., None]),
-                    lerp(mid, hor, ((t - 0.55) / 0.45)[..., None] ** 1.3))
-    tex = common.noise_texture(1024, 180.0, 7, rng, gain=0.52)
-    tex_soft = ndimage.gaussian_filter(tex, 6, mode="wrap")
-    tex_blur = ndimage.gaussian_filter(tex, 20, mode="wrap")
-    dv = np.maximum(YH + 8 - yy, 1.0)
-    u = (xx - CX) / dv * 120.0 + 300.0
-    v = 26000.0 / dv + 150.0
-    foot = 120.0 / dv  # texture pixels per screen pixel
-    a = common.sample(tex, v, u)
-    b = common.sample(tex_soft, v, u)
-    c = common.sample(tex_blur, v, u)
-    w1 = np.clip((foot - 1.0) / 3.0, 0, 1)
-    w2 = np.clip((foot - 4.0) / 10.0, 0, 1)
-    n = lerp(lerp(a, b, w1), c, w2)
-    # light from the upper right: the lit side of a cloud is where density falls toward the sun
-    ls = common.sample(tex_soft, v - 6.0, u + 9.0)
-    lit = np.clip((b - ls) * 6.0 + 0.5, 0, 1)
-    cover = np.clip((n + 0.02) * 3.2, 0, 1)
-    thick = np.clip((n + 0.02) * 1.6, 0, 1)
-    cloud_lit, cloud_mid, cloud_dark = col(236, 236, 234), col(178, 182, 190), col(104, 110, 124)
-    shade = lerp(cloud_dark, cloud_mid, np.clip(1 - thick, 0, 1)[..., None])
-    cloud = lerp(shade, cloud_lit, (lit ** 1.4)[..., None] * (1 - 0.5 * thick[..., None]))
-    # clouds fade into the haze near the horizon
-    haze = np.clip((YH - yy) / 140.0, 0, 1)[..., None]
-    cloud = lerp(hor * 0.98, cloud, haze ** 0.7)
-    sky = lerp(base, cloud, (cover ** 1.2)[..., None] * 0.97)
-    fine = common.fbm((H, W), 6.0, 2, rng) * 2.0
+    top, mid, hor = col(84, 106, 136), col(136, 152, 172), col(196, 202, 208)
+    t1 = np.clip(t / 0.55, 0, 1)[..., None]
+    t2 = np.clip((t - 0.55) / 0.45, 0, 1)[..., None] ** 1.3
+    base = np.where((t < 0.55)[..., None], lerp(top, mid, t1), lerp(mid, hor, t2))
+    tex = common.noise_texture(1024, 110.0, 7, rng, gain=0.55)
+    levels = [tex] + [ndimage.gaussian_filter(tex, s, mode="wrap") for s in (1.5, 4.0, 10.0, 24.0)]
+    dv = np.maximum(YH + 6 - yy, 1.0)
+    su, sv = 150.0, 60000.0
+    u = (xx - CX) / dv * su * 0.8 + 400.0
+    v = sv / dv + 100.0
+    foot = np.maximum(su / dv, sv / dv ** 2)
+    n = np.zeros_like(u)
+    sig = np.array([0.0, 1.5, 4.0, 10.0, 24.0])
+    lvl = np.interp(np.log2(np.maximum(foot, 1.0)), np.log2(np.maximum(sig, 1.0)) + np.array([0, 0.6, 0.6, 0.6, 0.6]),
+                    np.arange(5.0))
+    samples = [common.sample(L, v, u) for L in levels]
+    for i in range(5):
+        w = np.clip(1 - np.abs(lvl - i), 0, 1)
+        n += w * samples[i]
+    soft = common.sample(levels[2], v, u)
+    ls = common.sample(levels[2], v - 5.0, u + 7.0)
+    lit = np.clip((soft - ls) * 7.0 + 0.55, 0, 1)
+    dens = n + 0.1
+    cover = smoothstep(-0.02, 0.14, dens)
+    thick = np.clip(dens * 2.2, 0, 1)
+    c_lit, c_mid, c_dark = col(238, 238, 236), col(186, 190, 198), col(112, 118, 132)
+    body = lerp(c_mid, c_dark, thick[..., None] ** 0.8)
+    cloud = lerp(body, c_lit, (lit ** 1.3)[..., None] * (1 - 0.55 * thick[..., None]))
+    haze = np.clip((YH - yy) / 150.0, 0, 1)[..., None]
+    cloud = lerp(hor * 0.97, cloud, haze ** 0.6)
+    sky = lerp(base, cloud, cover[..., None] * 0.96)
+    fine = common.fbm((H, W), 6.0, 2, rng) * 1.5
     return sky + fine[..., None]
 
 
@@ -210,39 +215,45 @@ def draw_faces(layer, faces, mirror):
 
 
 def jetty_faces(rng):
+    """A weathered plank jetty on square posts, running out from the right foreground."""
     faces = []
     x0, x1 = 1.25, 3.05
     d = 0.55
     z = 2.6
-    wood = col(118, 98, 78)
+    wood = col(128, 116, 100)
     while z < 27.0:
-        wdt = 0.15
-        c = wood * rng.uniform(0.78, 1.12) * col(1, 1, 1) + rng.uniform(-6, 6)
-        top = [(x0, d, z), (x1, d, z), (x1, d, z + wdt), (x0, d, z + wdt)]
-        faces.append((top, shade(c, (0, 1, 0), rng, 0.05)))
-        front = [(x0, d - 0.04, z), (x1, d - 0.04, z), (x1, d, z), (x0, d, z)]
-        faces.append((front, shade(c * 0.8, (0, 0, -1))))
-        z += wdt + 0.022
+        wdt = rng.uniform(0.13, 0.17)
+        c = wood * rng.uniform(0.72, 1.1) * col(1, rng.uniform(0.97, 1.02), rng.uniform(0.94, 1.04))
+        a, b = x0 + rng.uniform(-0.03, 0.03), x1 + rng.uniform(-0.03, 0.03)
+        top = [(a, d, z), (b, d, z), (b, d, z + wdt), (a, d, z + wdt)]
+        faces.append((top, shade(c, (0, 1, 0), rng, 0.04)))
+        front = [(a, d - 0.035, z), (b, d - 0.035, z), (b, d, z), (a, d, z)]
+        faces.append((front, shade(c * 0.7, (0, 0, -1))))
+        side = [(a, d - 0.035, z), (a, d - 0.035, z + wdt), (a, d, z + wdt), (a, d, z)]
+        faces.append((side, shade(c * 0.75, (-1, 0, 0))))
+        z += wdt + rng.uniform(0.015, 0.03)
     zend = z
-    beam = col(92, 78, 64)
-    for xb in (x0 + 0.04, x1 - 0.04):
-        faces.append(([(xb, d - 0.26, 2.6), (xb, d - 0.04, 2.6), (xb, d - 0.04, zend), (xb, d - 0.26, zend)],
+    beam = col(82, 72, 62)
+    for xb in (x0 + 0.06, x1 - 0.06):
+        faces.append(([(xb, d - 0.24, 2.6), (xb, d - 0.035, 2.6), (xb, d - 0.035, zend), (xb, d - 0.24, zend)],
                       shade(beam, (-1, 0, 0))))
-    post = col(84, 72, 60)
-    zp = 4.0
+    post = col(78, 70, 60)
+    zp = 3.6
     while zp < zend:
-        for xp in (x0 - 0.02, x1 + 0.02):
-            hgt = d + (0.75 if zp + 2.5 >= zend else 0.0)
-            s = 0.09
-            c = post * rng.uniform(0.85, 1.1)
-            faces.append(([(xp - s, -0.4, zp - s), (xp + s, -0.4, zp - s), (xp + s, hgt, zp - s), (xp - s, hgt, zp - s)],
-                          shade(c, (0, 0, -1))))
-            faces.append(([(xp - s, -0.4, zp - s), (xp - s, -0.4, zp + s), (xp - s, hgt, zp + s), (xp - s, hgt, zp - s)],
-                          shade(c, (-1, 0, 0))))
-            if hgt > d:
+        for xp in (x0 + 0.02, x1 - 0.02):
+            tall = zp + 2.2 >= zend
+            hgt = d + (0.7 if tall else -0.04)
+            s = 0.07
+            c = post * rng.uniform(0.85, 1.1) * (1.0 if tall else 0.8)  # under the deck lies in shade
+            for y0, y1, cc in ((-0.4, 0.12, c * 0.62), (0.12, hgt, c)):  # dark, wet foot
+                faces.append(([(xp - s, y0, zp - s), (xp + s, y0, zp - s), (xp + s, y1, zp - s), (xp - s, y1, zp - s)],
+                              shade(cc, (0, 0, -1))))
+                faces.append(([(xp - s, y0, zp - s), (xp - s, y0, zp + s), (xp - s, y1, zp + s), (xp - s, y1, zp - s)],
+                              shade(cc * 0.85, (-1, 0, 0))))
+            if tall:
                 faces.append(([(xp - s, hgt, zp - s), (xp + s, hgt, zp - s), (xp + s, hgt, zp + s), (xp - s, hgt, zp + s)],
                               shade(c * 1.1, (0, 1, 0))))
-        zp += 2.4
+        zp += 2.2
     return faces
 
 
@@ -270,7 +281,8 @@ def boat_faces():
         Z = oz + lx * math.cos(ang) + lat * math.sin(ang)
         return (X, y, Z)
 
-    hull = col(68, 96, 94)
+    hull = col(80, 112, 102)
+    stripe = col(150, 150, 140)
     inner = col(150, 118, 84)
     for i in range(stations):
         u0, u1 = i / stations, (i + 1) / stations
@@ -280,15 +292,19 @@ def boat_faces():
             n = quad_normal(p)
             n = n / (np.linalg.norm(n) + 1e-9)
             strake = 0.9 + 0.1 * ((j % 2) * 2 - 1)
-            outward = n  # the mesh winds outward
-            # the view direction decides whether we see the painted outside or the wooden inside
+            # outward is away from the boat's centre line at this station, and downward
             cen = np.mean(np.array(p), axis=0)
+            um = (u0 + u1) / 2
+            axis_pt = np.array(hull_point(um, 0.0))
+            away = cen - axis_pt
+            away[1] = -abs(away[1]) * 0.3 - 0.05
+            if np.dot(n, away) < 0:
+                n = -n
             view = cen - np.array([0, EYE, 0])
-            outside = np.dot(outward, view) < 0
-            if outside:
-                faces.append((p, shade(hull * strake, outward)))
+            if np.dot(n, view) < 0:
+                faces.append((p, shade((stripe if j in (1, secs - 2) else hull) * strake, n)))
             else:
-                faces.append((p, shade(inner * strake, -outward) * 0.85))
+                faces.append((p, shade(inner * strake, -n) * 0.8))
     # gunwale rail and two thwarts
     for i in range(stations):
         u0, u1 = i / stations, (i + 1) / stations
@@ -326,112 +342,182 @@ def shore_edge_x():
 
 
 def paint_bank(img, rng):
+    """The grassy bank in the lower left: grass whose blades grow larger toward the camera, a wet
+    margin of mud and stones at the water, and the ground shaded under the trees."""
     yy, xx = np.mgrid[0:H, 0:W].astype(np.float64)
     edge = shore_edge_x()
-    wob = 5 * common.fbm((H, 1), 8.0, 3, rng)[:, 0]
+    wob = 4 * common.fbm((H, 1), 10.0, 3, rng)[:, 0]
     e = edge + wob
-    mask = np.clip(e[:, None] - xx + 0.5, 0, 1) * (e[:, None] > 0)
-    n1 = common.fbm((H, W), 3.0, 3, rng)
-    n2 = common.fbm((H, W), 25.0, 4, rng)
-    # grass with a darker, muddy strip near the water
-    grass = lerp(col(92, 104, 58), col(58, 72, 40), np.clip(0.5 + n2, 0, 1)[..., None])
-    grass = grass * (1 + 0.28 * n1[..., None])
+    mask = np.clip(e[:, None] - xx + 0.5, 0, 1) * (edge[:, None] >= 0)
+    big = common.fbm((H, W), 60.0, 4, rng)
+    mid = common.fbm((H, W), 12.0, 3, rng)
+    # grass texture in ground coordinates: blades are tall thin streaks that grow toward the camera
+    blades = common.fbm((1024, 1024), 2.0, 2, rng)
+    blades = ndimage.gaussian_filter(blades, (2.2, 0.35), mode="wrap")
+    blades /= blades.std()
+    scale = 0.35 + np.clip((yy - 430) / 330.0, 0, 1) * 1.6
+    tex = common.sample(blades, yy / scale, xx / scale)
+    base = lerp(col(70, 86, 42), col(112, 116, 60), np.clip(0.5 + big * 1.3, 0, 1)[..., None])
+    base = lerp(base, col(96, 86, 58), np.clip(mid * 1.5 - 0.25, 0, 1)[..., None])
+    grass = base * (1 + 0.22 * tex[..., None] + 0.1 * mid[..., None])
+    # shade under the trees and along the slope down to the water
+    under = np.exp(-(((xx - 200) / 150) ** 2 + ((yy - 455) / 35) ** 2))
+    grass *= (1 - 0.4 * under)[..., None]
     dist = e[:, None] - xx
-    mud = np.clip(1 - dist / 18.0, 0, 1)
-    grass = lerp(grass, col(74, 66, 52) * (1 + 0.2 * n1[..., None]), mud[..., None] * 0.8)
-    # blades: vertical streaks in the near grass
-    streak = common.fbm((H, W), 1.5, 2, rng)
-    streak = ndimage.gaussian_filter(streak, (3.0, 0.4))
-    near = np.clip((yy - 450) / 300.0, 0, 1)
-    grass = grass * (1 + 0.35 * streak[..., None] * near[..., None])
-    # the bank's top edge meets the far water as a soft band
+    slope = np.clip(1 - dist / 40.0, 0, 1)
+    grass *= (1 - 0.25 * slope)[..., None]
+    mud = np.clip(1 - dist / (5.0 + 6 * np.clip((yy - 430) / 330, 0, 1)), 0, 1)
+    grass = lerp(grass, col(58, 52, 42) * (1 + 0.25 * mid[..., None]), mud[..., None] * 0.9)
     img = lerp(img, grass, mask[..., None])
     return img, mask, e
 
 
-def tree_layer(rng):
-    """The trees of the left shore as an RGBA layer (scene size) drawn from trunks, limbs and leaf clumps."""
-    S = SS
-    im = Image.new("RGBA", (W * S, H * S), (0, 0, 0, 0))
+def bank_details(e, rng):
+    """Stones at the waterline and reeds along the bank, as a layer over the water and the grass."""
+    im = Image.new("RGBA", (W * SS, H * SS), (0, 0, 0, 0))
     dr = ImageDraw.Draw(im)
-
-    def limb(x0, y0, x1, y1, w0, w1, color):
-        dx, dy = x1 - x0, y1 - y0
-        L = math.hypot(dx, dy) + 1e-9
-        nx, ny = -dy / L, dx / L
-        pts = [(x0 + nx * w0, y0 + ny * w0), (x1 + nx * w1, y1 + ny * w1),
-               (x1 - nx * w1, y1 - ny * w1), (x0 - nx * w0, y0 - ny * w0)]
-        dr.polygon([(px * S, py * S) for px, py in pts], fill=color)
-
-    trees = [  # base x, base y, height, crown half width, lean
-        (150, 462, 255, 92, -0.10),
-        (232, 470, 280, 105, 0.22),
-        (118, 452, 190, 70, -0.25),
-        (300, 486, 180, 75, 0.35),
-    ]
-    clumps = []
-    for bx, by, ht, cw, lean in trees:
-        topx, topy = bx + lean * ht, by - ht
-        bark = (88, 80, 70, 255)
-        # trunk in a few bent pieces
-        px, py, w = bx, by, 6.5
-        pieces = 6
-        for k in range(pieces):
-            t = (k + 1) / pieces
-            nx = bx + lean * ht * t + rng.uniform(-4, 4)
-            ny = by - ht * 0.75 * t
-            limb(px, py, nx, ny, w, w * 0.8, bark)
-            px, py, w = nx, ny, w * 0.8
-        # limbs toward the crown's edge
-        for k in range(7):
-            sx = bx + lean * ht * rng.uniform(0.3, 0.7)
-            sy = by - ht * rng.uniform(0.35, 0.7)
-            ex = sx + rng.uniform(-1, 1) * cw * 0.8
-            ey = sy - rng.uniform(20, 80)
-            limb(sx, sy, ex, ey, 2.5, 0.8, (80, 74, 66, 255))
-        # crown: union of ellipsoids filled with leaf clumps
-        lobes = []
-        for k in range(6):
-            lx = topx + rng.uniform(-0.6, 0.6) * cw
-            ly = topy + ht * rng.uniform(0.12, 0.5)
-            lobes.append((lx, ly, cw * rng.uniform(0.45, 0.7), ht * rng.uniform(0.18, 0.3)))
-        for lx, ly, rx, ry in lobes:
-            n = int(rx * ry / 9)
-            for _ in range(n):
-                r = math.sqrt(rng.random())
-                a = rng.uniform(0, 2 * math.pi)
-                ux, uy = r * math.cos(a), r * math.sin(a)
-                cx, cy = lx + ux * rx, ly + uy * ry
-                nz = math.sqrt(max(0.0, 1 - r * r))
-                clumps.append((nz, cx, cy, ux, uy, rng.uniform(2.2, 5.0), rng.random()))
-    clumps.sort(key=lambda c: c[0])
-    dark, mid, light = col(24, 38, 22), col(56, 78, 38), col(128, 146, 76)
-    for nz, cx, cy, ux, uy, r, jit in clumps:
-        lightness = 0.35 + 0.35 * nz + 0.3 * max(0.0, -uy * 0.8 + ux * 0.4)
-        lightness = np.clip(lightness + (jit - 0.5) * 0.3, 0, 1)
-        c = lerp(dark, mid, lightness * 1.6) if lightness < 0.62 else lerp(mid, light, (lightness - 0.62) / 0.38)
-        # a clump is a few overlapping leaves
-        for _ in range(3):
-            ox, oy = rng.uniform(-r, r) * 0.7, rng.uniform(-r, r) * 0.7
-            rr = r * rng.uniform(0.45, 0.8)
-            cc = tuple(int(np.clip(v * rng.uniform(0.85, 1.12), 0, 255)) for v in c) + (255,)
-            dr.ellipse([((cx + ox - rr) * S, (cy + oy - rr * 0.8) * S), ((cx + ox + rr) * S, (cy + oy + rr * 0.8) * S)],
-                       fill=cc)
+    for _ in range(34):
+        y = rng.uniform(436, 760)
+        x = e[int(y)] + rng.normal(1, 5)
+        size = 1.0 + (y - 430) / 330 * 7 * rng.uniform(0.3, 1.2)
+        g = rng.uniform(80, 140)
+        c = (g * 1.02, g, g * 0.92)
+        for k in range(4):  # a lit top over a darker base
+            f = 1 - k / 4
+            cc = tuple(int(v * (0.65 + 0.45 * k / 3)) for v in c) + (255,)
+            dr.ellipse([(x - size * f) * SS, (y - size * 0.55 * f - k * size * 0.08) * SS,
+                        (x + size * f) * SS, (y + size * 0.45 * f - k * size * 0.08) * SS], fill=cc)
+    for _ in range(160):
+        y = rng.uniform(440, 600)
+        x = e[int(y)] + rng.normal(-2, 5)
+        hgt = (8 + (y - 430) / 170 * 26) * rng.uniform(0.6, 1.3)
+        bend = rng.normal(0, 0.25) * hgt
+        g = rng.uniform(0.75, 1.15)
+        c = tuple(int(v * g) for v in (118, 112, 62)) + (255,)
+        pts = [((x + bend * (t / 6) ** 2) * SS, (y - hgt * t / 6) * SS) for t in range(7)]
+        dr.line(pts, fill=c, width=max(1, int(SS * (0.7 + (y - 430) / 300))))
     return downsample(im)
+
+
+def smoothstep(e0, e1, x):
+    t = np.clip((x - e0) / (e1 - e0), 0, 1)
+    return t * t * (3 - 2 * t)
+
+
+TREES = [  # trunk base (x, y), crown lobes (x, y, rx, ry), trunk lean, bark colour, leaf tint
+    dict(base=(118, 452), lean=-0.06, bark=(70, 64, 56), tint=(0.95, 1.0, 0.92), width=6,
+         lobes=[(135, 300, 44, 55), (112, 340, 30, 40), (160, 335, 36, 45), (140, 262, 30, 34)]),
+    dict(base=(222, 468), lean=0.05, bark=(78, 72, 64), tint=(1.0, 1.0, 1.0), width=9,
+         lobes=[(230, 255, 70, 62), (190, 300, 55, 60), (275, 300, 62, 58), (230, 215, 42, 32),
+                (250, 345, 52, 42), (180, 355, 40, 38)]),
+    dict(base=(272, 469), lean=0.28, bark=(196, 192, 182), tint=(1.06, 1.05, 0.9), width=5,
+         lobes=[(362, 300, 42, 52), (392, 340, 34, 44), (345, 345, 30, 38), (368, 252, 26, 30)]),
+]
+
+
+def tree_layer(rng):
+    """The trees of the left shore as an RGB layer with coverage: trunks and limbs drawn as tapered
+    strokes, crowns as a leafy density field (lobes plus fine fractal noise) lit from the upper right."""
+    x0, y0, x1, y1 = TREE_BOX
+    out_pre = np.zeros((H, W, 3))
+    out_a = np.zeros((H, W))
+    yy, xx = np.mgrid[0:H, 0:W].astype(np.float64)
+    for t in TREES:
+        # wood
+        im = Image.new("RGBA", (W * SS, H * SS), (0, 0, 0, 0))
+        dr = ImageDraw.Draw(im)
+        bx, by = t["base"]
+        bark = t["bark"]
+
+        def limb(xa, ya, xb, yb, wa, wb, c):
+            dx, dy = xb - xa, yb - ya
+            L = math.hypot(dx, dy) + 1e-9
+            nx, ny = -dy / L, dx / L
+            pts = [(xa + nx * wa, ya + ny * wa), (xb + nx * wb, yb + ny * wb),
+                   (xb - nx * wb, yb - ny * wb), (xa - nx * wa, ya - ny * wa)]
+            dr.polygon([(px * SS, py * SS) for px, py in pts], fill=tuple(int(v) for v in c) + (255,))
+
+        lx = [l[0] for l in t["lobes"]]
+        cx = float(np.mean(lx))
+        top = min(l[1] for l in t["lobes"])
+        px, py, w = float(bx), float(by), float(t["width"])
+        n = 8
+        for k in range(n):
+            f = (k + 1) / n
+            nx_ = bx + (cx - bx) * f + t["lean"] * 40 * math.sin(f * 3) + rng.uniform(-2, 2)
+            ny_ = by + (top + 40 - by) * f
+            limb(px, py, nx_, ny_, w, w * 0.82, bark)
+            px, py, w = nx_, ny_, w * 0.82
+        for lob in t["lobes"]:
+            for _ in range(3):
+                sx = bx + (cx - bx) * rng.uniform(0.3, 0.6)
+                sy = by + (top - by) * rng.uniform(0.3, 0.55)
+                ex = lob[0] + rng.uniform(-0.5, 0.5) * lob[2]
+                ey = lob[1] + rng.uniform(-0.3, 0.4) * lob[3]
+                mx, my = (sx + ex) / 2 + rng.uniform(-8, 8), (sy + ey) / 2 + rng.uniform(-8, 8)
+                limb(sx, sy, mx, my, t["width"] * 0.4, t["width"] * 0.25, np.array(bark) * 0.85)
+                limb(mx, my, ex, ey, t["width"] * 0.25, 0.6, np.array(bark) * 0.8)
+        wood, wa = downsample(im)
+        # bark texture: light and dark bands across the trunk
+        bn = common.fbm((H, W), 3.0, 2, rng)
+        wood = wood * (1 + 0.25 * bn[..., None])
+        if bark[0] > 150:  # birch: dark lenticels across the white bark
+            marks = ndimage.gaussian_filter(rng.random((H, W)), (0.4, 2.0)) > 0.56
+            wood = np.where(marks[..., None], wood * 0.35, wood)
+        # foliage density
+        env = np.full((H, W), -10.0)
+        lobes = list(t["lobes"])
+        for lx_, ly_, rx, ry in t["lobes"]:
+            for _ in range(4):  # smaller clusters around each lobe make the outline ragged
+                a_ = rng.uniform(0, 2 * math.pi)
+                lobes.append((lx_ + math.cos(a_) * rx * 0.85, ly_ + math.sin(a_) * ry * 0.8,
+                              rx * rng.uniform(0.25, 0.4), ry * rng.uniform(0.25, 0.4)))
+        for lx_, ly_, rx, ry in lobes:
+            r2 = ((xx - lx_) / rx) ** 2 + ((yy - ly_) / ry) ** 2
+            env = np.maximum(env, 1 - r2)
+        region = smoothstep(-0.45, -0.15, env)
+        bottom = max(l[1] + l[3] for l in t["lobes"])
+        edge_d = np.minimum(np.minimum(xx - x0, x1 - 1 - xx), np.minimum(yy - y0, y1 - 1 - yy))
+        n1 = common.fbm((H, W), 18.0, 5, rng, gain=0.6)
+        n_small = common.fbm((H, W), 2.0, 2, rng)
+        dens = 0.9 * env + 0.85 * n1 + 0.2 * n_small - 0.15 - 0.9 * (1 - smoothstep(2, 18, edge_d))
+        leaf_a = smoothstep(0.0, 0.12, dens) * region
+        # light: leaf clusters lit on the side toward the upper right; deeper parts of the crown darker
+        shifted = ndimage.shift(n1, (2.0, -2.0), order=1, mode="nearest")
+        lit = np.clip(0.5 + (n1 - shifted) * 3.2, 0, 1)
+        low = np.clip((yy - (top + (bottom - top) * 0.35)) / (bottom - top), 0, 1)
+        depth = np.clip(env, 0, 1)
+        sky_side = np.clip(0.5 - (yy - top) / 250.0, 0, 1)
+        light = np.clip(0.12 + 0.5 * lit + 0.3 * n1 + 0.25 * sky_side - 0.25 * depth * (1 - lit) - 0.3 * low
+                        + 0.35 * n_small, 0, 1)
+        dark, mid, bright = col(20, 32, 18), col(52, 72, 34), col(134, 150, 80)
+        leaf = np.where((light < 0.55)[..., None], lerp(dark, mid, (light / 0.55)[..., None]),
+                        lerp(mid, bright, ((light - 0.55) / 0.45)[..., None]))
+        leaf = leaf * np.array(t["tint"]) * (1 + 0.12 * n_small[..., None])
+        # a tree: wood, then leaves over it (premultiplied), then over the trees before it
+        a = leaf_a + wa * (1 - leaf_a)
+        pre = leaf * leaf_a[..., None] + wood * (wa * (1 - leaf_a))[..., None]
+        out_pre = pre + out_pre * (1 - a[..., None])
+        out_a = a + out_a * (1 - a)
+    # everything of the trees lies inside the cut-out box
+    box = np.zeros((H, W))
+    box[y0 + 2:y1 - 2, x0 + 2:x1 - 2] = 1
+    out_rgb = out_pre / np.maximum(out_a, 1e-6)[..., None]
+    return out_rgb, out_a * box
 
 
 # ----------------------------------------------------------------------------------------------
 # Water
 
 
-def wave_set(rng, count=70):
+def wave_set(rng, count=90):
     waves = []
     for i in range(count):
-        lam = math.exp(rng.uniform(math.log(0.12), math.log(2.6)))  # wavelength in metres
+        lam = math.exp(rng.uniform(math.log(0.08), math.log(2.0)))  # wavelength in metres
         k = 2 * math.pi / lam
         ang = rng.normal(0.0, 0.7) + math.pi * 0.15  # mostly running across the view, from a breeze
         cycles = int(rng.integers(1, 4)) * (1 if rng.random() < 0.8 else -1)
-        amp = 0.0055 * lam ** 0.9 * rng.uniform(0.5, 1.0)  # steepness roughly constant
+        amp = 0.0021 * lam ** 0.9 * rng.uniform(0.5, 1.0)  # steepness roughly constant
         waves.append((k * math.cos(ang), k * math.sin(ang), amp, cycles, rng.uniform(0, 2 * math.pi)))
     return waves
 
@@ -512,6 +598,9 @@ def main(outdir):
     jet = Layer()
     draw_faces(jet, jetty_faces(np.random.default_rng(SEED)), mirror=False)
     jet_rgb, jet_a = jet.result()
+    grain = ndimage.gaussian_filter(common.fbm((H, W), 1.2, 2, rng), (0.3, 6.0))
+    grain /= grain.std() + 1e-9
+    jet_rgb = jet_rgb * (1 + 0.08 * grain[..., None] + 0.06 * common.fbm((H, W), 20.0, 3, rng)[..., None])
     jetm = Layer()
     draw_faces(jetm, jetty_faces(np.random.default_rng(SEED)), mirror=True)
     jetm_rgb, jetm_a = jetm.result()
@@ -526,6 +615,7 @@ def main(outdir):
 
     # the bank and what stands on it, painted over sky and far shore
     still_upper, bank_mask, edge = paint_bank(upper.copy(), rng)
+    det_rgb, det_a = bank_details(edge, rng)
 
     # mirror image of the world in water rows
     water = Water(rng)
@@ -561,6 +651,7 @@ def main(outdir):
         wm = (1 - bank_mask[water.y0:])[..., None]
         img[water.y0:] = lerp(img[water.y0:], wcol, wm)
         # soften the far waterline by half a pixel
+        img = lerp(img, det_rgb, det_a[..., None])
         img = lerp(img, jet_rgb, jet_a[..., None])
         img = lerp(img, boat_rgb, boat_a[..., None])
         img = lerp(img, trees_rgb, trees_a[..., None])
@@ -570,12 +661,17 @@ def main(outdir):
     for t in range(int(os.environ.get("LUNVALE_FRAMES", FRAMES))):
         frames.append(compose(t))
         print(f"frame {t}", flush=True)
-    still = frames[0]
+    # the camera's own marks, the same on every frame: fine grain, a soft vignette, a gentle S-curve
     grain = common.fbm((H, W), 1.0, 1, rng) * 2.2
-    still = still + grain[..., None]
+    yy, xx = np.mgrid[0:H, 0:W].astype(np.float64)
+    vig = 1 - 0.16 * (((xx - CX) / CX) ** 2 + ((yy - H / 2) / (H / 2)) ** 2) ** 1.5 / 2 ** 1.5
 
     def with_grain(img):
-        return img + grain[..., None]
+        v = np.clip(img * vig[..., None] + grain[..., None], 0, 255) / 255.0
+        v = v + 0.8 * (v - v ** 2) * (v - 0.5)
+        return v * 255.0
+
+    still = with_grain(frames[0])
 
     common.save_jpeg(still, os.path.join(outdir, "QIM1.jpg"), quality=90)
     x0, y0, x1, y1 = STRIP1
