@@ -264,7 +264,9 @@ void TQss::FlipSurfaces() {
     if (show) FuncShowTST(text, 20, 20 + 20 * line);
   }
   if (!fddprim_) return;
-  for (;;) {
+  // Retried at once while the display is still drawing, but not forever: a display that never
+  // finishes must not hang the frame, and with it the close that waits for the frame.
+  for (int attempt = 0; attempt < sprites::TQSpriteBase::kStillDrawingRetries; ++attempt) {
     HRESULT hr = fddprim_->Flip(nullptr, 0);
     if (hr == DDERR_WASSTILLDRAWING) continue;
     if (hr == DDERR_SURFACELOST) IsLostRestore();

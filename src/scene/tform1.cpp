@@ -4,16 +4,18 @@
 
 namespace lunvale::scene {
 
-TForm1::TForm1(platform::TComponent* owner) : platform::TForm(owner) {
+TForm1::TForm1(platform::TComponent* owner) : platform::TForm(owner), qss1_(new engine::TQss(this)) {
+  qss1_->SetName("Qss1");
+  qss1_->SetParent(this);
   SetName("Form1");
   SetCaption("Lunvale Screensaver");
   OnKeyDown = [this](uint16_t& key, unsigned shift) { FormKeyDown(key, shift); };
 }
 
 void TForm1::FormCreate() {
-  settings_.SetBrandName("Miravel Software");
-  settings_.SetSSName("Lunvale Screensaver");
-  settings_.SetRegistry();
+  qss1_->SetBrandName("Miravel Software");
+  qss1_->SetSSName("Lunvale Screensaver");
+  qss1_->SetRegistry();
 
   SetBorderStyle(platform::TBorderStyle::bsNone);
   SetColor(0x000000);

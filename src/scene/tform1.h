@@ -1,12 +1,12 @@
 #pragma once
 
+#include "engine/tqss.h"
 #include "platform/form.h"
-#include "settings/settings_store.h"
 
 namespace lunvale::scene {
 
-// The scene form of the full-screen run. It names the settings key and loads the settings, then
-// covers the desktop in black; Escape closes it, which ends the run.
+// The scene form of the full-screen run. It names the settings key on its engine and loads the
+// settings, then covers the desktop in black; Escape closes it, which ends the run.
 class TForm1 : public platform::TForm {
  public:
   explicit TForm1(platform::TComponent* owner);
@@ -15,10 +15,10 @@ class TForm1 : public platform::TForm {
   void FormCreate();
   void FormKeyDown(uint16_t& key, unsigned shift);
 
-  const settings::SettingsStore& Settings() const { return settings_; }
+  engine::TQss* Qss1() const { return qss1_; }
 
  private:
-  settings::SettingsStore settings_;
+  engine::TQss* qss1_;  // owned by the form
 };
 
 }  // namespace lunvale::scene

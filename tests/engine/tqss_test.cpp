@@ -9,6 +9,9 @@
 #include <thread>
 
 #include "platform/form.h"
+#include "sprites/sprite_fixture.h"
+#include "sprites/tqim.h"
+#include "sprites/tqmv.h"
 #include "support/fake_display.h"
 #include "support/process.h"
 
@@ -394,6 +397,66 @@ TEST_F(EngineTest, DestroyingARunningEngineStopsItsTimerFirst) {
   EXPECT_EQ(frames, after);
   form_ = std::make_unique<platform::TForm>(nullptr);
   qss_ = new TQss(form_.get(), backend_);
+}
+
+}  // namespace
+}  // namespace lunvale::engine
+
+namespace lunvale::engine {
+namespace {
+
+// A gadget-like component: a still picture under another class name.
+class GadgetLike : public sprites::TQIM {
+ public:
+  using TQIM::TQIM;
+  std::string_view ClassName() const override { return "TQGC"; }
+};
+
+TEST_F(EngineTest, ClosingAndRestoringVisitExactlyTheStillAndStripClasses) {
+  qss_->SetEnabled(true);
+  const auto make_still = [&](sprites::TQIM* image) {
+    image->SetParent(qss_);
+    image->SetPicture(sprites::testing_support::Plain(8, 8, 0x123456));
+    image->CreateDXImage();
+    return image;
+  };
+  sprites::TQIM* still = make_still(new sprites::TQIM(form_.get()));
+  sprites::TQIM* gadget = make_still(new GadgetLike(form_.get()));
+  // A strip made at run time with the form as owner takes part like the others.
+  auto* strip = new sprites::TQMV(form_.get());
+  strip->SetParent(qss_);
+  strip->SetPicture(sprites::testing_support::Plain(4, 12, 0x654321));
+  strip->SetYOffsetFrame(4);
+  strip->CreateDXMovie();
+  ASSERT_EQ(strip->FrameCount(), 3);
+  ASSERT_TRUE(still->FpSurface());
+  ASSERT_TRUE(gadget->FpSurface());
+
+  // Lost display: the primary first, then the still and the strip frames, not the gadget.
+  backend_->LoseAll();
+  backend_->ClearCalls();
+  qss_->IsLostRestore();
+  const std::vector<std::string> calls = backend_->Calls();
+  std::vector<std::string> restores;
+  for (const auto& c : calls)
+    if (c.find(".Restore") != std::string::npos) restores.push_back(c);
+  // The primary (with its back buffer), the still (s1) and the three frames (s3..s5); not the gadget (s2).
+  EXPECT_EQ(restores, (std::vector<std::string>{"primary.Restore", "back.Restore", "s1.Restore", "s3.Restore",
+                                                "s4.Restore", "s5.Restore"}));
+  EXPECT_TRUE(backend_->Offscreen()[1]->Lost());  // the gadget's surface stays lost
+
+  // While the primary cannot be restored, nothing else is tried.
+  backend_->LoseAll();
+  backend_->Primary()->Faults().Fail(FakeOp::Restore, E_FAIL, 1);
+  backend_->ClearCalls();
+  qss_->IsLostRestore();
+  EXPECT_EQ(backend_->CountCalls("primary.Restore"), 1);
+  EXPECT_EQ(backend_->Calls().size(), 1u);
+
+  qss_->SetEnabled(false);
+  EXPECT_FALSE(still->FpSurface());
+  EXPECT_EQ(strip->FrameSurface(0), nullptr);
+  EXPECT_TRUE(gadget->FpSurface());  // gadgets release their own
 }
 
 }  // namespace
