@@ -353,13 +353,13 @@ def paint_bank(img, rng):
     mid = common.fbm((H, W), 12.0, 3, rng)
     # grass texture in ground coordinates: blades are tall thin streaks that grow toward the camera
     blades = common.fbm((1024, 1024), 2.0, 2, rng)
-    blades = ndimage.gaussian_filter(blades, (2.2, 0.35), mode="wrap")
+    blades = ndimage.gaussian_filter(blades, (1.7, 0.3), mode="wrap")
     blades /= blades.std()
     scale = 0.35 + np.clip((yy - 430) / 330.0, 0, 1) * 1.6
     tex = common.sample(blades, yy / scale, xx / scale)
     base = lerp(col(70, 86, 42), col(112, 116, 60), np.clip(0.5 + big * 1.3, 0, 1)[..., None])
     base = lerp(base, col(96, 86, 58), np.clip(mid * 1.5 - 0.25, 0, 1)[..., None])
-    grass = base * (1 + 0.22 * tex[..., None] + 0.1 * mid[..., None])
+    grass = base * (0.72 + 0.42 * smoothstep(-1.2, 1.6, tex)[..., None] + 0.1 * mid[..., None])
     # shade under the trees and along the slope down to the water
     under = np.exp(-(((xx - 200) / 150) ** 2 + ((yy - 455) / 35) ** 2))
     grass *= (1 - 0.4 * under)[..., None]
@@ -405,6 +405,8 @@ def smoothstep(e0, e1, x):
 
 
 TREES = [  # trunk base (x, y), crown lobes (x, y, rx, ry), trunk lean, bark colour, leaf tint
+    dict(base=(175, 445), lean=0.0, bark=(70, 66, 60), tint=(0.82, 0.9, 0.9), width=5,
+         lobes=[(180, 330, 40, 60), (205, 370, 35, 40), (160, 380, 30, 35)]),
     dict(base=(118, 452), lean=-0.06, bark=(70, 64, 56), tint=(0.95, 1.0, 0.92), width=6,
          lobes=[(135, 300, 44, 55), (112, 340, 30, 40), (160, 335, 36, 45), (140, 262, 30, 34)]),
     dict(base=(222, 468), lean=0.05, bark=(78, 72, 64), tint=(1.0, 1.0, 1.0), width=9,
@@ -412,6 +414,10 @@ TREES = [  # trunk base (x, y), crown lobes (x, y, rx, ry), trunk lean, bark col
                 (250, 345, 52, 42), (180, 355, 40, 38)]),
     dict(base=(272, 469), lean=0.28, bark=(196, 192, 182), tint=(1.06, 1.05, 0.9), width=5,
          lobes=[(362, 300, 42, 52), (392, 340, 34, 44), (345, 345, 30, 38), (368, 252, 26, 30)]),
+    # shrubs along the top of the bank
+    dict(base=(0, 0), lean=0.0, bark=(60, 56, 50), tint=(0.8, 0.88, 0.78), width=0,
+         lobes=[(112, 436, 26, 14), (150, 440, 30, 15), (190, 448, 24, 13), (252, 458, 22, 12),
+                (100, 428, 12, 10)]),
 ]
 
 
@@ -441,14 +447,14 @@ def tree_layer(rng):
         cx = float(np.mean(lx))
         top = min(l[1] for l in t["lobes"])
         px, py, w = float(bx), float(by), float(t["width"])
-        n = 8
+        n = 8 if t["width"] > 0 else 0
         for k in range(n):
             f = (k + 1) / n
             nx_ = bx + (cx - bx) * f + t["lean"] * 40 * math.sin(f * 3) + rng.uniform(-2, 2)
             ny_ = by + (top + 40 - by) * f
             limb(px, py, nx_, ny_, w, w * 0.82, bark)
             px, py, w = nx_, ny_, w * 0.82
-        for lob in t["lobes"]:
+        for lob in t["lobes"] if n else []:
             for _ in range(3):
                 sx = bx + (cx - bx) * rng.uniform(0.3, 0.6)
                 sy = by + (top - by) * rng.uniform(0.3, 0.55)
@@ -667,6 +673,7 @@ def main(outdir):
     vig = 1 - 0.16 * (((xx - CX) / CX) ** 2 + ((yy - H / 2) / (H / 2)) ** 2) ** 1.5 / 2 ** 1.5
 
     def with_grain(img):
+        img = ndimage.gaussian_filter(img, (0.45, 0.45, 0))  # a lens is never perfectly sharp
         v = np.clip(img * vig[..., None] + grain[..., None], 0, 255) / 255.0
         v = v + 0.8 * (v - v ** 2) * (v - 0.5)
         return v * 255.0
