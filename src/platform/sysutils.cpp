@@ -3,7 +3,12 @@
 namespace lunvale::platform {
 
 int32_t StrToInt(std::string_view text) {
-  const auto fail = [&] { return EConvertError("'" + std::string(text) + "' is not a valid integer value"); };
+  const auto fail = [&] {
+    std::string message;
+    message.reserve(text.size() + 32);
+    message.append(1, '\'').append(text).append("' is not a valid integer value");
+    return EConvertError(message);
+  };
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   size_t end = text.size();
