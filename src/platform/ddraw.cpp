@@ -31,24 +31,71 @@ const char* DDErrorName(HRESULT hr) {
   }
 }
 
-// A plain loop rather than memcpy: rows of equal pitch sit at the same offset within a page, where the
-// library's copy loses a third of its speed to store/load aliasing and this loop does not.
-__attribute__((target_clones("avx2", "default"), optimize("no-tree-loop-distribute-patterns"))) void CopyRow(
-    uint32_t* __restrict dst, const uint32_t* __restrict src, int width) {
+namespace {
+
+// The row loops, compiled twice: for the processor's wider vectors and for the baseline. The choice is made
+// once at run time (an ifunc resolver would run before the sanitizers' runtimes are ready).
+[[gnu::always_inline]] inline void CopyLoop(uint32_t* __restrict dst, const uint32_t* __restrict src,
+                                            int width) {
   for (int i = 0; i < width; ++i) dst[i] = src[i];
 }
 
-// Wider vectors where the processor has them; the loop is the same.
-__attribute__((target_clones("avx2", "default"))) void CopyRowKeyed(uint32_t* __restrict dst,
-                                                                    const uint32_t* __restrict src, int width,
-                                                                    uint32_t key_low, uint32_t key_high) {
-  // One unsigned compare tests the range; a plain select per pixel lets the compiler vectorise the row.
+// A single key value (the usual case) is one compare per pixel, a range one subtract and one unsigned
+// compare; either way a plain select per pixel lets the compiler vectorise the row.
+[[gnu::always_inline]] inline void KeyedLoop(uint32_t* __restrict dst, const uint32_t* __restrict src,
+                                             int width, uint32_t key_low, uint32_t key_high) {
+  if (key_low == key_high) {
+    for (int i = 0; i < width; ++i) {
+      const uint32_t s = src[i];
+      const uint32_t d = dst[i];
+      dst[i] = s == key_low ? d : s;
+    }
+    return;
+  }
   const uint32_t span = key_high - key_low;
   for (int i = 0; i < width; ++i) {
     const uint32_t s = src[i];
     const uint32_t d = dst[i];
     dst[i] = (s - key_low) <= span ? d : s;
   }
+}
+
+// A loop rather than memcpy: rows of equal pitch sit at the same offset within a page, where the library's
+// copy loses a third of its speed to store/load aliasing and this loop does not.
+#define LUNVALE_NO_MEMCPY_IDIOM optimize("no-tree-loop-distribute-patterns")
+
+__attribute__((target("avx2"), LUNVALE_NO_MEMCPY_IDIOM)) void CopyAvx2(uint32_t* __restrict dst,
+                                                                       const uint32_t* __restrict src,
+                                                                       int w) {
+  CopyLoop(dst, src, w);
+}
+__attribute__((LUNVALE_NO_MEMCPY_IDIOM)) void CopyBase(uint32_t* __restrict dst,
+                                                       const uint32_t* __restrict src, int w) {
+  CopyLoop(dst, src, w);
+}
+__attribute__((target("avx2"))) void KeyedAvx2(uint32_t* __restrict dst, const uint32_t* __restrict src,
+                                               int w, uint32_t lo, uint32_t hi) {
+  KeyedLoop(dst, src, w, lo, hi);
+}
+void KeyedBase(uint32_t* __restrict dst, const uint32_t* __restrict src, int w, uint32_t lo, uint32_t hi) {
+  KeyedLoop(dst, src, w, lo, hi);
+}
+
+bool HasAvx2() {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2");
+}
+
+}  // namespace
+
+void CopyRow(uint32_t* dst, const uint32_t* src, int width) {
+  static const auto copy = HasAvx2() ? CopyAvx2 : CopyBase;
+  copy(dst, src, width);
+}
+
+void CopyRowKeyed(uint32_t* dst, const uint32_t* src, int width, uint32_t key_low, uint32_t key_high) {
+  static const auto keyed = HasAvx2() ? KeyedAvx2 : KeyedBase;
+  keyed(dst, src, width, key_low, key_high);
 }
 
 namespace {
