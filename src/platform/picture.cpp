@@ -157,6 +157,15 @@ Bitmap DecodeWithSdl(std::span<const unsigned char> bytes, std::string_view name
     SDL_FreeSurface(loaded);
     Fail(name, "too large");
   }
+  // A transparent colour leaves the surface it is drawn on as it was: black, on a surface just made.
+  Uint32 key = 0;
+  SDL_Palette* palette = loaded->format->palette;
+  if (palette != nullptr && SDL_GetColorKey(loaded, &key) == 0 &&
+      key < static_cast<Uint32>(palette->ncolors)) {
+    const SDL_Color black{0, 0, 0, 255};
+    SDL_SetPaletteColors(palette, &black, static_cast<int>(key), 1);
+    SDL_SetColorKey(loaded, SDL_FALSE, 0);
+  }
   return FromSdlSurface(loaded, name);
 }
 

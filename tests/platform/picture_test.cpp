@@ -9,6 +9,8 @@
 
 #include <jpeglib.h>
 
+#include "platform/resources.h"
+
 namespace lunvale::platform {
 namespace {
 
@@ -182,6 +184,39 @@ TEST(Picture, GifDecodesWithItsPalette) {
   EXPECT_EQ(At(g, 1, 1), 0xFF0000u);
   const Bytes gif = TinyGif();
   EXPECT_THROW(Picture::Load(Bytes(gif.begin(), gif.begin() + 20), "cut"), PictureError);
+
+  // With blue as the transparent colour, the blue pixels come out black, as drawn onto a new surface.
+  Bytes transparent(gif.begin(), gif.begin() + 25);
+  const Bytes control = {0x21, 0xF9, 4, 1, 0, 0, 1, 0};  // transparency on, index 1
+  transparent.insert(transparent.end(), control.begin(), control.end());
+  transparent.insert(transparent.end(), gif.begin() + 25, gif.end());
+  const Picture t = Picture::Load(transparent, "transparent");
+  EXPECT_EQ(At(t, 0, 0), 0xFF0000u);
+  EXPECT_EQ(At(t, 1, 0), 0u);
+  EXPECT_EQ(At(t, 0, 1), 0u);
+}
+
+TEST(Picture, TheScenePicturesDecodeAtTheirSizes) {
+  struct Expected {
+    const char* name;
+    const char* class_name;
+    int width, height;
+  };
+  const Expected pictures[] = {
+      {"QIM1", "TJPEGImage", 1024, 768},    {"QMV1", "TJPEGImage", 649, 8576},
+      {"QMV2", "TJPEGImage", 739, 2784},    {"QMV3SG", "TBitmap", 68, 5203},
+      {"QMV3SGsmall", "TBitmap", 38, 2904}, {"QIM2masktree", "TBitmap", 352, 314},
+      {"QMV3Weather", "TBitmap", 52, 2548}, {"QIM2GadgetPanel", "TGIFImage", 1024, 70},
+      {"QGC1", "TGIFImage", 117, 69},       {"QGW1", "TGIFImage", 336, 69},
+      {"QGR1", "TGIFImage", 572, 69},
+  };
+  for (const Expected& e : pictures) {
+    if (!FindResource(e.name)) continue;  // not every picture is made yet
+    const Picture p = Picture::LoadResource(e.name);
+    EXPECT_EQ(p.ClassName(), e.class_name) << e.name;
+    EXPECT_EQ(p.Width(), e.width) << e.name;
+    EXPECT_EQ(p.Height(), e.height) << e.name;
+  }
 }
 
 TEST(Picture, FilesAndMissingResources) {
