@@ -137,7 +137,7 @@ def contact_sheet(assets):
     shelf = 0
     placed = []
     for name, im in tiles:
-        w, h = im.width, im.height + 16
+        w, h = max(im.width, int(font.getlength(name))), im.height + 16
         if x + w > width - 10:
             x, y, shelf = 10, y + shelf + 12, 0
         placed.append((name, im, x, y))

@@ -262,7 +262,7 @@ def boat_faces():
     faces = []
     L, B = 4.2, 0.72
     ang = math.radians(62)  # heading of the bow, from the camera axis toward -X
-    ox, oz = -3.25, 19.5
+    ox, oz = -3.75, 19.5
     stations = 26
     secs = 10
 

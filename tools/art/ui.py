@@ -113,9 +113,10 @@ def clock_plate():
 
 def weather_plate():
     im, d = rounded_plate(336, 69)
-    text(d, (47, 14), "WEATHER", font(BOLD, 9), LABEL, "ma")
-    text(d, (47, 36), "now", font(BOLD, 10), (196, 204, 220), "ma")
-    text(d, (47, 50), "tomorrow \u203a", font(COND, 8), (120, 128, 146), "ma")
+    text(d, (47, 27), "WEATHER", font(BOLD, 10), LABEL, "ma")
+    d.line([(22 * K, 44 * K), (72 * K, 44 * K)], fill=(70, 78, 98, 255), width=K // 2)
+    text(d, (153, 12), "NOW", font(COND, 8), (120, 128, 146))
+    text(d, (265, 12), "TOMORROW", font(COND, 8), (120, 128, 146))
     for x in (94, 206):
         inset(d, (x - 2, 6, x + 54, 62), 4)
     return finish_keyed(im)
