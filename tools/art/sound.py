@@ -86,7 +86,7 @@ def gull_call(rng):
         u = np.linspace(0, 1, n)
         f0 = rng.uniform(1250, 1450) * (1 - 0.35 * u ** 1.5) * (1 + 0.12 * np.exp(-u * 12))
         ph = 2 * np.pi * np.cumsum(f0) / RATE
-        tone = sum((0.9 ** h) * np.sin(h * ph + h) for h in range(1, 5))
+        tone = sum((0.8 ** h) * np.sin(h * ph + h) for h in range(1, 4))  # all below the Nyquist limit
         rough = 1 + 0.25 * np.sin(2 * np.pi * 75 * u * dur)
         env = np.minimum(u / 0.08, 1) * np.exp(-u * 2.2) * (1 - u) ** 0.5
         notes.append(tone * env * rough)
@@ -114,7 +114,7 @@ def main(outdir):
     mix = 0.10 * breeze * breeze_env + 0.028 * leaves * leaves_env + 0.05 * water_bed * bed_env
     mix += 0.18 * lapping(rng)
     # gulls: three calls at fixed places of the loop
-    for start_s, level, pan in ((3.2, 0.10, 0.3), (14.8, 0.07, 0.75), (23.9, 0.085, 0.55)):
+    for start_s, level, pan in ((3.2, 0.2, 0.3), (14.8, 0.15, 0.75), (23.9, 0.17, 0.55)):
         c = gull_call(rng) * level
         add_wrapped(mix[0], int(start_s * RATE), c * (1 - pan) * 2)
         add_wrapped(mix[1], int(start_s * RATE) + 6, c * pan * 2)
