@@ -54,7 +54,7 @@ def paint_sky(rng):
     clouds shrink and crowd toward the horizon, shaded light on the side toward the sun."""
     yy, xx = np.mgrid[0:H, 0:W].astype(np.float64)
     t = np.clip(yy / YH, 0, 1)
-    top, mid, hor = col(84, 106, 136), col(136, 152, 172), col(196, 202, 208)
+    top, mid, hor = col(92, 110, 134), col(140, 152, 168), col(196, 201, 206)
     t1 = np.clip(t / 0.55, 0, 1)[..., None]
     t2 = np.clip((t - 0.55) / 0.45, 0, 1)[..., None] ** 1.3
     base = np.where((t < 0.55)[..., None], lerp(top, mid, t1), lerp(mid, hor, t2))
@@ -73,15 +73,20 @@ def paint_sky(rng):
     for i in range(5):
         w = np.clip(1 - np.abs(lvl - i), 0, 1)
         n += w * samples[i]
-    soft = common.sample(levels[2], v, u)
-    ls = common.sample(levels[2], v - 5.0, u + 7.0)
-    lit = np.clip((soft - ls) * 7.0 + 0.55, 0, 1)
+    # light from the upper right: march toward the sun through the (softened) density and let the
+    # cloud's own mass shade it; thin edges stay bright
     dens = n + 0.1
     cover = smoothstep(-0.02, 0.14, dens)
-    thick = np.clip(dens * 2.2, 0, 1)
-    c_lit, c_mid, c_dark = col(238, 238, 236), col(186, 190, 198), col(112, 118, 132)
-    body = lerp(c_mid, c_dark, thick[..., None] ** 0.8)
-    cloud = lerp(body, c_lit, (lit ** 1.3)[..., None] * (1 - 0.55 * thick[..., None]))
+    acc = np.zeros_like(u)
+    for i in range(1, 7):
+        d_ = common.sample(levels[2], v - 3.0 * i, u + 4.5 * i) + 0.1
+        acc += np.clip(d_, 0, None)
+    bright = np.exp(-2.2 * acc)
+    thick = np.clip(dens * 2.0, 0, 1)
+    c_lit, c_mid, c_dark = col(242, 241, 238), col(190, 194, 202), col(118, 124, 138)
+    body = lerp(c_mid, c_dark, thick[..., None] ** 0.9)
+    cloud = lerp(body, c_lit, np.clip(bright * 1.3, 0, 1)[..., None] ** 0.8)
+    cloud = lerp(cloud, c_lit * 1.02, (np.clip(1 - thick * 3, 0, 1) * 0.5)[..., None])  # sunlit fringes
     haze = np.clip((YH - yy) / 150.0, 0, 1)[..., None]
     cloud = lerp(hor * 0.97, cloud, haze ** 0.6)
     sky = lerp(base, cloud, cover[..., None] * 0.96)
@@ -496,7 +501,7 @@ def tree_layer(rng):
         sky_side = np.clip(0.5 - (yy - top) / 250.0, 0, 1)
         light = np.clip(0.12 + 0.5 * lit + 0.3 * n1 + 0.25 * sky_side - 0.25 * depth * (1 - lit) - 0.3 * low
                         + 0.35 * n_small, 0, 1)
-        dark, mid, bright = col(20, 32, 18), col(52, 72, 34), col(134, 150, 80)
+        dark, mid, bright = col(22, 32, 20), col(56, 72, 40), col(130, 144, 88)
         leaf = np.where((light < 0.55)[..., None], lerp(dark, mid, (light / 0.55)[..., None]),
                         lerp(mid, bright, ((light - 0.55) / 0.45)[..., None]))
         leaf = leaf * np.array(t["tint"]) * (1 + 0.12 * n_small[..., None])
