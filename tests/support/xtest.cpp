@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -161,10 +160,11 @@ std::optional<Geometry> WindowGeometry(unsigned long window) {
       RunAndCapture({"/usr/bin/xwininfo", "-id", std::to_string(window)}, std::chrono::seconds(5), &code);
   if (code != 0) return std::nullopt;
   Geometry g;
-  std::smatch m;
+  // xwininfo prints one "  Label: value" line per field.
   const auto field = [&](const char* label) {
-    std::regex re(std::string(label) + R"(:\s+(-?\d+))");
-    return std::regex_search(out, m, re) ? std::stoi(m[1]) : -1;
+    const std::string key = std::string(label) + ":";
+    const size_t at = out.find(key);
+    return at == std::string::npos ? -1 : std::atoi(out.c_str() + at + key.size());
   };
   g.x = field("Absolute upper-left X");
   g.y = field("Absolute upper-left Y");
