@@ -4,7 +4,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +12,12 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <numeric>
+#include <numbers>
 #include <span>
 #include <string>
 #include <vector>
+
+#include <jpeglib.h>  // after <cstdio>: it uses FILE
 
 #include "platform/resources.h"
 
@@ -261,7 +262,8 @@ TEST(AssetsPictures, GullFramesShowOneBirdOnExactBlackFacingItsHeading) {
       // Frame k flies toward 3k degrees (0 right, 90 down): the beak lies that way from the body.
       if (beak > 0 && k < 120) {
         const double want = 3.0 * k;
-        const double got = std::atan2(by / beak - cy / count, bx / beak - cx / count) * 180.0 / M_PI;
+        const double got =
+            std::atan2(by / beak - cy / count, bx / beak - cx / count) * 180.0 / std::numbers::pi;
         double diff = std::fmod(std::abs(got - want), 360.0);
         diff = std::min(diff, 360.0 - diff);
         EXPECT_LT(diff, 35.0) << "frame " << k << " faces " << got;
