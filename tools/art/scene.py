@@ -493,6 +493,9 @@ def tree_layer(rng):
         n_small = common.fbm((H, W), 2.0, 2, rng)
         dens = 0.9 * env + 0.85 * n1 + 0.2 * n_small - 0.15 - 0.9 * (1 - smoothstep(2, 18, edge_d))
         leaf_a = smoothstep(0.0, 0.12, dens) * region
+        # small gaps right through the crown, where the sky shows between the leaves
+        holes = common.fbm((H, W), 7.0, 3, rng)
+        leaf_a *= 1 - (1 - smoothstep(-0.5, -0.36, holes)) * np.clip(1.2 - env, 0, 1)
         # light: leaf clusters lit on the side toward the upper right; deeper parts of the crown darker
         shifted = ndimage.shift(n1, (2.0, -2.0), order=1, mode="nearest")
         lit = np.clip(0.5 + (n1 - shifted) * 3.2, 0, 1)
@@ -505,6 +508,7 @@ def tree_layer(rng):
         leaf = np.where((light < 0.55)[..., None], lerp(dark, mid, (light / 0.55)[..., None]),
                         lerp(mid, bright, ((light - 0.55) / 0.45)[..., None]))
         leaf = leaf * np.array(t["tint"]) * (1 + 0.12 * n_small[..., None])
+        leaf = lerp(leaf, col(34, 44, 46), (np.clip(0.45 - light, 0, 0.45) * 0.6)[..., None])  # sky-blue shade
         # a tree: wood, then leaves over it (premultiplied), then over the trees before it
         a = leaf_a + wa * (1 - leaf_a)
         pre = leaf * leaf_a[..., None] + wood * (wa * (1 - leaf_a))[..., None]
