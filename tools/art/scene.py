@@ -381,17 +381,20 @@ def bank_details(e, rng):
     """Stones at the waterline and reeds along the bank, as a layer over the water and the grass."""
     im = Image.new("RGBA", (W * SS, H * SS), (0, 0, 0, 0))
     dr = ImageDraw.Draw(im)
-    for _ in range(34):
+    for _ in range(24):
         y = rng.uniform(436, 760)
-        x = e[int(y)] + rng.normal(1, 5)
-        size = 1.0 + (y - 430) / 330 * 7 * rng.uniform(0.3, 1.2)
-        g = rng.uniform(80, 140)
-        c = (g * 1.02, g, g * 0.92)
-        for k in range(4):  # a lit top over a darker base
-            f = 1 - k / 4
-            cc = tuple(int(v * (0.65 + 0.45 * k / 3)) for v in c) + (255,)
-            dr.ellipse([(x - size * f) * SS, (y - size * 0.55 * f - k * size * 0.08) * SS,
-                        (x + size * f) * SS, (y + size * 0.45 * f - k * size * 0.08) * SS], fill=cc)
+        x = e[int(y)] + rng.normal(2, 4)
+        size = 1.5 + (y - 430) / 330 * 8 * rng.uniform(0.4, 1.2)
+        g = rng.uniform(62, 100)
+        base_c = np.array((g * 1.05, g, g * 0.9))
+        # an irregular, half-sunk stone: a rough polygon, darker toward the water
+        k = int(rng.integers(6, 10))
+        angs = np.sort(rng.uniform(0, 2 * math.pi, k))
+        rad = size * rng.uniform(0.7, 1.1, k)
+        pts = [((x + math.cos(a) * r) * SS, (y + math.sin(a) * r * 0.45) * SS) for a, r in zip(angs, rad)]
+        dr.polygon(pts, fill=tuple(int(v) for v in base_c * 0.8) + (255,))
+        top = [((x + math.cos(a) * r * 0.7) * SS, (y - size * 0.12 + math.sin(a) * r * 0.25) * SS) for a, r in zip(angs, rad)]
+        dr.polygon(top, fill=tuple(int(v) for v in base_c * 1.1) + (255,))
     for _ in range(160):
         y = rng.uniform(440, 600)
         x = e[int(y)] + rng.normal(-2, 5)
@@ -653,6 +656,11 @@ def main(outdir):
     blend = strip_blend_mask(water.y0)
 
     s0x, s0z = water.slopes(0)
+    # the bank darkens the water along its foot: its own reflection and its shade
+    rows_e = edge[water.y0:][:, None]
+    beyond = water.xx - rows_e
+    bank_shade = 1 - 0.38 * np.exp(-np.clip(beyond, 0, None) / (4.0 + 10.0 * np.clip((water.yy - 430) / 330, 0, 1)))
+    bank_shade = np.where((rows_e > 0) & (beyond > -2), bank_shade, 1.0)[..., None]
 
     def compose(t):
         if t == 0:
@@ -661,11 +669,10 @@ def main(outdir):
             tx, tz = water.slopes(t)
             sx = lerp(s0x, tx, blend)
             sz = lerp(s0z, tz, blend)
-        wcol = render_water(water, refl, sx, sz, body)
+        wcol = render_water(water, refl, sx, sz, body) * bank_shade
         img = still_upper.copy()
         wm = (1 - bank_mask[water.y0:])[..., None]
         img[water.y0:] = lerp(img[water.y0:], wcol, wm)
-        # soften the far waterline by half a pixel
         img = lerp(img, det_rgb, det_a[..., None])
         img = lerp(img, jet_rgb, jet_a[..., None])
         img = lerp(img, boat_rgb, boat_a[..., None])
