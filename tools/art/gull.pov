@@ -46,10 +46,10 @@ light_source { <0, -8, 0> color rgb 0.18 shadowless }
 #declare Gull = union {
   object { Wing translate <0, 0.02, 0.05> }
   object { Wing scale <1, 1, -1> translate <0, 0.02, -0.05> }
-  sphere { 0, 1 scale <0.34, 0.10, 0.115> texture { White } }
-  sphere { <0.31, 0.04, 0>, 0.088 texture { White } }
+  sphere { 0, 1 scale <0.32, 0.12, 0.14> texture { White } }
+  sphere { <0.30, 0.05, 0>, 0.098 texture { White } }
   cone { <0.37, 0.03, 0>, 0.034, <0.51, 0.01, 0>, 0.01 texture { pigment { rgb <1.0, 0.72, 0.08> } finish { ambient 0.45 } } }
-  prism { linear_sweep linear_spline -0.01, 0.01, 5, <-0.26, -0.08>, <-0.26, 0.08>, <-0.45, 0.1>, <-0.45, -0.1>, <-0.26, -0.08>
+  prism { linear_sweep linear_spline -0.01, 0.01, 5, <-0.24, -0.09>, <-0.24, 0.09>, <-0.44, 0.12>, <-0.44, -0.12>, <-0.24, -0.09>
           texture { White } }
   rotate <0, -Psi, 0>
 }
