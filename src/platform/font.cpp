@@ -357,11 +357,3 @@ int64_t Font::TextWidth(std::u32string_view text) const {
 }
 
 }  // namespace lunvale::platform
-
-#if defined(__SANITIZE_ADDRESS__)
-// fontconfig loses a few hundred bytes while parsing its configuration; nothing of ours. Weak, so a
-// project-wide list can take over.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
-}
-#endif
