@@ -8,6 +8,7 @@
 #include "engine/tqss.h"
 #include "platform/application.h"
 #include "platform/form.h"
+#include "scene/setup.h"
 #include "sprites/tqim.h"
 #include "sprites/tqmv.h"
 
@@ -19,28 +20,16 @@ sprites::TQIM* Still(platform::TForm& form, engine::TQss* qss, const char* name,
   auto* image = new sprites::TQIM(&form);
   image->SetParent(qss);
   image->LoadPicture(name);
-  image->SetStretching(true);
-  image->SetShowX(x);
-  image->SetShowY(y);
-  image->SetOriginalWidth(image->Picture().Width());
-  image->SetOriginalHeight(image->Picture().Height());
-  image->CreateDXImage();
-  image->SetTransparency(key);
+  scene::SetupImage(image, true, key, image->Picture().Height(), image->Picture().Width(), y, x);
   return image;
 }
 
-sprites::TQMV* Strip(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y, int height,
-                     bool key) {
+sprites::TQMV* Strip(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y,
+                     int frame_height, bool key) {
   auto* strip = new sprites::TQMV(&form);
   strip->SetParent(qss);
   strip->LoadPicture(name);
-  strip->SetStretching(true);
-  strip->SetShowX(x);
-  strip->SetShowY(y);
-  strip->SetYOffsetFrame(height);
-  if (strip->Picture().ClassName() == "TJPEGImage") strip->SetFDibBitmap(&strip->Picture().GetBitmap());
-  strip->CreateDXMovie();
-  strip->SetTransparency(key);
+  scene::SetupStrip(strip, true, key, 0, 0, false, frame_height, y, x);
   return strip;
 }
 

@@ -10,7 +10,7 @@
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/keys.h"
-#include "platform/picture.h"
+#include "scene/setup.h"
 #include "sprites/tqim.h"
 #include "sprites/tqmv.h"
 
@@ -18,18 +18,11 @@ using namespace lunvale;
 
 namespace {
 
-sprites::TQIM* StillPicture(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y,
-                            bool key) {
+sprites::TQIM* Still(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y, bool key) {
   auto* image = new sprites::TQIM(&form);
   image->SetParent(qss);
   image->LoadPicture(name);
-  image->SetStretching(true);
-  image->SetShowX(x);
-  image->SetShowY(y);
-  image->SetOriginalWidth(image->Picture().Width());
-  image->SetOriginalHeight(image->Picture().Height());
-  image->CreateDXImage();
-  image->SetTransparency(key);
+  scene::SetupImage(image, true, key, image->Picture().Height(), image->Picture().Width(), y, x);
   return image;
 }
 
@@ -38,13 +31,7 @@ sprites::TQMV* Strip(platform::TForm& form, engine::TQss* qss, const char* name,
   auto* strip = new sprites::TQMV(&form);
   strip->SetParent(qss);
   strip->LoadPicture(name);
-  strip->SetStretching(true);
-  strip->SetShowX(x);
-  strip->SetShowY(y);
-  strip->SetYOffsetFrame(frame_height);
-  if (strip->Picture().ClassName() == "TJPEGImage") strip->SetFDibBitmap(&strip->Picture().GetBitmap());
-  strip->CreateDXMovie();
-  strip->SetTransparency(key);
+  scene::SetupStrip(strip, true, key, 0, 0, false, frame_height, y, x);
   return strip;
 }
 
@@ -73,10 +60,10 @@ int main() {
     };
     qss->SetEnabled(true);
 
-    sprites::TQIM* background = StillPicture(form, qss, "QIM1", 0, 0, false);
+    sprites::TQIM* background = Still(form, qss, "QIM1", 0, 0, false);
     sprites::TQMV* water = Strip(form, qss, "QMV1", 375, 500, 268, false);
     sprites::TQMV* gull = Strip(form, qss, "QMV3SG", 420, 260, 43, true);
-    sprites::TQIM* trees = StillPicture(form, qss, "QIM2masktree", 90, 181, true);
+    sprites::TQIM* trees = Still(form, qss, "QIM2masktree", 90, 181, true);
 
     int frame = 0;
     int step = 0;

@@ -518,15 +518,15 @@ TEST(AssetsSound, AdpcmLoopOfTheRightFormatWithoutAClick) {
   EXPECT_EQ(U16(b, fmt + 18), 500);    // samples per block
   EXPECT_EQ(data_size, 327680u);
 
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* pcm = nullptr;
   Uint32 len = 0;
-  ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(b.data(), static_cast<int>(b.size())), 1, &spec, &pcm, &len),
+  ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(b.data(), static_cast<int>(b.size())), 1, &format, &pcm, &len),
             nullptr)
       << SDL_GetError();
   std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> hold(pcm, SDL_FreeWAV);
-  ASSERT_EQ(spec.format, AUDIO_S16SYS);
-  ASSERT_EQ(spec.channels, 2);
+  ASSERT_EQ(format.format, AUDIO_S16SYS);
+  ASSERT_EQ(format.channels, 2);
   const size_t frames = len / 4;
   EXPECT_EQ(frames, 640u * 500u);  // about 29 s
   const int16_t* s = reinterpret_cast<const int16_t*>(pcm);

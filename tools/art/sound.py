@@ -25,11 +25,11 @@ SEED = 2311
 
 def shaped_noise(rng, lo, hi, slope=0.0):
     """Periodic noise with a band from lo to hi Hz (soft edges) and a spectral tilt in dB per octave."""
-    spec = np.fft.rfft(rng.standard_normal(N))
+    spectrum = np.fft.rfft(rng.standard_normal(N))
     f = np.fft.rfftfreq(N, 1.0 / RATE)
     band = 1 / (1 + (lo / np.maximum(f, 1e-3)) ** 4) / (1 + (f / hi) ** 4)
     tilt = (np.maximum(f, 20.0) / 500.0) ** (slope / 6.02)
-    out = np.fft.irfft(spec * band * tilt, N)
+    out = np.fft.irfft(spectrum * band * tilt, N)
     return out / np.std(out)
 
 

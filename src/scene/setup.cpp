@@ -1,0 +1,32 @@
+#include "scene/setup.h"
+
+namespace lunvale::scene {
+
+void SetupImage(sprites::TQIM* image, bool stretching, bool key, int32_t height, int32_t width, int32_t y,
+                int32_t x) {
+  image->SetStretching(stretching);
+  image->SetShowX(x);
+  image->SetShowY(y);
+  image->SetOriginalWidth(width);
+  image->SetOriginalHeight(height);
+  image->CreateDXImage();
+  image->SetTransparency(key);
+}
+
+void SetupStrip(sprites::TQMV* strip, bool stretching, bool key, int32_t stretch_height,
+                int32_t stretch_width, bool use_stretch_size, int32_t frame_height, int32_t y, int32_t x) {
+  strip->SetStretching(stretching);
+  strip->SetShowX(x);
+  strip->SetShowY(y);
+  strip->SetYOffsetFrame(frame_height);
+  if (use_stretch_size) {
+    strip->SetStretchWidth(stretch_width);
+    strip->SetStretchHeight(stretch_height);
+  }
+  // The picture already holds the decoded pixels; the strip keeps its own copy to cut frames from.
+  if (strip->Picture().ClassName() == "TJPEGImage") strip->SetFDibBitmap(&strip->Picture().GetBitmap());
+  strip->CreateDXMovie();
+  strip->SetTransparency(key);
+}
+
+}  // namespace lunvale::scene

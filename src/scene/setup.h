@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+#include "sprites/tqim.h"
+#include "sprites/tqmv.h"
+
+namespace lunvale::scene {
+
+// Puts a still picture on its surface: position and design size, the surface, then the key (which
+// needs the surface). The engine must be open.
+void SetupImage(sprites::TQIM* image, bool stretching, bool key, int32_t height, int32_t width, int32_t y,
+                int32_t x);
+
+// Cuts a strip into its frames. A JPEG strip is decoded once into the bitmap the frames are cut from.
+// The stretch size is applied only when `use_stretch_size` is set. The engine must be open.
+void SetupStrip(sprites::TQMV* strip, bool stretching, bool key, int32_t stretch_height,
+                int32_t stretch_width, bool use_stretch_size, int32_t frame_height, int32_t y, int32_t x);
+
+}  // namespace lunvale::scene
