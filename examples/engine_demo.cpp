@@ -19,18 +19,14 @@ using namespace lunvale;
 namespace {
 
 sprites::TQIM* Still(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y, bool key) {
-  auto* image = new sprites::TQIM(&form);
-  image->SetParent(qss);
-  image->LoadPicture(name);
+  sprites::TQIM* image = scene::NewImage(&form, qss, name);
   scene::SetupImage(image, true, key, image->Picture().Height(), image->Picture().Width(), y, x);
   return image;
 }
 
 sprites::TQMV* Strip(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y,
                      int frame_height, bool key) {
-  auto* strip = new sprites::TQMV(&form);
-  strip->SetParent(qss);
-  strip->LoadPicture(name);
+  sprites::TQMV* strip = scene::NewStrip(&form, qss, name);
   scene::SetupStrip(strip, true, key, 0, 0, false, frame_height, y, x);
   return strip;
 }

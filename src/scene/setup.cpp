@@ -2,6 +2,20 @@
 
 namespace lunvale::scene {
 
+sprites::TQIM* NewImage(platform::TComponent* owner, engine::TQss* engine, std::string_view picture) {
+  auto* image = new sprites::TQIM(owner);
+  image->SetParent(engine);
+  image->LoadPicture(picture);
+  return image;
+}
+
+sprites::TQMV* NewStrip(platform::TComponent* owner, engine::TQss* engine, std::string_view picture) {
+  auto* strip = new sprites::TQMV(owner);
+  strip->SetParent(engine);
+  strip->LoadPicture(picture);
+  return strip;
+}
+
 void SetupImage(sprites::TQIM* image, bool stretching, bool key, int32_t height, int32_t width, int32_t y,
                 int32_t x) {
   image->SetStretching(stretching);

@@ -1,11 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
+#include "engine/tqss.h"
 #include "sprites/tqim.h"
 #include "sprites/tqmv.h"
 
 namespace lunvale::scene {
+
+// A still picture or a strip owned by `owner`, on the engine panel, holding the named picture resource
+// (as a form's design-time description creates its components).
+sprites::TQIM* NewImage(platform::TComponent* owner, engine::TQss* engine, std::string_view picture);
+sprites::TQMV* NewStrip(platform::TComponent* owner, engine::TQss* engine, std::string_view picture);
 
 // Puts a still picture on its surface: position and design size, the surface, then the key (which
 // needs the surface). The engine must be open.
