@@ -110,22 +110,22 @@ TEST(MemorySurface, KeyedBltFastSkipsExactlyTheKeyRange) {
   EXPECT_EQ(src.SetColorKey(2 /* destination key */, &range), DDERR_UNSUPPORTED);
 }
 
-TEST(MemorySurface, KeyedBlitOfAWideRowMatchesAPixelByPixelReference) {
-  // Wide enough for the vectorised loop and its tail.
+TEST(MemorySurface, KeyedBlitOfWideRowsMatchesAPixelByPixelReference) {
+  // Wide enough for the vectorised loops and their tails; a single key and a range.
   const int w = 1027;
-  MemorySurface src(w, 2), dst(w, 2);
-  for (int x = 0; x < w; ++x) {
-    src.Pixels().Row(0)[x] = src.Pixels().Row(1)[x] =
-        (x % 3 == 0) ? 0u : static_cast<uint32_t>(x * 2654435761u) & 0xFFFFFF;
-    dst.Pixels().Row(0)[x] = dst.Pixels().Row(1)[x] = 0x00ABCDEF;
-  }
-  DDCOLORKEY black{0, 0};
-  src.SetColorKey(DDCKEY_SRCBLT, &black);
-  const RECT r{0, 1, w, 2};
-  ASSERT_EQ(dst.BltFast(0, 0, &src, &r, DDBLTFAST_SRCCOLORKEY), DD_OK);
-  for (int x = 0; x < w; ++x) {
-    const uint32_t s = src.Pixels().Row(1)[x];
-    ASSERT_EQ(dst.Pixels().Row(0)[x], s == 0 ? 0x00ABCDEFu : s) << x;
+  MemorySurface src(w, 1), dst(w, 1);
+  for (int x = 0; x < w; ++x)
+    src.Pixels().Row(0)[x] = (x % 3 == 0) ? static_cast<uint32_t>(x % 5) : (x * 2654435761u) & 0xFFFFFF;
+  for (const DDCOLORKEY key : {DDCOLORKEY{0, 0}, DDCOLORKEY{1, 3}}) {
+    Fill(dst, 0x00ABCDEF);
+    src.SetColorKey(DDCKEY_SRCBLT, &key);
+    ASSERT_EQ(dst.BltFast(0, 0, &src, nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
+    for (int x = 0; x < w; ++x) {
+      const uint32_t s = src.Pixels().Row(0)[x];
+      const bool skipped = s >= key.dwColorSpaceLowValue && s <= key.dwColorSpaceHighValue;
+      ASSERT_EQ(dst.Pixels().Row(0)[x], skipped ? 0x00ABCDEFu : s)
+          << x << " key " << key.dwColorSpaceHighValue;
+    }
   }
 }
 
