@@ -77,7 +77,7 @@ uint32_t ScreenPixel(int x, int y) {
   return pixel;
 }
 
-class SdlDisplay : public ::testing::Test {
+class SdlDisplayOnX : public ::testing::Test {
  protected:
   void SetUp() override {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
@@ -127,7 +127,7 @@ class SdlDisplay : public ::testing::Test {
   std::vector<std::function<void()>> queued_;
 };
 
-TEST_F(SdlDisplay, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWithGamma) {
+TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWithGamma) {
   SdlDisplayBackend backend(Post());
   EXPECT_GE(backend.GetSystemMetrics(SM_CMONITORS), 1);
   std::vector<std::optional<int>> devices;
