@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace lunvale::platform {
+
+constexpr int SW_SHOW = 5;
+
+// Results of ShellExecuteA at or below 32 are errors, as on the original.
+constexpr intptr_t SE_ERR_FNF = 2;       // no file name given
+constexpr intptr_t SE_ERR_NOASSOC = 31;  // nothing could open it, or the verb is not "open"
+
+// Opens a web address (or a file) with the desktop's default application: the verb "open" (or no
+// verb) hands `file` unchanged, as one argument, to xdg-open through SDL. The launcher runs in the
+// background; the call does not wait for it or for the browser. Success (the launcher was started)
+// gives a value above 32. An empty or null file fails with SE_ERR_FNF without starting anything; any
+// other verb, or no xdg-open on the search path, gives SE_ERR_NOASSOC. What the launcher then makes
+// of the address is not reported back.
+// The owner window, the parameters, the directory and the show command do not matter for an address.
+intptr_t ShellExecuteA(unsigned long owner, const char* verb, const char* file, const char* parameters,
+                       const char* directory, int show);
+
+}  // namespace lunvale::platform
