@@ -49,6 +49,7 @@ void RunSaver() {
   auto form = std::make_unique<scene::TForm1>(nullptr);
   form->MakeMainForm();
   form->FormCreate();
+  form->Show();
   app.Run();
 }
 

@@ -156,8 +156,24 @@ void TForm::HandleEvent(const SDL_Event& e) {
       unsigned shift = ShiftFromSdl(e.key.keysym.mod, SDL_GetMouseState(nullptr, nullptr));
       auto& handler = e.type == SDL_KEYDOWN ? OnKeyDown : OnKeyUp;
       if (handler) handler(key, shift);
+      // The control characters that typing these keys produces; printable ones come as text input.
+      if (e.type == SDL_KEYDOWN && OnKeyPress && key != 0) {
+        char typed = key == VK_ESCAPE   ? 27
+                     : key == VK_RETURN ? 13
+                     : key == VK_BACK   ? 8
+                     : key == VK_TAB    ? 9
+                                        : 0;
+        if (typed != 0) OnKeyPress(typed);
+      }
       break;
     }
+    case SDL_TEXTINPUT:
+      if (e.text.windowID != window_id_ || !OnKeyPress) return;
+      for (const char* c = e.text.text; *c != '\0'; ++c) {
+        char typed = *c;
+        OnKeyPress(typed);
+      }
+      break;
     case SDL_MOUSEMOTION:
       if (e.motion.windowID != window_id_) return;
       if (OnMouseMove) OnMouseMove(ShiftFromSdl(SDL_GetModState(), e.motion.state), e.motion.x, e.motion.y);

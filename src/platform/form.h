@@ -54,6 +54,8 @@ class TForm : public TControl {
   // Input events, with virtual-key codes and ShiftState bits (platform/keys.h).
   std::function<void(uint16_t& key, unsigned shift)> OnKeyDown;
   std::function<void(uint16_t& key, unsigned shift)> OnKeyUp;
+  // A typed character: text input, and the control characters of Escape, Return, Backspace and Tab.
+  std::function<void(char& key)> OnKeyPress;
   std::function<void(unsigned shift, int x, int y)> OnMouseMove;
   std::function<void(int button, unsigned shift, int x, int y)> OnMouseDown;
   std::function<void()> OnClose;

@@ -1,24 +1,85 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
 #include "engine/tqss.h"
 #include "platform/form.h"
+#include "scene/sprite_path.h"
+#include "sprites/tqim.h"
+#include "sprites/tqmv.h"
 
 namespace lunvale::scene {
 
-// The scene form of the full-screen run. It names the settings key on its engine and loads the
-// settings, then covers the desktop in black; Escape closes it, which ends the run.
+// The host of the weather service's forecast pages that F3 opens.
+inline constexpr char kWeatherSiteHost[] = "weather.yahoo.com";
+
+// The address F3 opens for a location code and a temperature unit ("c": Celsius pages).
+std::string WeatherPageAddress(const std::string& location_code, const std::string& unit);
+
+// The scene form of the full-screen run: the engine Qss1 with the lake's pictures on it. Its creation
+// opens the display, puts every picture on its surfaces, sets the gulls on their paths and starts the
+// frame timer and the sound; every 45 ms the engine calls Qss1Timer on its timer thread, which draws
+// the scene back to front. Escape, a mouse movement or F2/F3 end the run.
 class TForm1 : public platform::TForm {
  public:
   explicit TForm1(platform::TComponent* owner);
+  ~TForm1() override;
   std::string_view ClassName() const override { return "TForm1"; }
 
   void FormCreate();
+  // Frame handler: the engine's timer thread, with the display open.
+  void Qss1Timer(platform::TComponent* sender);
+  void FormKeyPress(char& key);
   void FormKeyDown(uint16_t& key, unsigned shift);
+  void FormMouseMove(unsigned shift, int x, int y);
+
+  void StartSound();
+  void StopSound();
+  // The exit sequence. It acts once: input already queued behind the first trigger finds it done.
+  void CloseSaver();
+
+  // The news feed's page, which F2 opens.
+  void SetNewsLink(const std::string& link);
+  std::string GetNewsLink() const;
 
   engine::TQss* Qss1() const { return qss1_; }
+  sprites::TQIM* QIM1() const { return qim1_; }
+  sprites::TQMV* QMV1() const { return qmv1_; }
+  sprites::TQMV* QMV2() const { return qmv2_; }
+  sprites::TQMV* QMV3SG() const { return qmv3sg_; }
+  sprites::TQMV* QMV3SGsmall() const { return qmv3sgsmall_; }
+  sprites::TQMV* QMV3SGtiny() const { return qmv3sgtiny_; }
+  sprites::TQIM* QIM2masktree() const { return qim2masktree_; }
+  int32_t FrameCounter() const { return frame_counter_; }
+  const SpritePath& Path(int bird) const { return *paths_[bird]; }
 
  private:
-  engine::TQss* qss1_;  // owned by the form
+  // Makes `strip` a copy of `source`'s picture, on the engine panel.
+  void CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source);
+
+  // The form's components, created as its description lists them; all owned by the form.
+  engine::TQss* qss1_;
+  sprites::TQIM* qim1_;
+  sprites::TQMV* qmv1_;
+  sprites::TQMV* qmv2_;
+  sprites::TQMV* qmv3sg_;
+  sprites::TQMV* qmv3sgsmall_;
+  sprites::TQIM* qim2masktree_;
+  sprites::TQIM* qim2gadgetpanel_;
+  sprites::TQMV* qmv3weather_;
+  sprites::TQMV* qmv3sgtiny_ = nullptr;
+
+  int32_t frame_counter_ = 0;
+  int32_t last_mouse_x_ = 0;
+  int32_t last_mouse_y_ = 0;
+  std::unique_ptr<SpritePath> paths_[3];
+  bool closing_ = false;
+
+  mutable std::mutex news_mutex_;
+  std::string news_link_;
 };
 
 }  // namespace lunvale::scene

@@ -13,7 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(RunModeOnX, CoversTheScreenInBlackCreatesTheSettingsAndEndsOnEscape) {
+TEST(RunModeOnX, CoversTheScreenCreatesTheSettingsAndEndsOnEscape) {
   LUNVALE_REQUIRE_DISPLAY();
   int screen_w = 0, screen_h = 0;
   ScreenshotRoot(screen_w, screen_h);
@@ -23,7 +23,7 @@ TEST(RunModeOnX, CoversTheScreenInBlackCreatesTheSettingsAndEndsOnEscape) {
     TempDir config;
     std::vector<std::string> argv{LUNVALE_EXE};
     argv.insert(argv.end(), args.begin(), args.end());
-    ChildProcess saver(argv, {{"XDG_CONFIG_HOME", config.Path()}});
+    ChildProcess saver(argv, {{"XDG_CONFIG_HOME", config.Path()}, {"SDL_AUDIODRIVER", "dummy"}});
     auto window = WaitForWindow("Lunvale Screensaver", 15s);
     ASSERT_TRUE(window.has_value()) << saver.Stderr();
 
@@ -36,7 +36,7 @@ TEST(RunModeOnX, CoversTheScreenInBlackCreatesTheSettingsAndEndsOnEscape) {
     EXPECT_NE(text.find("\"Brightness\"=dword:00000100"), std::string::npos);
     EXPECT_NE(text.find("\"Port\"=\"\""), std::string::npos);
 
-    // Full screen and black, checked on a screenshot once the window has settled.
+    // Full screen once the display has taken the window.
     std::optional<Geometry> g;
     for (int i = 0; i < 50; ++i) {
       g = WindowGeometry(*window);
@@ -48,13 +48,6 @@ TEST(RunModeOnX, CoversTheScreenInBlackCreatesTheSettingsAndEndsOnEscape) {
     EXPECT_EQ(g->y, 0);
     EXPECT_EQ(g->width, screen_w);
     EXPECT_EQ(g->height, screen_h);
-    std::this_thread::sleep_for(300ms);
-    int w = 0, h = 0;
-    std::vector<uint32_t> shot = ScreenshotRoot(w, h);
-    ASSERT_EQ(static_cast<size_t>(w) * static_cast<size_t>(h), shot.size());
-    size_t non_black = 0;
-    for (uint32_t p : shot) non_black += p != 0;
-    EXPECT_EQ(non_black, 0u);
 
     SendKey(*window, "Escape");
     EXPECT_EQ(saver.Wait(10s), 0) << saver.Stderr();
