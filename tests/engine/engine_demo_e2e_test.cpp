@@ -26,7 +26,8 @@ TEST(EngineDemoOnX, PlaysTheSceneWithMovingWaterAndTheFrameRateLine) {
   ChildProcess demo({LUNVALE_ENGINE_DEMO}, {{"XDG_CONFIG_HOME", config.Path()}});
   auto window = WaitForWindow("Lunvale engine demo", 15s);
   ASSERT_TRUE(window.has_value()) << demo.Stderr();
-  std::this_thread::sleep_for(1500ms);  // the first ten flips give the first rate
+  ASSERT_TRUE(WaitUntilLit(450, 20, 500, 120, 60s)) << "the sky never showed";
+  std::this_thread::sleep_for(1500ms);  // ten flips give the first rate
 
   int w = 0, h = 0;
   const std::vector<uint32_t> first = ScreenshotRoot(w, h, "/tmp/lunvale-engine-demo-1.png");

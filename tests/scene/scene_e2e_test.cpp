@@ -68,7 +68,8 @@ TEST(SceneOnX, TheLakeMovesTheSoundPlaysAndEscapeEndsTheRun) {
   SceneRun run;
   auto window = WaitForWindow("Lunvale Screensaver", 20s);
   ASSERT_TRUE(window.has_value()) << run.Saver().Stderr();
-  std::this_thread::sleep_for(1500ms);
+  EXPECT_TRUE(WaitUntilLit(500, 10, 400, 60, 60s)) << "the sky never showed";
+  std::this_thread::sleep_for(500ms);
   int w = 0, h = 0;
   const std::vector<uint32_t> first = ScreenshotRoot(w, h, "/tmp/lunvale-scene-1.png");
   std::this_thread::sleep_for(200ms);

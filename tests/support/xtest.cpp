@@ -200,3 +200,25 @@ std::vector<uint32_t> ScreenshotRoot(int& width, int& height, const std::string&
 }
 
 }  // namespace lunvale::testing
+
+namespace lunvale::testing {
+
+bool WaitUntilLit(int x, int y, int width, int height, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  do {
+    int w = 0, h = 0;
+    const std::vector<uint32_t> shot = ScreenshotRoot(w, h);
+    bool lit = w >= x + width && h >= y + height;
+    for (int row = y; lit && row < y + height; ++row) {
+      for (int col = x; lit && col < x + width; ++col) {
+        const uint32_t p = shot[static_cast<size_t>(row) * w + col];
+        lit = ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) > 60;
+      }
+    }
+    if (lit) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  } while (std::chrono::steady_clock::now() < deadline);
+  return false;
+}
+
+}  // namespace lunvale::testing

@@ -44,6 +44,9 @@ struct Geometry {
   bool viewable = false;
 };
 std::optional<Geometry> WindowGeometry(unsigned long window);
+// Takes screenshots until no pixel of the rectangle is near black (the picture is up), or the time is
+// out; slow builds (sanitizers) take seconds to decode and cut the pictures.
+bool WaitUntilLit(int x, int y, int width, int height, std::chrono::milliseconds timeout);
 // A screenshot of the root window through ImageMagick's import, returned as 0x00RRGGBB pixels.
 std::vector<uint32_t> ScreenshotRoot(int& width, int& height, const std::string& png_path = {});
 
