@@ -66,17 +66,17 @@ void StopLocked() {
   g_voice.reset();
 }
 
-std::unique_ptr<Voice> Decode(const char* name, SDL_AudioSpec& spec) {
+std::unique_ptr<Voice> Decode(const char* name, SDL_AudioSpec& wav) {
   const auto resource = FindResource(name);
   if (!resource || resource->empty() || resource->size() > static_cast<size_t>(INT32_MAX)) return nullptr;
   SDL_RWops* rw = SDL_RWFromConstMem(resource->data(), static_cast<int>(resource->size()));
   if (rw == nullptr) return nullptr;
   auto voice = std::make_unique<Voice>();
-  if (SDL_LoadWAV_RW(rw, 1, &spec, &voice->data, &voice->length) == nullptr) return nullptr;
-  const Uint32 frame = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+  if (SDL_LoadWAV_RW(rw, 1, &wav, &voice->data, &voice->length) == nullptr) return nullptr;
+  const Uint32 frame = SDL_AUDIO_BITSIZE(wav.format) / 8 * wav.channels;
   if (frame == 0) return nullptr;
   voice->length -= voice->length % frame;
-  voice->bytes_per_second = frame * static_cast<Uint32>(std::max(spec.freq, 1));
+  voice->bytes_per_second = frame * static_cast<Uint32>(std::max(wav.freq, 1));
   if (voice->length == 0) return nullptr;
   return voice;
 }

@@ -13,7 +13,7 @@ namespace {
 struct Token {
   bool conversion = false;
   std::string text;  // the literal, or the whole conversion ("%-I")
-  char spec = 0;     // the conversion's letter
+  char letter = 0;   // the conversion's letter
 };
 
 // Splits a pattern into literals and conversions (flags, width and an E or O modifier included).
@@ -52,7 +52,7 @@ void Expand(std::string_view pattern, std::string_view ampm, int depth, std::vec
   for (Token& t : tokens) {
     std::string_view inner;
     if (t.conversion && depth < 4) {
-      switch (t.spec) {
+      switch (t.letter) {
         case 'T':
         case 'X':
           inner = "%H:%M:%S";
@@ -88,7 +88,7 @@ std::string TimeFormatWithoutSeconds(std::string_view pattern, std::string_view 
   std::vector<Token> tokens;
   Expand(pattern, ampm_pattern, 0, tokens);
   for (size_t i = 0; i < tokens.size();) {
-    if (!tokens[i].conversion || tokens[i].spec != 'S') {
+    if (!tokens[i].conversion || tokens[i].letter != 'S') {
       ++i;
       continue;
     }

@@ -43,7 +43,7 @@ class ScopedEnv {
 
 // The sound as SDL decodes it from the embedded file.
 struct Decoded {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wav{};
   std::vector<unsigned char> pcm;
 };
 
@@ -53,7 +53,7 @@ Decoded DecodeResource(const char* name) {
   if (!res) return out;
   Uint8* buf = nullptr;
   Uint32 len = 0;
-  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(res->data(), static_cast<int>(res->size())), 1, &out.spec, &buf,
+  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(res->data(), static_cast<int>(res->size())), 1, &out.wav, &buf,
                      &len) == nullptr)
     return out;
   out.pcm.assign(buf, buf + len);
@@ -118,9 +118,9 @@ class SoundOnDisk : public ::testing::Test {
 TEST_F(SoundOnDisk, LoopedSoundRepeatsWithoutAGapUntilPurged) {
   const Decoded sound = DecodeResource("SoundName");
   // The saver's own sound: 2 channels at 11025 Hz, 640 blocks of 500 frames.
-  ASSERT_EQ(sound.spec.channels, 2);
-  ASSERT_EQ(sound.spec.freq, 11025);
-  ASSERT_EQ(sound.spec.format, AUDIO_S16SYS);
+  ASSERT_EQ(sound.wav.channels, 2);
+  ASSERT_EQ(sound.wav.freq, 11025);
+  ASSERT_EQ(sound.wav.format, AUDIO_S16SYS);
   ASSERT_EQ(sound.pcm.size(), 640u * 500 * 4);
 
   ASSERT_TRUE(PlaySoundA("SoundName", nullptr, kLooped));
