@@ -12,14 +12,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Pixels of a rectangle of a 1024-wide screenshot.
-std::vector<uint32_t> Crop(const std::vector<uint32_t>& shot, int w, int x, int y, int cw, int ch) {
-  std::vector<uint32_t> out;
-  for (int row = y; row < y + ch; ++row)
-    for (int col = x; col < x + cw; ++col) out.push_back(shot[static_cast<size_t>(row) * w + col]);
-  return out;
-}
-
 TEST(EngineDemoOnX, PlaysTheSceneWithMovingWaterAndTheFrameRateLine) {
   LUNVALE_REQUIRE_DISPLAY();
   TempDir config;

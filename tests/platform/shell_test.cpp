@@ -19,25 +19,8 @@ namespace lunvale::platform {
 namespace {
 
 using lunvale::testing::ReadFile;
+using lunvale::testing::ScopedEnv;
 using lunvale::testing::TempDir;
-
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      ::setenv(name_, old_->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 // A desktop launcher of our own, first on the search path: it appends the number of its arguments
 // and the first one as a line to a file.

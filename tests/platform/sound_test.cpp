@@ -18,28 +18,10 @@ namespace lunvale::platform {
 namespace {
 
 using lunvale::testing::ReadFile;
+using lunvale::testing::ScopedEnv;
 using lunvale::testing::TempDir;
 
 constexpr uint32_t kLooped = SND_RESOURCE | SND_ASYNC | SND_LOOP;
-
-// Sets an environment variable for one scope and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      ::setenv(name_, old_->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 // The sound as SDL decodes it from the embedded file.
 struct Decoded {

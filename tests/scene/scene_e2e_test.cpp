@@ -17,13 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::vector<uint32_t> Crop(const std::vector<uint32_t>& shot, int w, int x, int y, int cw, int ch) {
-  std::vector<uint32_t> out;
-  for (int row = y; row < y + ch; ++row)
-    for (int col = x; col < x + cw; ++col) out.push_back(shot[static_cast<size_t>(row) * w + col]);
-  return out;
-}
-
 // Moves the pointer by (dx, dy) from wherever it is.
 void MoveMouseBy(int dx, int dy) {
   RunAndCapture({"/usr/bin/xdotool", "mousemove_relative", "--", std::to_string(dx), std::to_string(dy)}, 5s);

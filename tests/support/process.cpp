@@ -130,4 +130,17 @@ std::string ReadFile(const std::string& path) {
   return ss.str();
 }
 
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  ::setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv() {
+  if (old_) {
+    ::setenv(name_, old_->c_str(), 1);
+  } else {
+    ::unsetenv(name_);
+  }
+}
+
 }  // namespace lunvale::testing

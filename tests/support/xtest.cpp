@@ -203,6 +203,14 @@ std::vector<uint32_t> ScreenshotRoot(int& width, int& height, const std::string&
 
 namespace lunvale::testing {
 
+std::vector<uint32_t> Crop(const std::vector<uint32_t>& shot, int width, int x, int y, int cw, int ch) {
+  std::vector<uint32_t> out;
+  out.reserve(static_cast<size_t>(cw) * static_cast<size_t>(ch));
+  for (int row = y; row < y + ch; ++row)
+    for (int col = x; col < x + cw; ++col) out.push_back(shot[static_cast<size_t>(row) * width + col]);
+  return out;
+}
+
 bool WaitUntilLit(int x, int y, int width, int height, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   do {

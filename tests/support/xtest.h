@@ -47,6 +47,8 @@ std::optional<Geometry> WindowGeometry(unsigned long window);
 // Takes screenshots until no pixel of the rectangle is near black (the picture is up), or the time is
 // out; slow builds (sanitizers) take seconds to decode and cut the pictures.
 bool WaitUntilLit(int x, int y, int width, int height, std::chrono::milliseconds timeout);
+// The pixels of a rectangle of a screenshot `width` pixels wide, row by row.
+std::vector<uint32_t> Crop(const std::vector<uint32_t>& shot, int width, int x, int y, int cw, int ch);
 // A screenshot of the root window through ImageMagick's import, returned as 0x00RRGGBB pixels.
 std::vector<uint32_t> ScreenshotRoot(int& width, int& height, const std::string& png_path = {});
 
