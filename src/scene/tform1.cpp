@@ -16,9 +16,9 @@ std::string WeatherPageAddress(const std::string& location_code, const std::stri
          (unit == "c" ? "_c.html" : ".html");
 }
 
-TForm1::TForm1(platform::TComponent* owner)
+TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
     : platform::TForm(owner),
-      qss1_(new engine::TQss(this)),
+      qss1_(new engine::TQss(this, std::move(display))),
       qim1_(NewImage(this, qss1_, "QIM1")),
       qmv1_(NewStrip(this, qss1_, "QMV1")),
       qmv2_(NewStrip(this, qss1_, "QMV2")),
@@ -26,7 +26,10 @@ TForm1::TForm1(platform::TComponent* owner)
       qmv3sgsmall_(NewStrip(this, qss1_, "QMV3SGsmall")),
       qim2masktree_(NewImage(this, qss1_, "QIM2masktree")),
       qim2gadgetpanel_(NewImage(this, qss1_, "QIM2GadgetPanel")),
-      qmv3weather_(NewStrip(this, qss1_, "QMV3Weather")) {
+      qmv3weather_(NewStrip(this, qss1_, "QMV3Weather")),
+      qgc1_(new gadgets::TQGC(this)),
+      qgw1_(new gadgets::TQGW(this)),
+      qgr1_(new gadgets::TQGR(this)) {
   SetName("Form1");
   SetCaption("Lunvale Screensaver");
   qss1_->SetName("Qss1");
@@ -39,6 +42,17 @@ TForm1::TForm1(platform::TComponent* owner)
   qim2masktree_->SetName("QIM2masktree");
   qim2gadgetpanel_->SetName("QIM2GadgetPanel");
   qmv3weather_->SetName("QMV3Weather");
+  qgc1_->SetName("QGC1");
+  qgw1_->SetName("QGW1");
+  qgr1_->SetName("QGR1");
+  for (sprites::TQIM* gadget : {static_cast<sprites::TQIM*>(qgc1_), static_cast<sprites::TQIM*>(qgw1_),
+                                static_cast<sprites::TQIM*>(qgr1_)}) {
+    gadget->SetParent(qss1_);
+  }
+  qgc1_->LoadPicture("QGC1");
+  qgw1_->LoadPicture("QGW1");
+  qgr1_->LoadPicture("QGR1");
+  qgw1_->SetWeatherPicVCL(qmv3weather_);
   qss1_->OnTimer = [this](platform::TComponent* sender) { Qss1Timer(sender); };
   OnKeyPress = [this](char& key) { FormKeyPress(key); };
   OnKeyDown = [this](uint16_t& key, unsigned shift) { FormKeyDown(key, shift); };
@@ -71,6 +85,7 @@ void TForm1::FormCreate() {
   SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, 375);
   SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, 285);
   SetupImage(qim2masktree_, true, true, 314, 352, 181, 90);
+  SetupGadgetPanel();
 
   SetupStrip(qmv3sg_, true, true, 0, 0, false, 43, 300, 300);
   InitPath(*paths_[0], FlightPathA, 44, 26, 0);
@@ -106,6 +121,40 @@ void TForm1::Qss1Timer(platform::TComponent*) {
   StepPath(*paths_[1], qmv3sgsmall_);
   StepPath(*paths_[0], qmv3sg_);
   qim2masktree_->DrawImage();
+  DrawGadgetPanel();
+}
+
+void TForm1::SetupGadgetPanel() {
+  const int32_t show_time = qss1_->GetShowTime();
+  const int32_t show_weather = qss1_->GetShowWeather();
+  SetupImage(qim2gadgetpanel_, true, qss1_->GetShowBlack() == 0, 70, 1024, 698, 0);
+  if (show_time != 0) SetupImage(qgc1_, true, true, 69, 117, 698, 907);
+  if (show_weather != 0) {
+    SetupStrip(qmv3weather_, true, false, 0, 0, false, 52, 0, 0);
+    SetupImage(qgw1_, true, true, 69, 336, 698, 1024 - 336 - 117 * show_time);
+  }
+  if (qss1_->GetShowNews() != 0) {
+    SetupImage(qgr1_, true, true, 69, 572, 698, 1024 - (117 * show_time + 336 * show_weather + 571));
+  }
+}
+
+void TForm1::DrawGadgetPanel() {
+  const int32_t show_time = qss1_->GetShowTime();
+  const int32_t show_weather = qss1_->GetShowWeather();
+  const int32_t show_news = qss1_->GetShowNews();
+  if (show_time + show_weather + show_news > 0) qim2gadgetpanel_->DrawImage();
+  if (show_time != 0) {
+    qgc1_->DrawImage();
+    qgc1_->DrawGadgetClock();
+  }
+  if (show_weather != 0) {
+    qgw1_->DrawImage();
+    qgw1_->DrawGadgetWeather();
+  }
+  if (show_news != 0) {
+    qgr1_->DrawImage();
+    qgr1_->DrawRssNews();
+  }
 }
 
 void TForm1::FormKeyPress(char& key) {

@@ -6,6 +6,9 @@
 #include <string>
 
 #include "engine/tqss.h"
+#include "gadgets/tqgc.h"
+#include "gadgets/tqgr.h"
+#include "gadgets/tqgw.h"
 #include "platform/form.h"
 #include "scene/sprite_path.h"
 #include "sprites/tqim.h"
@@ -22,10 +25,11 @@ std::string WeatherPageAddress(const std::string& location_code, const std::stri
 // The scene form of the full-screen run: the engine Qss1 with the lake's pictures on it. Its creation
 // opens the display, puts every picture on its surfaces, sets the gulls on their paths and starts the
 // frame timer and the sound; every 45 ms the engine calls Qss1Timer on its timer thread, which draws
-// the scene back to front. Escape, a mouse movement or F2/F3 end the run.
+// the scene back to front, the gadget panel last. Escape, a mouse movement or F2/F3 end the run.
 class TForm1 : public platform::TForm {
  public:
-  explicit TForm1(platform::TComponent* owner);
+  // `display`: where the engine's display objects come from; null means the real display.
+  explicit TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display = nullptr);
   ~TForm1() override;
   std::string_view ClassName() const override { return "TForm1"; }
 
@@ -53,12 +57,20 @@ class TForm1 : public platform::TForm {
   sprites::TQMV* QMV3SGsmall() const { return qmv3sgsmall_; }
   sprites::TQMV* QMV3SGtiny() const { return qmv3sgtiny_; }
   sprites::TQIM* QIM2masktree() const { return qim2masktree_; }
+  sprites::TQIM* QIM2GadgetPanel() const { return qim2gadgetpanel_; }
+  gadgets::TQGC* QGC1() const { return qgc1_; }
+  gadgets::TQGW* QGW1() const { return qgw1_; }
+  gadgets::TQGR* QGR1() const { return qgr1_; }
   int32_t FrameCounter() const { return frame_counter_; }
   const SpritePath& Path(int bird) const { return *paths_[bird]; }
 
  private:
   // Makes `strip` a copy of `source`'s picture, on the engine panel.
   void CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source);
+  // The gadget panel: its set-up inside FormCreate and its drawing at the end of each frame. The
+  // gadgets shown are packed against the right edge: clock, weather, news.
+  void SetupGadgetPanel();
+  void DrawGadgetPanel();
 
   // The form's components, created as its description lists them; all owned by the form.
   engine::TQss* qss1_;
@@ -70,6 +82,9 @@ class TForm1 : public platform::TForm {
   sprites::TQIM* qim2masktree_;
   sprites::TQIM* qim2gadgetpanel_;
   sprites::TQMV* qmv3weather_;
+  gadgets::TQGC* qgc1_;
+  gadgets::TQGW* qgw1_;
+  gadgets::TQGR* qgr1_;
   sprites::TQMV* qmv3sgtiny_ = nullptr;
 
   int32_t frame_counter_ = 0;
