@@ -97,7 +97,7 @@ def text(d, xy, s, f, fill, anchor="la"):
 
 def panel():
     w, h = 1024, 70
-    im, d = canvas(w, h, (0, 0, 0, 255))
+    im, d = canvas(w, h, (0, 0, 0, 0))
     # black is see-through; only a thin rim line and a faint rule remain over the scene
     d.rectangle([0, 0, w * K, K - 1], fill=(96, 106, 130, 255))
     d.rectangle([0, K, w * K, 2 * K - 1], fill=(40, 46, 60, 255))
