@@ -66,6 +66,15 @@ void StopLocked() {
   g_voice.reset();
 }
 
+// A sound still playing when the process ends: the device must close before the sound's data goes,
+// or the audio thread would read freed memory during the exit.
+struct CloseAtExit {
+  ~CloseAtExit() {
+    std::lock_guard lock(g_mutex);
+    StopLocked();
+  }
+} g_close_at_exit;
+
 std::unique_ptr<Voice> Decode(const char* name, SDL_AudioSpec& wav) {
   const auto resource = FindResource(name);
   if (!resource || resource->empty() || resource->size() > static_cast<size_t>(INT32_MAX)) return nullptr;

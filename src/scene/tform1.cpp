@@ -61,9 +61,11 @@ TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBac
 }
 
 TForm1::~TForm1() {
-  // The timer must not tick into a form that is going away, whatever ended the run.
+  // The timer must not tick into a form that is going away, whatever ended the run, and the sound
+  // goes with the form.
   qss1_->SetTimerEnabled(false);
   qss1_->SetEnabled(false);
+  if (!closing_) StopSound();
 }
 
 void TForm1::FormCreate() {
