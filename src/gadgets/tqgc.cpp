@@ -134,7 +134,7 @@ void TQGC::DrawGadgetClock() {
   // The minutes go after hours plus separator whether it shows or not, so they never move.
   char line[kTimeBuffer + 2];
   size_t length = hours.size();
-  std::memcpy(line, hours.data(), length);
+  if (length != 0) std::memcpy(line, hours.data(), length);  // an empty view may have no data at all
   line[length++] = ':';
   w = Extent(dc, line, length);
   if (n > 5) {
@@ -142,11 +142,11 @@ void TQGC::DrawGadgetClock() {
     Parse1(rest, "BEGIN", " ", minutes, suffix);
     dc->TextOut(x + w, y0, minutes);
     dc->SetTextColor(kGrey);
-    std::memcpy(line + length, minutes.data(), minutes.size());
+    if (!minutes.empty()) std::memcpy(line + length, minutes.data(), minutes.size());
     length += minutes.size();
     w = Extent(dc, line, length);
     line[0] = ' ';
-    std::memcpy(line + 1, suffix.data(), suffix.size());
+    if (!suffix.empty()) std::memcpy(line + 1, suffix.data(), suffix.size());
     dc->TextOut(x + w, y0, line, static_cast<int>(suffix.size() + 1));
   } else {
     dc->TextOut(x + w, y0, rest);
