@@ -1,5 +1,7 @@
 #include "gadgets/tqgc.h"
 
+#include "gadgets/gadget_font.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -34,12 +36,6 @@ std::tm LocalNow() {
 }  // namespace
 
 TQGC::TQGC(TComponent* owner) : TQIM(owner), time_format_(TimeFormat::ForLocale()) {}
-
-FontHandle TQGC::MyCreateFont(std::string_view face, int height, DeviceContext* dc, int weight) {
-  FontHandle font = Font::Create(face, height, weight);
-  if (dc != nullptr) dc->SelectFont(font);
-  return font;
-}
 
 void TQGC::Parse1(std::string_view source, std::string_view open, std::string_view close,
                   std::string_view& found, std::string_view& rest) {

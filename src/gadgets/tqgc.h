@@ -37,11 +37,6 @@ class TQGC : public sprites::TQIM {
   // the blinking does not advance.
   void DrawGadgetClock();
 
-  // Creates the font, selects it into `dc` and returns it (null, and nothing selected, when no face
-  // can be found).
-  static platform::FontHandle MyCreateFont(std::string_view face, int height, platform::DeviceContext* dc,
-                                           int weight);
-
   // Cuts `source`: `found` is the text up to the first `close` marker, `rest` the text after it;
   // without the marker, `found` is empty and `rest` the whole text. `open` "BEGIN" starts at the
   // first character, any other marker just after its first occurrence; `close` "END" takes all.

@@ -1,5 +1,7 @@
 #include "gadgets/tqgr.h"
 
+#include "gadgets/gadget_font.h"
+
 #include <algorithm>
 #include <climits>
 #include <utility>
@@ -21,12 +23,6 @@ TQGR::TQGR(TComponent* owner)
     : TQIM(owner),
       rss_line_(std::make_shared<const std::string>(kNotAvailable)),
       name_news_(std::make_shared<const std::string>()) {}
-
-FontHandle TQGR::MyCreateFont(std::string_view face, int height, DeviceContext* dc, int weight) {
-  FontHandle font = Font::Create(face, height, weight);
-  if (dc != nullptr) dc->SelectFont(font);
-  return font;
-}
 
 void TQGR::Store(std::mutex& mutex, Text& slot, std::string_view value) {
   {

@@ -47,11 +47,6 @@ class TQGR : public sprites::TQIM {
   // 20 rows either side of `top`, the line's top. Without the context the offset stays.
   void CreepingLine(std::string_view text, int left, int width, int top);
 
-  // Creates the font, selects it into `dc` and returns it (null, and nothing selected, when no face
-  // can be found).
-  static platform::FontHandle MyCreateFont(std::string_view face, int height, platform::DeviceContext* dc,
-                                           int weight);
-
   // Layout from the plate's top-left corner.
   static constexpr int kTitleX = 90;
   static constexpr int kTitleY = 7;

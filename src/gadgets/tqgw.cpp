@@ -1,5 +1,7 @@
 #include "gadgets/tqgw.h"
 
+#include "gadgets/gadget_font.h"
+
 #include <algorithm>
 
 #include "engine/tqss.h"
@@ -30,12 +32,6 @@ bool Store(std::mutex& mutex, std::string& slot, std::string_view value) {
 }  // namespace
 
 TQGW::TQGW(TComponent* owner) : TQIM(owner) {}
-
-FontHandle TQGW::MyCreateFont(std::string_view face, int height, DeviceContext* dc, int weight) {
-  FontHandle font = Font::Create(face, height, weight);
-  if (dc != nullptr) dc->SelectFont(font);
-  return font;
-}
 
 void TQGW::SetTodayCode(int32_t value) {
   std::lock_guard lock(values_mutex_);

@@ -58,11 +58,6 @@ class TQGW : public sprites::TQIM {
   // the plate's DrawImage.
   void DrawGadgetWeather();
 
-  // Creates the font, selects it into `dc` and returns it (null, and nothing selected, when no face
-  // can be found).
-  static platform::FontHandle MyCreateFont(std::string_view face, int height, platform::DeviceContext* dc,
-                                           int weight);
-
   // Layout from the plate's top-left corner.
   static constexpr int kTodayPicX = 94;
   static constexpr int kTomorrowPicX = 206;
