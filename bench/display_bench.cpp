@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -7,11 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "platform/ddraw.h"
 #include "platform/picture.h"
 #include "platform/resources.h"
+#include "support/picture_files.h"
 
 using namespace lunvale::platform;
 
@@ -35,43 +35,19 @@ std::unique_ptr<MemorySurface> SpriteSurface() {
 
 // A stand-in for the water strip when the real one is not embedded: 649 x 8576 of ripples and grain.
 std::vector<unsigned char> MakeStripJpeg() {
-  const int w = 649, h = 8576;
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr err;
-  cinfo.err = jpeg_std_error(&err);
-  jpeg_create_compress(&cinfo);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = w;
-  cinfo.image_height = h;
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 90, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
   uint32_t seed = 7;
-  while (cinfo.next_scanline < cinfo.image_height) {
-    const int y = static_cast<int>(cinfo.next_scanline);
-    for (int x = 0; x < w; ++x) {
-      seed = seed * 1664525u + 1013904223u;
-      const double ripple = std::sin(x * 0.05 + (y % 268) * 0.11) * std::cos(y * 0.031);
-      const int grain = static_cast<int>(seed >> 28) - 8;
-      row[x * 3] = static_cast<unsigned char>(std::clamp(60 + static_cast<int>(30 * ripple) + grain, 0, 255));
-      row[x * 3 + 1] =
-          static_cast<unsigned char>(std::clamp(110 + static_cast<int>(40 * ripple) + grain, 0, 255));
-      row[x * 3 + 2] =
-          static_cast<unsigned char>(std::clamp(150 + static_cast<int>(50 * ripple) + grain, 0, 255));
-    }
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&cinfo, rows, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  std::vector<unsigned char> bytes(out, out + size);
-  jpeg_destroy_compress(&cinfo);
-  std::free(out);
-  return bytes;
+  return lunvale::testing::EncodeJpeg(
+      649, 8576,
+      [&seed](int x, int y) {
+        seed = seed * 1664525u + 1013904223u;
+        const double ripple = std::sin(x * 0.05 + (y % 268) * 0.11) * std::cos(y * 0.031);
+        const int grain = static_cast<int>(seed >> 28) - 8;
+        const auto level = [&](int base, int depth) {
+          return static_cast<uint32_t>(std::clamp(base + static_cast<int>(depth * ripple) + grain, 0, 255));
+        };
+        return (level(60, 30) << 16) | (level(110, 40) << 8) | level(150, 50);
+      },
+      90);
 }
 
 }  // namespace

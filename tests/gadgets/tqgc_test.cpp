@@ -14,6 +14,7 @@
 
 #include "platform/picture.h"
 #include "sprites/sprite_fixture.h"
+#include "support/picture_files.h"
 
 namespace lunvale::gadgets {
 namespace {
@@ -400,10 +401,7 @@ TEST_F(TQGCTest, TheClockWritesOverItsPlateAndTheEngineLeavesThePlateAlone) {
   EXPECT_GE(text.top, 726);
   EXPECT_LT(text.bottom, 726 + 22);
   if (const char* path = std::getenv("LUNVALE_CLOCK_SNAPSHOT")) {
-    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormatFrom(backend_->Primary()->Pixels().pixels, 1024, 768,
-                                                           32, 1024 * 4, SDL_PIXELFORMAT_XRGB8888);
-    SDL_SaveBMP(shot, path);
-    SDL_FreeSurface(shot);
+    lunvale::testing::SaveSnapshot(backend_->Primary()->Pixels(), path);
   }
 
   // After a lost display the engine restores its own surfaces but not the gadget's plate: the plate

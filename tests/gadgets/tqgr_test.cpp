@@ -16,6 +16,7 @@
 #include "platform/picture.h"
 #include "scene/setup.h"
 #include "sprites/sprite_fixture.h"
+#include "support/picture_files.h"
 
 namespace lunvale::gadgets {
 namespace {
@@ -277,10 +278,7 @@ TEST_F(TQGRTest, TheTickerOverItsPlate) {
   ASSERT_EQ(errors_, 0) << ticker->GetErrorResult();
   for (int x = 0; x < 1024; ++x) EXPECT_FALSE(Lit(At(view, x, kY - 1)));
   if (const char* path = std::getenv("LUNVALE_TICKER_SNAPSHOT")) {
-    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormatFrom(view.pixels, 1024, 768, 32, view.pitch * 4,
-                                                           SDL_PIXELFORMAT_XRGB8888);
-    SDL_SaveBMP(shot, path);
-    SDL_FreeSurface(shot);
+    lunvale::testing::SaveSnapshot(view, path);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "platform/picture.h"
 #include "scene/setup.h"
 #include "sprites/sprite_fixture.h"
+#include "support/picture_files.h"
 
 namespace lunvale::gadgets {
 namespace {
@@ -261,10 +262,7 @@ TEST_F(TQGWTest, TheGadgetOverItsPlateWithTheArtsPictures) {
   EXPECT_NE(At(frame, kX + 94 + 26, kY + 8 + 26), At(frame, kX + 206 + 26, kY + 8 + 26));
   for (int x = 0; x < 1024; ++x) EXPECT_FALSE(Lit(At(frame, x, kY - 1)));
   if (const char* path = std::getenv("LUNVALE_WEATHER_SNAPSHOT")) {
-    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormatFrom(frame.pixels, 1024, 768, 32, frame.pitch * 4,
-                                                           SDL_PIXELFORMAT_XRGB8888);
-    SDL_SaveBMP(shot, path);
-    SDL_FreeSurface(shot);
+    lunvale::testing::SaveSnapshot(frame, path);
   }
 }
 

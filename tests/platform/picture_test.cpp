@@ -7,53 +7,17 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "platform/resources.h"
+#include "support/picture_files.h"
 
 namespace lunvale::platform {
 namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-// A JPEG of w x h whose pixel (x, y) is colour(x, y), as 0xRRGGBB.
-template <typename Colour>
-Bytes EncodeJpeg(int w, int h, Colour colour, bool grey = false) {
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr err;
-  cinfo.err = jpeg_std_error(&err);
-  jpeg_create_compress(&cinfo);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = w;
-  cinfo.image_height = h;
-  cinfo.input_components = grey ? 1 : 3;
-  cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 100, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
-  while (cinfo.next_scanline < cinfo.image_height) {
-    const int y = static_cast<int>(cinfo.next_scanline);
-    for (int x = 0; x < w; ++x) {
-      const uint32_t c = colour(x, y);
-      if (grey) {
-        row[x] = static_cast<unsigned char>(c & 0xFF);
-      } else {
-        row[x * 3] = static_cast<unsigned char>(c >> 16);
-        row[x * 3 + 1] = static_cast<unsigned char>(c >> 8);
-        row[x * 3 + 2] = static_cast<unsigned char>(c);
-      }
-    }
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&cinfo, rows, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  Bytes bytes(out, out + size);
-  jpeg_destroy_compress(&cinfo);
-  std::free(out);
-  return bytes;
+// A JPEG of w x h whose pixel (x, y) is colour(x, y), as 0xRRGGBB, at the best quality.
+Bytes EncodeJpeg(int w, int h, const lunvale::testing::Colour& colour, bool grey = false) {
+  return lunvale::testing::EncodeJpeg(w, h, colour, 100, grey);
 }
 
 void Put16(Bytes& b, uint32_t v) {

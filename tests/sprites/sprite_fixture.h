@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include "platform/form.h"
 #include "platform/picture.h"
 #include "support/fake_display.h"
+#include "support/picture_files.h"
 
 namespace lunvale::sprites::testing_support {
 
@@ -40,32 +40,7 @@ inline Bytes EncodeBmp(int w, int h, const Colour& colour) {
 }
 
 inline Bytes EncodeJpeg(int w, int h, const Colour& colour) {
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr err;
-  cinfo.err = jpeg_std_error(&err);
-  jpeg_create_compress(&cinfo);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = static_cast<JDIMENSION>(w);
-  cinfo.image_height = static_cast<JDIMENSION>(h);
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x)
-      for (int c = 0; c < 3; ++c)
-        row[static_cast<size_t>(x * 3 + c)] = static_cast<unsigned char>(colour(x, y) >> (16 - 8 * c));
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&cinfo, rows, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  Bytes bytes(out, out + size);
-  jpeg_destroy_compress(&cinfo);
-  std::free(out);
-  return bytes;
+  return lunvale::testing::EncodeJpeg(w, h, colour);
 }
 
 inline platform::Picture BmpPicture(int w, int h, const Colour& colour) {
