@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ddraw.h"
-#include "platform/picture.h"
-#include "platform/resources.h"
+#include "platform/app/resources.h"
+#include "platform/display/direct_draw.h"
+#include "platform/pictures/picture.h"
 #include "support/picture_files.h"
 
 using namespace lunvale::platform;

@@ -1,10 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "platform/resources.h"
+#include "platform/app/resources.h"
 
 // Looking a picture up by name happens once per sprite at start; this keeps an eye on it.
 static void BM_FindResource(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(lunvale::platform::FindResource("PREVIEWBMP"));
 }
 BENCHMARK(BM_FindResource);
-

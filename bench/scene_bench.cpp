@@ -11,32 +11,15 @@
 #include <thread>
 #include <vector>
 
-#include "engine/tqss.h"
-#include "platform/application.h"
-#include "platform/form.h"
-#include "platform/mmtimer.h"
-#include "scene/setup.h"
-#include "sprites/tqim.h"
-#include "sprites/tqmv.h"
+#include "engine/display_engine.h"
+#include "platform/app/application.h"
+#include "platform/app/form.h"
+#include "platform/media/multimedia_timer.h"
+#include "scene/scene_setup.h"
+#include "sprites/still_sprite.h"
+#include "sprites/strip_sprite.h"
 
 using namespace lunvale;
-
-namespace {
-
-sprites::TQIM* Still(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y, bool key) {
-  sprites::TQIM* image = scene::NewImage(&form, qss, name);
-  scene::SetupImage(image, true, key, image->Picture().Height(), image->Picture().Width(), y, x);
-  return image;
-}
-
-sprites::TQMV* Strip(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y,
-                     int frame_height, bool key) {
-  sprites::TQMV* strip = scene::NewStrip(&form, qss, name);
-  scene::SetupStrip(strip, true, key, 0, 0, false, frame_height, y, x);
-  return strip;
-}
-
-}  // namespace
 
 // The engine open on the real display with the scene's pictures on it, and a frame handler that
 // draws them as the scene does.
@@ -63,13 +46,13 @@ class SceneRig {
       error = qss_->GetErrorResult();
       return;
     }
-    background_ = Still(form_, qss_, "QIM1", 0, 0, false);
-    near_water_ = Strip(form_, qss_, "QMV1", 375, 500, 268, false);
-    far_water_ = Strip(form_, qss_, "QMV2", 285, 413, 87, false);
+    background_ = scene::PlaceStill(&form_, qss_, "QIM1", 0, 0, false);
+    near_water_ = scene::PlaceStrip(&form_, qss_, "QMV1", 375, 500, 268, false);
+    far_water_ = scene::PlaceStrip(&form_, qss_, "QMV2", 285, 413, 87, false);
     for (int i = 0; i < 3; ++i)
-      gulls_[i] = Strip(form_, qss_, "QMV3SG", 300 + 200 * i, 150 + 50 * i, 43, true);
-    trees_ = Still(form_, qss_, "QIM2masktree", 90, 181, true);
-    panel_ = Still(form_, qss_, "QIM2GadgetPanel", 0, 698, true);
+      gulls_[i] = scene::PlaceStrip(&form_, qss_, "QMV3SG", 300 + 200 * i, 150 + 50 * i, 43, true);
+    trees_ = scene::PlaceStill(&form_, qss_, "QIM2masktree", 90, 181, true);
+    panel_ = scene::PlaceStill(&form_, qss_, "QIM2GadgetPanel", 0, 698, true);
     qss_->OnTimer = [this](platform::TComponent*) { Draw(); };
     // The benchmarks drive the frames themselves: the window gaining focus must not start the
     // engine's own timer beside them.

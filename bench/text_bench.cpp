@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/device_context.h"
+#include "platform/text/device_context.h"
 
 namespace {
 

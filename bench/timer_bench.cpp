@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/mmtimer.h"
+#include "platform/media/multimedia_timer.h"
 
 namespace {
 

@@ -6,32 +6,15 @@
 #include <exception>
 #include <memory>
 
-#include "engine/tqss.h"
-#include "platform/application.h"
-#include "platform/form.h"
-#include "platform/keys.h"
-#include "scene/setup.h"
-#include "sprites/tqim.h"
-#include "sprites/tqmv.h"
+#include "engine/display_engine.h"
+#include "platform/app/application.h"
+#include "platform/app/form.h"
+#include "platform/app/keys.h"
+#include "scene/scene_setup.h"
+#include "sprites/still_sprite.h"
+#include "sprites/strip_sprite.h"
 
 using namespace lunvale;
-
-namespace {
-
-sprites::TQIM* Still(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y, bool key) {
-  sprites::TQIM* image = scene::NewImage(&form, qss, name);
-  scene::SetupImage(image, true, key, image->Picture().Height(), image->Picture().Width(), y, x);
-  return image;
-}
-
-sprites::TQMV* Strip(platform::TForm& form, engine::TQss* qss, const char* name, int x, int y,
-                     int frame_height, bool key) {
-  sprites::TQMV* strip = scene::NewStrip(&form, qss, name);
-  scene::SetupStrip(strip, true, key, 0, 0, false, frame_height, y, x);
-  return strip;
-}
-
-}  // namespace
 
 int main() {
   try {
@@ -56,10 +39,10 @@ int main() {
     };
     qss->SetEnabled(true);
 
-    sprites::TQIM* background = Still(form, qss, "QIM1", 0, 0, false);
-    sprites::TQMV* water = Strip(form, qss, "QMV1", 375, 500, 268, false);
-    sprites::TQMV* gull = Strip(form, qss, "QMV3SG", 420, 260, 43, true);
-    sprites::TQIM* trees = Still(form, qss, "QIM2masktree", 90, 181, true);
+    sprites::TQIM* background = scene::PlaceStill(&form, qss, "QIM1", 0, 0, false);
+    sprites::TQMV* water = scene::PlaceStrip(&form, qss, "QMV1", 375, 500, 268, false);
+    sprites::TQMV* gull = scene::PlaceStrip(&form, qss, "QMV3SG", 420, 260, 43, true);
+    sprites::TQIM* trees = scene::PlaceStill(&form, qss, "QIM2masktree", 90, 181, true);
 
     int frame = 0;
     int step = 0;

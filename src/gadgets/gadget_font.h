@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "platform/device_context.h"
-#include "platform/font.h"
+#include "platform/text/device_context.h"
+#include "platform/text/font.h"
 
 namespace lunvale::gadgets {
 

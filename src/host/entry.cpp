@@ -8,7 +8,7 @@
 #include "host/password.h"
 #include "host/preview.h"
 #include "host/run_modes.h"
-#include "platform/application.h"
+#include "platform/app/application.h"
 
 namespace lunvale::host {
 

@@ -1,7 +1,7 @@
 #include "host/error_report.h"
 
-#include "platform/application.h"
-#include "platform/messagebox.h"
+#include "platform/app/application.h"
+#include "platform/app/message_box.h"
 
 namespace lunvale::host {
 

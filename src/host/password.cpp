@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "platform/dynlib.h"
-#include "platform/messagebox.h"
-#include "platform/sysutils.h"
+#include "platform/app/dynamic_library.h"
+#include "platform/app/message_box.h"
+#include "platform/system/conversions.h"
 
 namespace lunvale::host {
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <stdexcept>
 
-#include "platform/pixels.h"
-#include "platform/resources.h"
-#include "platform/sysutils.h"
-#include "platform/x11window.h"
+#include "platform/app/resources.h"
+#include "platform/display/pixels.h"
+#include "platform/system/conversions.h"
+#include "platform/system/x11_window.h"
 
 namespace lunvale::host {
 

@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "dialog/tform2.h"
-#include "platform/application.h"
-#include "platform/x11window.h"
-#include "scene/tform1.h"
+#include "dialog/settings_dialog.h"
+#include "platform/app/application.h"
+#include "platform/system/x11_window.h"
+#include "scene/scene_form.h"
 
 namespace lunvale::host {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "scene/flight_paths.h"
-#include "sprites/tqmv.h"
+#include "sprites/strip_sprite.h"
 
 namespace lunvale::scene {
 

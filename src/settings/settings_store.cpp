@@ -1,6 +1,6 @@
 #include "settings/settings_store.h"
 
-#include "platform/registry.h"
+#include "platform/system/registry.h"
 
 namespace lunvale::settings {
 

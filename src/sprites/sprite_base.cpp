@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "sprites/clip.h"
+#include "sprites/blit_clip.h"
 
 namespace lunvale::sprites {
 
@@ -44,17 +44,17 @@ void TQSpriteBase::Report(std::string_view text, std::string_view suffix) {
   if (OnError) OnError(this);
 }
 
-engine::TQss* TQSpriteBase::Engine() const {
-  return dynamic_cast<engine::TQss*>(Parent());
+const DisplayPanel* TQSpriteBase::Panel() const {
+  return dynamic_cast<const DisplayPanel*>(Parent());
 }
 
 int32_t TQSpriteBase::ScaleX(int32_t value) const {
-  const engine::TQss* qss = Engine();
+  const DisplayPanel* qss = Panel();
   return qss ? Scale(value, qss->GetWidthScreen(), 1024) : value;
 }
 
 int32_t TQSpriteBase::ScaleY(int32_t value) const {
-  const engine::TQss* qss = Engine();
+  const DisplayPanel* qss = Panel();
   return qss ? Scale(value, qss->GetHeightScreen(), 768) : value;
 }
 
@@ -67,7 +67,7 @@ void TQSpriteBase::SetShowY(int32_t value) {
 }
 
 bool TQSpriteBase::TakeDisplay() {
-  const engine::TQss* qss = Engine();
+  const DisplayPanel* qss = Panel();
   std::shared_ptr<IDirectDraw> dd = qss ? qss->FDD() : nullptr;
   std::shared_ptr<IDirectDrawSurface> back = qss ? qss->FDDBACK() : nullptr;
   std::shared_ptr<IDirectDrawSurface> prim = qss ? qss->FDDPRIM() : nullptr;

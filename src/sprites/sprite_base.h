@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/tqss.h"
-#include "platform/ddraw.h"
-#include "sprites/timage.h"
+#include "platform/display/direct_draw.h"
+#include "sprites/display_panel.h"
+#include "sprites/image_control.h"
 
 namespace lunvale::sprites {
 
@@ -27,7 +27,7 @@ class TQSpriteBase : public TImage {
 
   void SetErrorResult(const std::string& text);
   std::string GetErrorResult() const;
-  engine::TNotifyEvent OnError;
+  platform::TNotifyEvent OnError;
 
   // Scaled by WidthScreen / 1024 and HeightScreen / 768 when Stretching is set.
   void SetShowX(int32_t value);
@@ -47,8 +47,8 @@ class TQSpriteBase : public TImage {
   uint32_t BltFlags() const { return blt_flags_; }
 
  protected:
-  // The engine panel this sprite sits on, or null when its parent is not one.
-  engine::TQss* Engine() const;
+  // The display panel this sprite sits on, or null when its parent is not one.
+  const DisplayPanel* Panel() const;
   // Design-space scaling; the identity without an engine.
   int32_t ScaleX(int32_t value) const;
   int32_t ScaleY(int32_t value) const;

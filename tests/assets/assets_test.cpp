@@ -19,7 +19,7 @@
 
 #include <jpeglib.h>  // after <cstdio>: it uses FILE
 
-#include "platform/resources.h"
+#include "platform/app/resources.h"
 
 namespace lunvale::assets {
 namespace {

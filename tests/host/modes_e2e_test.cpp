@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/resources.h"
+#include "platform/app/resources.h"
 #include "support/process.h"
 #include "support/xtest.h"
 

@@ -2,7 +2,7 @@
 
 #include "host/error_report.h"
 #include "host/modes.h"
-#include "platform/sysutils.h"
+#include "platform/system/conversions.h"
 
 namespace lunvale::host {
 namespace {

@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "platform/registry.h"
+#include "platform/system/registry.h"
 
 namespace lunvale::testing_support {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/tqss.h"
-#include "platform/form.h"
-#include "platform/picture.h"
+#include "engine/display_engine.h"
+#include "platform/app/form.h"
+#include "platform/pictures/picture.h"
 #include "support/fake_display.h"
 #include "support/picture_files.h"
 

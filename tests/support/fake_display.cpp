@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "platform/sdl_display.h"
+#include "platform/display/sdl_display.h"
 
 namespace lunvale::testing {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ddraw.h"
+#include "platform/display/direct_draw.h"
 
 namespace lunvale::testing {
 

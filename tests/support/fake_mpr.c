@@ -4,7 +4,8 @@
 #include <stdlib.h>
 
 #ifndef LUNVALE_FAKE_MPR_EMPTY
-unsigned PwdChangePasswordA(const char* regkey_name, unsigned long owner, unsigned reserved1, unsigned reserved2) {
+unsigned PwdChangePasswordA(const char* regkey_name, unsigned long owner, unsigned reserved1,
+                            unsigned reserved2) {
   const char* path = getenv("LUNVALE_FAKE_MPR_LOG");
   if (path != NULL) {
     FILE* f = fopen(path, "w");

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/pixels.h"
+#include "platform/display/pixels.h"
 
 namespace lunvale::testing {
 

@@ -1,0 +1,207 @@
+#include "net/http_client.h"
+
+#include <chrono>
+#include <stdexcept>
+
+#include "platform/system/conversions.h"
+
+namespace lunvale::net {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string Upper(std::string_view text) {
+  std::string result(text);
+  for (auto& c : result) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  return result;
+}
+
+std::string_view WithoutLineEnd(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+// Position of the n-th (1-based) "/" in `text`, or npos.
+size_t NthSlash(std::string_view text, int n) {
+  size_t pos = std::string_view::npos;
+  for (int i = 0; i < n; ++i) {
+    pos = text.find('/', pos == std::string_view::npos ? 0 : pos + 1);
+    if (pos == std::string_view::npos) break;
+  }
+  return pos;
+}
+
+int16_t StatusCode(std::string_view status_line) {
+  std::string_view line = WithoutLineEnd(status_line);
+  const size_t first = line.find(' ');
+  if (first == std::string_view::npos) return 0;
+  std::string_view word = line.substr(first + 1);
+  word = word.substr(0, word.find(' '));
+  try {
+    const int32_t value = platform::StrToInt(word);
+    return value >= INT16_MIN && value <= INT16_MAX ? static_cast<int16_t>(value) : 0;
+  } catch (const platform::EConvertError&) {
+    return 0;
+  }
+}
+
+bool IsRedirect(int status) {
+  return status == 300 || status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+}  // namespace
+
+THTTPClient::THTTPClient(platform::TComponent* owner) : TStreamSocket(owner) {}
+
+void THTTPClient::ParseURL() {
+  if (url_.empty()) throw std::runtime_error("Empty URL");
+  if (GetPort() == 0) SetPort(80);
+  const bool has_authority = url_.find("//") != std::string::npos;
+
+  if (has_authority) {
+    const size_t third = NthSlash(url_, 3);
+    path_ = third == std::string::npos ? std::string() : url_.substr(third);
+  } else {
+    const size_t first = url_.find('/');
+    path_ = first == std::string::npos ? std::string() : url_.substr(first);
+  }
+
+  const size_t colon = url_.find(':');
+  if (colon != std::string::npos) {
+    const std::string scheme = Upper(std::string_view(url_).substr(0, colon));
+    if (scheme == "GOPHER") {
+      SetPort(70);
+    } else if (scheme == "FTP") {
+      SetPort(21);
+    } else if (scheme == "HTTPS") {
+      throw std::runtime_error("HTTP Secure Socket is not supported");
+    } else {
+      SetPort(80);
+    }
+  }
+
+  std::string host;
+  if (has_authority) {
+    const size_t second = NthSlash(url_, 2);
+    const size_t third = NthSlash(url_, 3);
+    host = url_.substr(second + 1, third == std::string::npos ? std::string::npos : third - second - 1);
+  } else if (url_.front() != '/') {
+    host = url_.substr(0, url_.find('/'));
+  }
+  const size_t port_colon = host.find(':');
+  if (port_colon != std::string::npos) {
+    SetPort(platform::StrToInt(std::string_view(host).substr(port_colon + 1)));
+    host.erase(port_colon);
+  }
+  if (!host.empty()) SetHost(host);
+
+  if (path_.empty()) {
+    path_ = "/";
+    url_ += "/";
+  }
+}
+
+std::string THTTPClient::RequestText() const {
+  std::string target = path_;
+  if (!GetProxy().empty()) {
+    // A proxy needs the absolute form; a relative redirect is made absolute with the current host.
+    if (url_.find("//") != std::string::npos) {
+      target = url_;
+    } else {
+      target = "http://" + GetHost() + (GetPort() != 80 ? ":" + std::to_string(GetPort()) : "") + path_;
+    }
+  }
+  std::string text = "GET " + target + " HTTP/1.0\r\n";
+  if (!GetProxy().empty()) text += "Proxy-Connection: Keep-Alive\r\n";
+  text += "Host: " + GetHost() + "\r\n";
+  text += "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n";
+  text += "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n";
+  if (!cookie_.empty()) text += "Cookie: " + cookie_ + "\r\n";
+  text += "Content-type: application/x-www-form-urlencoded\r\n";
+  text += "\r\n";
+  return text;
+}
+
+void THTTPClient::Get(const std::string& url) {
+  url_ = url;
+  for (int redirects = 0;; ++redirects) {
+    ParseURL();
+    const std::string request = RequestText();
+    Connect();
+    try {
+      SendText(request);
+      status_code_ = 0;
+      // However slowly a server trickles its bytes, one response ends within a bounded time.
+      const Clock::time_point deadline =
+          GetTimeOut() > 0 ? Clock::now() + std::chrono::milliseconds(GetTimeOut()) * kResponseTimeFactor
+                           : Clock::time_point::max();
+      ReadResponseHeader(deadline);
+      ReadBody(deadline);
+    } catch (...) {
+      Disconnect();
+      throw;
+    }
+    Disconnect();
+
+    if (status_code_ >= 300 && status_code_ <= 398 && !set_cookie_.empty()) cookie_ = set_cookie_;
+    // A redirect without a usable target, or one too many, ends the request with the reply as it is.
+    if (!IsRedirect(status_code_) || location_.empty() || redirects >= kMaxRedirects) return;
+    if (location_.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) return;
+    url_ = location_;
+    // A bare name is taken from the current server's root; its port must not be lost on the way.
+    if (url_.find('/') == std::string::npos) {
+      const std::string port = GetPort() != 80 ? ":" + std::to_string(GetPort()) : "";
+      url_ = "http://" + GetHost() + port + "/" + url_;
+    }
+  }
+}
+
+void THTTPClient::ReadResponseHeader(Clock::time_point deadline) {
+  header_.clear();
+  location_.clear();
+  set_cookie_.clear();
+  content_length_ = -1;
+  stays_open_ = false;
+  const auto append = [this](const std::string& line) {
+    header_ += line;
+    if (header_.size() > kMaxHeaderSize) throw ESockError("Response header too large");
+  };
+
+  std::string line = ReadLine(deadline);
+  status_code_ = StatusCode(line);
+  append(line);
+  for (;;) {
+    line = ReadLine(deadline);
+    append(line);
+    if (line.empty() || line == "\n" || line == "\r\n") break;
+    const size_t blank = line.find(' ');
+    if (blank == std::string::npos) continue;
+    const std::string name = Upper(std::string_view(line).substr(0, blank));
+    const std::string value(WithoutLineEnd(std::string_view(line).substr(blank + 1)));
+    if (name == "SET-COOKIE:") {
+      set_cookie_ = value;
+    } else if (name == "LOCATION:") {
+      location_ = value;
+    } else if (name == "CONTENT-LENGTH:") {
+      try {
+        content_length_ = platform::StrToInt(value);
+      } catch (const platform::EConvertError&) {
+        content_length_ = -1;
+      }
+    } else if ((name == "CONNECTION:" || name == "PROXY-CONNECTION:") && Upper(value) == "KEEP-ALIVE") {
+      stays_open_ = true;
+    }
+  }
+}
+
+void THTTPClient::ReadBody(Clock::time_point deadline) {
+  body_.clear();
+  // The body runs until the server closes, as HTTP/1.0 asks; only a server that says it keeps the
+  // connection open (a proxy answering our Keep-Alive) is read to its announced length instead.
+  const int64_t expected = stays_open_ && content_length_ >= 0 ? content_length_ : -1;
+  Capture(body_, kMaxBodySize, "Response body too large", expected, deadline);
+}
+
+}  // namespace lunvale::net

@@ -1,0 +1,87 @@
+#pragma once
+
+// platform/app: the application and its forms: the message loop, the component model, forms, keys,
+// the cursor, message boxes, opening addresses, loading libraries and the embedded resources.
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+
+union SDL_Event;
+
+namespace lunvale::platform {
+
+// The application object: the message loop over SDL's event queue, with the idle, activate and
+// deactivate events, a queue of calls to run on the main thread, and the process-messages-once call
+// that long waits use to keep the windows served. One instance per process, used on the main thread
+// except where a member says otherwise.
+class Application {
+ public:
+  using IdleHandler = std::function<void(bool& done)>;
+  using Notify = std::function<void()>;
+  using EventSink = std::function<void(const SDL_Event&)>;
+
+  static Application& Instance();
+
+  // Starts SDL's video and events. Throws std::runtime_error with SDL's text when there is no display.
+  void Initialize();
+  bool Initialized() const { return initialized_; }
+
+  void SetTitle(std::string title) { title_ = std::move(title); }
+  const std::string& Title() const { return title_; }
+
+  // Runs the loop until Terminate(): handles every pending event and queued call; when none is left,
+  // calls the idle handler, and sleeps until the next event unless the handler cleared `done`.
+  void Run();
+  // Handles the events and queued calls pending now, without waiting and without the idle handler.
+  void ProcessMessages();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  void SetOnIdle(IdleHandler handler) { on_idle_ = std::move(handler); }
+  bool HasIdleHandler() const { return static_cast<bool>(on_idle_); }
+  void SetOnActivate(Notify handler) { on_activate_ = std::move(handler); }
+  void SetOnDeactivate(Notify handler) { on_deactivate_ = std::move(handler); }
+
+  // Windows register here to receive the events of their SDL window. Returns an id for removal.
+  int AddEventSink(EventSink sink);
+  void RemoveEventSink(int id);
+
+  // Any thread: runs `call` on the main thread at its next turn of the loop.
+  void QueueCall(std::function<void()> call);
+  // Any thread: runs `call` on the main thread and waits until it has run. On the main thread it runs
+  // at once. Returns false without running it when the loop has ended and nothing will serve it.
+  bool Synchronize(const std::function<void()>& call);
+
+  bool IsMainThread() const { return std::this_thread::get_id() == main_thread_; }
+
+ private:
+  Application();
+  void Dispatch(const SDL_Event& event);
+  bool RunQueuedCalls();
+
+  std::atomic<bool> initialized_ = false;
+  std::atomic<bool> terminated_ = false;
+  std::string title_;
+  std::thread::id main_thread_;
+  IdleHandler on_idle_;
+  Notify on_activate_;
+  Notify on_deactivate_;
+  std::map<int, EventSink> sinks_;
+  int next_sink_ = 1;
+  bool active_ = false;
+  uint32_t wake_event_ = 0;
+
+  std::mutex queue_mutex_;
+  std::condition_variable queue_done_;
+  std::deque<std::function<void()>> queue_;
+  bool closed_ = false;
+};
+
+}  // namespace lunvale::platform

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/app/component.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+union SDL_Event;
+
+namespace lunvale::platform {
+
+enum class TBorderStyle { bsNone, bsSingle, bsSizeable };
+
+// A top-level window of the scene's component model, backed by an SDL window that exists while
+// the form is shown. The first form that registers itself as the main form ends the message loop
+// when it closes.
+class TForm : public TControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+  std::string_view ClassName() const override { return "TForm"; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+
+  TBorderStyle BorderStyle() const { return border_style_; }
+  void SetBorderStyle(TBorderStyle style);
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetColor(uint32_t color) override;
+  void SetVisible(bool visible) override;
+
+  // Places the form over the whole desktop of the display it is on.
+  void CoverDesktop();
+
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Runs OnClose, hides the form and, for the main form, ends the message loop.
+  void Close();
+  bool Closed() const { return closed_; }
+
+  // Makes this form the one whose closing ends the application's message loop.
+  void MakeMainForm() { main_form_ = true; }
+
+  // Makes the window (hidden) when it does not exist yet. Throws when no display can be opened.
+  void HandleNeeded();
+  SDL_Window* SdlWindow() const { return window_; }
+  // The X11 window id of the form's window, 0 while it has none.
+  unsigned long Handle() const;
+
+  // Input events, with virtual-key codes and ShiftState bits (platform/keys.h).
+  std::function<void(uint16_t& key, unsigned shift)> OnKeyDown;
+  std::function<void(uint16_t& key, unsigned shift)> OnKeyUp;
+  // A typed character: text input, and the control characters of Escape, Return, Backspace and Tab.
+  std::function<void(char& key)> OnKeyPress;
+  std::function<void(unsigned shift, int x, int y)> OnMouseMove;
+  std::function<void(int button, unsigned shift, int x, int y)> OnMouseDown;
+  std::function<void()> OnClose;
+  std::function<void()> OnPaint;
+
+  // Fills the client area with the form's colour, unless a display draws into the window.
+  void Paint();
+  // A display presents its frames in this window: the form leaves the client area alone meanwhile.
+  void SetDisplayAttached(bool attached) { display_attached_ = attached; }
+  bool DisplayAttached() const { return display_attached_; }
+
+ private:
+  void CreateWindow();
+  void DestroyWindow();
+  void HandleEvent(const SDL_Event& event);
+
+  std::string caption_;
+  TBorderStyle border_style_ = TBorderStyle::bsSizeable;
+  SDL_Window* window_ = nullptr;
+  uint32_t window_id_ = 0;
+  int sink_id_ = 0;
+  bool main_form_ = false;
+  bool closed_ = false;
+  bool display_attached_ = false;
+};
+
+}  // namespace lunvale::platform

@@ -1,0 +1,95 @@
+#pragma once
+
+// platform/pictures: decoding the JPEG, GIF and bitmap pictures and drawing them into surfaces.
+
+// Pictures: JPEG, GIF and bitmap files decoded once into 32-bit XRGB bitmaps, with the drawing the sprites
+// need: copying rectangles between bitmaps and nearest-neighbour stretching into a surface.
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/display/direct_draw.h"
+#include "platform/display/pixels.h"
+
+namespace lunvale::platform {
+
+// A picture that cannot be decoded; the text names the picture and the cause.
+class PictureError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// An owned block of XRGB pixels (top byte 0), black when made.
+class Bitmap {
+ public:
+  Bitmap() = default;
+  // Throws PictureError for a negative or unreasonably large size.
+  Bitmap(int width, int height);
+  Bitmap(const Bitmap& other);
+  Bitmap& operator=(const Bitmap& other);
+  Bitmap(Bitmap&& other) noexcept;
+  Bitmap& operator=(Bitmap&& other) noexcept;
+  ~Bitmap();
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return width_ <= 0 || height_ <= 0; }
+  PixelView View() { return {pixels_, width_, height_, width_}; }
+  // The same pixels for reading; callers must not write through it.
+  PixelView View() const { return {pixels_, width_, height_, width_}; }
+
+ private:
+  friend Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name);
+  // Without clearing: the decoder writes every pixel.
+  static Bitmap Uncleared(int width, int height);
+
+  int width_ = 0;
+  int height_ = 0;
+  uint32_t* pixels_ = nullptr;  // malloc'ed
+};
+
+// Copies `src_rect` of `src` to (x, y) of `dst` at the same size, clipped to both.
+void CopyRect(PixelView dst, int x, int y, PixelView src, RECT src_rect);
+
+// Draws `src_rect` of `src` scaled into `dst_rect` of `dst`, nearest neighbour (each destination pixel takes
+// the source pixel under its centre, so black stays exactly black), clipped to `dst`. An empty rectangle
+// draws nothing.
+void StretchDraw(PixelView dst, RECT dst_rect, PixelView src, RECT src_rect);
+inline void StretchDraw(PixelView dst, RECT dst_rect, PixelView src) {
+  StretchDraw(dst, dst_rect, src, RECT{0, 0, src.width, src.height});
+}
+
+// A picture with its graphic's class: "TJPEGImage", "TBitmap" or "TGIFImage" ("" when empty).
+class Picture {
+ public:
+  Picture() = default;
+
+  // The format comes from the first bytes. `name` only goes into error texts. Throws PictureError.
+  static Picture Load(std::span<const unsigned char> bytes, std::string_view name);
+  static Picture LoadResource(std::string_view name);
+  static Picture LoadFile(const std::string& path);
+
+  bool Empty() const { return bitmap_.Empty(); }
+  int Width() const { return bitmap_.Width(); }
+  int Height() const { return bitmap_.Height(); }
+  const std::string& ClassName() const { return class_name_; }
+  const Bitmap& GetBitmap() const { return bitmap_; }
+
+  // Unscaled at (x, y), clipped.
+  void Draw(PixelView dst, int x, int y) const;
+  // Scaled into `rect`, clipped.
+  void StretchDraw(PixelView dst, RECT rect) const;
+
+ private:
+  Bitmap bitmap_;
+  std::string class_name_;
+};
+
+// The JPEG decoder on its own: the JPEG picture class decodes through it, and strips are decoded with it.
+Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name);
+
+}  // namespace lunvale::platform

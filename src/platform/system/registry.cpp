@@ -1,0 +1,294 @@
+#include "platform/system/registry.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/system/registry_text.h"
+
+namespace lunvale::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using registry_text::CreateKey;
+using registry_text::Document;
+using registry_text::DwordBytes;
+using registry_text::DwordValue;
+using registry_text::IEquals;
+using registry_text::JoinKey;
+using registry_text::KeyExists;
+using registry_text::KeyValues;
+using registry_text::kHeader;
+using registry_text::SetValue;
+using registry_text::SplitKey;
+
+constexpr char kFileName[] = "HKEY_CURRENT_USER.reg";
+
+std::string ErrorText(const char* pattern, const std::string& name) {
+  std::string s = pattern;
+  s.replace(s.find("%s"), 2, name);
+  return s;
+}
+
+// Root writes through any mode bits, so a missing user-write bit is what stands for "read-only".
+bool Writable(const fs::path& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return false;
+  if (::geteuid() == 0) return (st.st_mode & S_IWUSR) != 0;
+  return ::access(path.c_str(), W_OK) == 0;
+}
+
+bool CreateFolder(const fs::path& dir) {
+  struct stat st;
+  if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+  fs::path parent = dir.parent_path();
+  if (parent.empty() || parent == dir || !CreateFolder(parent) || !Writable(parent)) return false;
+  return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// Reads and parses the file. False when it is there but cannot be read; a missing file is an empty
+// hive. Throws ERegistryFileError when it cannot be parsed.
+bool Load(const fs::path& file, Document& doc) {
+  doc = Document{};
+  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  std::string bytes;
+  if (fd < 0) {
+    if (errno != ENOENT && errno != ENOTDIR) return false;
+  } else {
+    doc.exists = true;
+    char buf[16384];
+    ssize_t n;
+    while ((n = ::read(fd, buf, sizeof buf)) != 0) {
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      bytes.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    if (n < 0) return false;
+  }
+  if (bytes.empty()) {  // a new or emptied file starts as an export with no keys
+    doc.lines = {{kHeader, "\n"}, {"", "\n"}};
+    return true;
+  }
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t nl = bytes.find('\n', start);
+    if (nl == bytes.npos) {
+      doc.lines.push_back({bytes.substr(start), ""});
+      break;
+    }
+    bool cr = nl > start && bytes[nl - 1] == '\r';
+    doc.lines.push_back({bytes.substr(start, nl - start - cr), cr ? "\r\n" : "\n"});
+    start = nl + 1;
+  }
+  registry_text::Parse(file, doc);
+  return true;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Replaces the file by a complete new one, so that readers see the old or the new file, never a part.
+bool Store(const fs::path& file, const Document& doc) {
+  std::string bytes;
+  for (const auto& l : doc.lines) bytes += l.text + l.eol;
+  std::string tmp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  int fd = ::mkstemp(tmp.data());
+  if (fd < 0) return false;
+  struct stat st;
+  bool ok = true;
+  if (::stat(file.c_str(), &st) == 0) {
+    ok = ::fchmod(fd, st.st_mode & 07777) == 0;
+    if (ok && ::geteuid() == 0) ok = ::fchown(fd, st.st_uid, st.st_gid) == 0;
+  }
+  ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::rename(tmp.c_str(), file.c_str()) == 0;
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  int dfd = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    ::fsync(dfd);
+    ::close(dfd);
+  }
+  return true;
+}
+
+// The data file is replaced by rename, so writers serialise on a lock file that stays in place.
+class WriteLock {
+ public:
+  explicit WriteLock(const fs::path& file) {
+    fs::path lock = file;
+    lock += ".lock";
+    fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) fd_ = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+      if (errno != EINTR) {
+        ::close(fd_);
+        fd_ = -1;
+      }
+    }
+  }
+  ~WriteLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  WriteLock(const WriteLock&) = delete;
+  WriteLock& operator=(const WriteLock&) = delete;
+  bool Held() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
+// The file and its folder must both be writable: a write replaces the file in the folder.
+bool CanWrite(const fs::path& file, const Document& doc) {
+  return Writable(file.parent_path()) && (!doc.exists || Writable(file));
+}
+
+}  // namespace
+
+ERegistryFileError::ERegistryFileError(const fs::path& file, int line, const std::string& what)
+    : ERegistryException(file.string() + ":" + std::to_string(line) + ": " + what),
+      file_(file),
+      line_(line) {}
+
+fs::path RegistryFolder() {
+  fs::path base;
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  if (xdg && xdg[0] == '/') {
+    base = xdg;
+  } else if (home && home[0] != '\0') {
+    base = fs::path(home) / ".config";
+  } else {
+    const passwd* pw = ::getpwuid(::getuid());
+    base = fs::path(pw && pw->pw_dir ? pw->pw_dir : "/") / ".config";
+  }
+  return base / "lunvale";
+}
+
+fs::path RegistryFilePath() {
+  return RegistryFolder() / kFileName;
+}
+
+bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
+  CloseKey();
+  auto names = SplitKey(key);
+  if (!names) return false;
+  const fs::path file = RegistryFilePath();
+  const bool writes = (access_ & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) != 0;
+  Document doc;
+  if (!Load(file, doc)) return false;
+  if (writes && doc.exists && !CanWrite(file, doc)) return false;
+  if (!KeyExists(doc, *names)) {
+    if (!canCreate || !writes || !CreateFolder(file.parent_path()) || !Writable(file.parent_path()))
+      return false;
+    WriteLock lock(file);
+    if (!lock.Held() || !Load(file, doc) || !CanWrite(file, doc)) return false;
+    if (!KeyExists(doc, *names)) {
+      CreateKey(doc, *names);
+      if (!Store(file, doc)) return false;
+    }
+  }
+  open_ = true;
+  current_path_ = JoinKey(*names);
+  values_ = KeyValues(doc, *names);
+  return true;
+}
+
+void TRegistry::CloseKey() {
+  open_ = false;
+  current_path_.clear();
+  values_.clear();
+}
+
+std::optional<RegValue> TRegistry::ReadValue(const std::string& name) const {
+  for (const auto& [n, v] : values_)
+    if (IEquals(n, name)) return v;
+  return std::nullopt;
+}
+
+bool TRegistry::ValueExists(const std::string& name) const {
+  return ReadValue(name).has_value();
+}
+
+std::optional<uint32_t> TRegistry::GetDataType(const std::string& name) const {
+  auto v = ReadValue(name);
+  return v ? std::optional<uint32_t>(v->type) : std::nullopt;
+}
+
+int64_t TRegistry::GetDataSize(const std::string& name) const {
+  auto v = ReadValue(name);
+  return v ? static_cast<int64_t>(v->data.size()) : -1;
+}
+
+int32_t TRegistry::ReadInteger(const std::string& name) const {
+  auto v = ReadValue(name);
+  if (!v) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
+  if (v->type != REG_DWORD) throw ERegistryException(ErrorText("Invalid data type for '%s'", name));
+  if (v->data.size() != 4) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
+  return static_cast<int32_t>(DwordValue(v->data));
+}
+
+std::string TRegistry::ReadString(const std::string& name) const {
+  auto v = ReadValue(name);
+  if (!v || v->data.empty()) return {};
+  if (v->type != REG_SZ && v->type != REG_EXPAND_SZ)
+    throw ERegistryException(ErrorText("Invalid data type for '%s'", name));
+  return v->data.substr(0, v->data.find('\0'));
+}
+
+void TRegistry::WriteInteger(const std::string& name, int32_t value) {
+  WriteValue(name, {REG_DWORD, DwordBytes(static_cast<uint32_t>(value))});
+}
+
+void TRegistry::WriteString(const std::string& name, const std::string& value) {
+  WriteValue(name, {REG_SZ, value + '\0'});
+}
+
+void TRegistry::WriteExpandString(const std::string& name, const std::string& value) {
+  WriteValue(name, {REG_EXPAND_SZ, value + '\0'});
+}
+
+void TRegistry::WriteValue(const std::string& name, const RegValue& value) {
+  const std::string failed = ErrorText("Failed to set data for '%s'", name);
+  // A line break in a name would split its line; names have no escaped form for it.
+  if (!open_ || !(access_ & KEY_SET_VALUE) || name.find_first_of("\r\n") != name.npos)
+    throw ERegistryException(failed);
+  const fs::path file = RegistryFilePath();
+  auto names = *SplitKey(current_path_);
+  if (!CreateFolder(file.parent_path()) || !Writable(file.parent_path())) throw ERegistryException(failed);
+  WriteLock lock(file);
+  Document doc;
+  if (!lock.Held() || !Load(file, doc) || !CanWrite(file, doc)) throw ERegistryException(failed);
+  if (!KeyExists(doc, names)) CreateKey(doc, names);  // removed behind our back: the open key stays
+  auto values = KeyValues(doc, names);
+  if (SetValue(doc, names, name, value) && !Store(file, doc)) throw ERegistryException(failed);
+  auto it = std::find_if(values.begin(), values.end(), [&](const auto& p) { return IEquals(p.first, name); });
+  if (it == values.end())
+    values.emplace_back(name, value);
+  else
+    it->second = value;
+  values_ = std::move(values);
+}
+
+}  // namespace lunvale::platform

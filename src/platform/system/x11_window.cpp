@@ -1,0 +1,150 @@
+#include "platform/system/x11_window.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <atomic>
+#include <vector>
+
+namespace lunvale::platform {
+
+namespace {
+
+// Xlib reports a bad window id through a process-wide handler that exits by default; while we talk
+// to a foreign window, errors are only counted.
+std::atomic<int> g_x_errors{0};
+
+int CountError(Display*, XErrorEvent*) {
+  g_x_errors.fetch_add(1);
+  return 0;
+}
+
+class ErrorTrap {
+ public:
+  explicit ErrorTrap(Display* d) : display_(d) {
+    XSync(display_, False);
+    g_x_errors = 0;
+    previous_ = XSetErrorHandler(CountError);
+  }
+  ~ErrorTrap() { XSetErrorHandler(previous_); }
+  bool Failed() {
+    XSync(display_, False);
+    return g_x_errors.load() != 0;
+  }
+
+ private:
+  Display* display_;
+  int (*previous_)(Display*, XErrorEvent*);
+};
+
+int Shift(unsigned long mask) {
+  int s = 0;
+  while (mask != 0 && (mask & 1) == 0) {
+    mask >>= 1;
+    ++s;
+  }
+  return s;
+}
+
+int Width(unsigned long mask) {
+  int w = 0;
+  mask >>= Shift(mask);
+  while (mask & 1) {
+    mask >>= 1;
+    ++w;
+  }
+  return w;
+}
+
+}  // namespace
+
+X11Window::X11Window(unsigned long id) : id_(id) {
+  display_ = XOpenDisplay(nullptr);
+  if (display_ == nullptr) return;
+  ErrorTrap trap(display_);
+  XSelectInput(display_, id_, StructureNotifyMask);
+  (void)trap.Failed();
+}
+
+X11Window::~X11Window() {
+  if (display_ != nullptr) XCloseDisplay(display_);
+}
+
+WindowState X11Window::State() {
+  if (display_ == nullptr) return WindowState::kMissing;
+  ErrorTrap trap(display_);
+  XWindowAttributes attrs{};
+  Status ok = XGetWindowAttributes(display_, id_, &attrs);
+  if (trap.Failed() || ok == 0) return WindowState::kMissing;
+  return attrs.map_state == IsViewable ? WindowState::kViewable : WindowState::kHidden;
+}
+
+void X11Window::WaitForEvents(int timeout_ms) {
+  if (display_ == nullptr) return;
+  if (XPending(display_) == 0) {
+    pollfd fd{ConnectionNumber(display_), POLLIN, 0};
+    poll(&fd, 1, timeout_ms);
+  }
+  while (XPending(display_) > 0) {
+    XEvent event;
+    XNextEvent(display_, &event);
+  }
+}
+
+bool X11Window::PutPixels(const PixelView& pixels, int x, int y) {
+  if (display_ == nullptr || pixels.Empty()) return false;
+  ErrorTrap trap(display_);
+  XWindowAttributes attrs{};
+  if (XGetWindowAttributes(display_, id_, &attrs) == 0 || trap.Failed()) return false;
+  Visual* visual = attrs.visual;
+  if (visual == nullptr || visual->c_class != TrueColor) return false;
+
+  XImage* image =
+      XCreateImage(display_, visual, static_cast<unsigned>(attrs.depth), ZPixmap, 0, nullptr,
+                   static_cast<unsigned>(pixels.width), static_cast<unsigned>(pixels.height), 32, 0);
+  if (image == nullptr) return false;
+  std::vector<char> data(static_cast<size_t>(image->bytes_per_line) * static_cast<size_t>(pixels.height));
+  image->data = data.data();
+  const unsigned long masks[3] = {visual->red_mask, visual->green_mask, visual->blue_mask};
+  int shifts[3], widths[3];
+  for (int c = 0; c < 3; ++c) {
+    shifts[c] = Shift(masks[c]);
+    widths[c] = Width(masks[c]);
+  }
+  for (int row = 0; row < pixels.height; ++row) {
+    const uint32_t* src = pixels.Row(row);
+    for (int col = 0; col < pixels.width; ++col) {
+      const uint32_t p = src[col];
+      const unsigned channel[3] = {(p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF};
+      unsigned long value = 0;
+      for (int c = 0; c < 3; ++c) {
+        const unsigned long v =
+            widths[c] >= 8 ? channel[c] << (widths[c] - 8) : channel[c] >> (8 - widths[c]);
+        value |= (v << shifts[c]) & masks[c];
+      }
+      XPutPixel(image, col, row, value);
+    }
+  }
+  GC gc = XCreateGC(display_, id_, 0, nullptr);
+  XPutImage(display_, id_, gc, image, 0, 0, x, y, static_cast<unsigned>(pixels.width),
+            static_cast<unsigned>(pixels.height));
+  XFreeGC(display_, gc);
+  image->data = nullptr;  // owned by `data`
+  XDestroyImage(image);
+  return !trap.Failed();
+}
+
+bool CanOpenDefaultDisplay() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return false;
+  XCloseDisplay(display);
+  return true;
+}
+
+WindowState QueryWindowState(unsigned long id) {
+  X11Window window(id);
+  return window.State();
+}
+
+}  // namespace lunvale::platform

@@ -1,0 +1,222 @@
+#include "scene/scene_form.h"
+
+#include <cstdlib>
+
+#include "platform/app/cursor.h"
+#include "platform/app/keys.h"
+#include "platform/app/shell.h"
+#include "platform/media/sound.h"
+#include "scene/flight_paths.h"
+#include "scene/scene_setup.h"
+
+namespace lunvale::scene {
+
+std::string WeatherPageAddress(const std::string& location_code, const std::string& unit) {
+  return std::string("http://") + kWeatherSiteHost + "/forecast/" + location_code +
+         (unit == "c" ? "_c.html" : ".html");
+}
+
+TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
+    : platform::TForm(owner),
+      qss1_(new engine::TQss(this, std::move(display))),
+      qim1_(NewImage(this, qss1_, "QIM1")),
+      qmv1_(NewStrip(this, qss1_, "QMV1")),
+      qmv2_(NewStrip(this, qss1_, "QMV2")),
+      qmv3sg_(NewStrip(this, qss1_, "QMV3SG")),
+      qmv3sgsmall_(NewStrip(this, qss1_, "QMV3SGsmall")),
+      qim2masktree_(NewImage(this, qss1_, "QIM2masktree")),
+      qim2gadgetpanel_(NewImage(this, qss1_, "QIM2GadgetPanel")),
+      qmv3weather_(NewStrip(this, qss1_, "QMV3Weather")),
+      qgc1_(new gadgets::TQGC(this)),
+      qgw1_(new gadgets::TQGW(this)),
+      qgr1_(new gadgets::TQGR(this)) {
+  SetName("Form1");
+  SetCaption("Lunvale Screensaver");
+  qss1_->SetName("Qss1");
+  qss1_->SetParent(this);
+  qim1_->SetName("QIM1");
+  qmv1_->SetName("QMV1");
+  qmv2_->SetName("QMV2");
+  qmv3sg_->SetName("QMV3SG");
+  qmv3sgsmall_->SetName("QMV3SGsmall");
+  qim2masktree_->SetName("QIM2masktree");
+  qim2gadgetpanel_->SetName("QIM2GadgetPanel");
+  qmv3weather_->SetName("QMV3Weather");
+  qgc1_->SetName("QGC1");
+  qgw1_->SetName("QGW1");
+  qgr1_->SetName("QGR1");
+  for (sprites::TQIM* gadget : {static_cast<sprites::TQIM*>(qgc1_), static_cast<sprites::TQIM*>(qgw1_),
+                                static_cast<sprites::TQIM*>(qgr1_)}) {
+    gadget->SetParent(qss1_);
+  }
+  qgc1_->LoadPicture("QGC1");
+  qgw1_->LoadPicture("QGW1");
+  qgr1_->LoadPicture("QGR1");
+  qgw1_->SetWeatherPicVCL(qmv3weather_);
+  qss1_->OnTimer = [this](platform::TComponent* sender) { Qss1Timer(sender); };
+  OnKeyPress = [this](char& key) { FormKeyPress(key); };
+  OnKeyDown = [this](uint16_t& key, unsigned shift) { FormKeyDown(key, shift); };
+  OnMouseMove = [this](unsigned shift, int x, int y) { FormMouseMove(shift, x, y); };
+  for (auto& path : paths_) path = std::make_unique<SpritePath>();
+}
+
+TForm1::~TForm1() {
+  // The timer must not tick into a form that is going away, whatever ended the run, and the sound
+  // goes with the form.
+  qss1_->SetTimerEnabled(false);
+  qss1_->SetEnabled(false);
+  if (!closing_) StopSound();
+}
+
+void TForm1::FormCreate() {
+  qss1_->SetBrandName("Miravel Software");
+  qss1_->SetSSName("Lunvale Screensaver");
+  qss1_->SetRegistry();
+  last_mouse_x_ = 0;
+  last_mouse_y_ = 0;
+
+  // The display must be open before any picture goes onto a surface.
+  qss1_->SetUseIdle(false);
+  qss1_->SetWidthScreen(1024);
+  qss1_->SetHeightScreen(768);
+  qss1_->SetColorDepth(32);
+  qss1_->SetInterval(45);
+  qss1_->SetEnabled(true);
+
+  SetupImage(qim1_, true, false, 768, 1024, 0, 0);
+  SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, 375);
+  SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, 285);
+  SetupImage(qim2masktree_, true, true, 314, 352, 181, 90);
+  SetupGadgetPanel();
+
+  SetupStrip(qmv3sg_, true, true, 0, 0, false, 43, 300, 300);
+  InitPath(*paths_[0], FlightPathA, 44, 26, 0);
+  SetupStrip(qmv3sgsmall_, true, true, 0, 0, false, 24, 300, 300);
+  InitPath(*paths_[1], FlightPathB, 32, 32, 0);
+  qmv3sgtiny_ = new sprites::TQMV(this);
+  qmv3sgtiny_->SetName("QMV3SGtiny");
+  CloneStrip(qmv3sgtiny_, qmv3sgsmall_);
+  SetupStrip(qmv3sgtiny_, true, true, 18, 28, true, 24, 300, 300);
+  InitPath(*paths_[2], FlightPathB, 32, 40, 12);
+
+  frame_counter_ = 0;
+  qss1_->SetTimerEnabled(true);
+  StartSound();
+  platform::ShowCursor(false);
+}
+
+void TForm1::CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source) {
+  strip->SetParent(qss1_);
+  strip->SetBounds(1, 1, 1, 1);
+  strip->SetPicture(source->Picture());
+}
+
+void TForm1::Qss1Timer(platform::TComponent*) {
+  if (++frame_counter_ > 31) frame_counter_ = 0;
+  qim1_->DrawImage();
+  qmv1_->SetNumberFrame(frame_counter_);
+  qmv1_->DrawMovie();
+  qmv2_->SetNumberFrame(frame_counter_);
+  qmv2_->DrawMovie();
+  // Smallest first, so that the large gull flies in front.
+  StepPath(*paths_[2], qmv3sgtiny_);
+  StepPath(*paths_[1], qmv3sgsmall_);
+  StepPath(*paths_[0], qmv3sg_);
+  qim2masktree_->DrawImage();
+  DrawGadgetPanel();
+}
+
+void TForm1::SetupGadgetPanel() {
+  const int32_t show_time = qss1_->GetShowTime();
+  const int32_t show_weather = qss1_->GetShowWeather();
+  SetupImage(qim2gadgetpanel_, true, qss1_->GetShowBlack() == 0, 70, 1024, 698, 0);
+  if (show_time != 0) SetupImage(qgc1_, true, true, 69, 117, 698, 907);
+  if (show_weather != 0) {
+    SetupStrip(qmv3weather_, true, false, 0, 0, false, 52, 0, 0);
+    SetupImage(qgw1_, true, true, 69, 336, 698, 1024 - 336 - 117 * show_time);
+  }
+  if (qss1_->GetShowNews() != 0) {
+    SetupImage(qgr1_, true, true, 69, 572, 698, 1024 - (117 * show_time + 336 * show_weather + 571));
+  }
+}
+
+void TForm1::DrawGadgetPanel() {
+  const int32_t show_time = qss1_->GetShowTime();
+  const int32_t show_weather = qss1_->GetShowWeather();
+  const int32_t show_news = qss1_->GetShowNews();
+  if (show_time + show_weather + show_news > 0) qim2gadgetpanel_->DrawImage();
+  if (show_time != 0) {
+    qgc1_->DrawImage();
+    qgc1_->DrawGadgetClock();
+  }
+  if (show_weather != 0) {
+    qgw1_->DrawImage();
+    qgw1_->DrawGadgetWeather();
+  }
+  if (show_news != 0) {
+    qgr1_->DrawImage();
+    qgr1_->DrawRssNews();
+  }
+}
+
+void TForm1::FormKeyPress(char& key) {
+  if (key == 27) CloseSaver();
+}
+
+void TForm1::FormKeyDown(uint16_t& key, unsigned) {
+  if (key == platform::VK_F2) {
+    platform::ShellExecuteA(Handle(), "open", GetNewsLink().c_str(), "", "", platform::SW_SHOW);
+    CloseSaver();
+  } else if (key == platform::VK_F3) {
+    const std::string page = WeatherPageAddress(qss1_->GetWeatherCode(), qss1_->GetTDegree());
+    platform::ShellExecuteA(Handle(), "open", page.c_str(), "", "", platform::SW_SHOW);
+    CloseSaver();
+  }
+}
+
+void TForm1::FormMouseMove(unsigned, int x, int y) {
+  // Each event is compared with the one before; a stored 0 means "nothing to compare with yet".
+  if (std::abs(x - last_mouse_x_) > 5 && last_mouse_x_ != 0) {
+    CloseSaver();
+  } else if (std::abs(y - last_mouse_y_) > 5 && last_mouse_y_ != 0) {
+    CloseSaver();
+  }
+  last_mouse_x_ = x;
+  last_mouse_y_ = y;
+}
+
+void TForm1::StartSound() {
+  platform::PlaySoundA("SoundName", nullptr,
+                       platform::SND_RESOURCE | platform::SND_ASYNC | platform::SND_LOOP);
+}
+
+void TForm1::StopSound() {
+  platform::PlaySoundA(nullptr, nullptr, platform::SND_PURGE);
+}
+
+void TForm1::CloseSaver() {
+  if (closing_) return;
+  closing_ = true;
+  // The timer stops (and waits for a frame in progress) before the display closes under it.
+  qss1_->SetTimerEnabled(false);
+  qss1_->SetEnabled(false);
+  StopSound();
+  platform::ShowCursor(true);
+  Hide();
+  SetBorderStyle(platform::TBorderStyle::bsSizeable);
+  SetHeight(20);
+  SetWidth(20);
+  Close();
+}
+
+void TForm1::SetNewsLink(const std::string& link) {
+  std::lock_guard lock(news_mutex_);
+  news_link_ = link;
+}
+
+std::string TForm1::GetNewsLink() const {
+  std::lock_guard lock(news_mutex_);
+  return news_link_;
+}
+
+}  // namespace lunvale::scene

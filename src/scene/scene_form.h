@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "engine/display_engine.h"
+#include "gadgets/clock.h"
+#include "gadgets/news_ticker.h"
+#include "gadgets/weather.h"
+#include "platform/app/form.h"
+#include "scene/sprite_path.h"
+#include "sprites/still_sprite.h"
+#include "sprites/strip_sprite.h"
+
+namespace lunvale::scene {
+
+// The host of the weather service's forecast pages that F3 opens.
+inline constexpr char kWeatherSiteHost[] = "weather.yahoo.com";
+
+// The address F3 opens for a location code and a temperature unit ("c": Celsius pages).
+std::string WeatherPageAddress(const std::string& location_code, const std::string& unit);
+
+// The scene form of the full-screen run: the engine Qss1 with the lake's pictures on it. Its creation
+// opens the display, puts every picture on its surfaces, sets the gulls on their paths and starts the
+// frame timer and the sound; every 45 ms the engine calls Qss1Timer on its timer thread, which draws
+// the scene back to front, the gadget panel last. Escape, a mouse movement or F2/F3 end the run.
+class TForm1 : public platform::TForm {
+ public:
+  // `display`: where the engine's display objects come from; null means the real display.
+  explicit TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display = nullptr);
+  ~TForm1() override;
+  std::string_view ClassName() const override { return "TForm1"; }
+
+  void FormCreate();
+  // Frame handler: the engine's timer thread, with the display open.
+  void Qss1Timer(platform::TComponent* sender);
+  void FormKeyPress(char& key);
+  void FormKeyDown(uint16_t& key, unsigned shift);
+  void FormMouseMove(unsigned shift, int x, int y);
+
+  void StartSound();
+  void StopSound();
+  // The exit sequence. It acts once: input already queued behind the first trigger finds it done.
+  void CloseSaver();
+
+  // The news feed's page, which F2 opens.
+  void SetNewsLink(const std::string& link);
+  std::string GetNewsLink() const;
+
+  engine::TQss* Qss1() const { return qss1_; }
+  sprites::TQIM* QIM1() const { return qim1_; }
+  sprites::TQMV* QMV1() const { return qmv1_; }
+  sprites::TQMV* QMV2() const { return qmv2_; }
+  sprites::TQMV* QMV3SG() const { return qmv3sg_; }
+  sprites::TQMV* QMV3SGsmall() const { return qmv3sgsmall_; }
+  sprites::TQMV* QMV3SGtiny() const { return qmv3sgtiny_; }
+  sprites::TQIM* QIM2masktree() const { return qim2masktree_; }
+  sprites::TQIM* QIM2GadgetPanel() const { return qim2gadgetpanel_; }
+  gadgets::TQGC* QGC1() const { return qgc1_; }
+  gadgets::TQGW* QGW1() const { return qgw1_; }
+  gadgets::TQGR* QGR1() const { return qgr1_; }
+  int32_t FrameCounter() const { return frame_counter_; }
+  const SpritePath& Path(int bird) const { return *paths_[bird]; }
+
+ private:
+  // Makes `strip` a copy of `source`'s picture, on the engine panel.
+  void CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source);
+  // The gadget panel: its set-up inside FormCreate and its drawing at the end of each frame. The
+  // gadgets shown are packed against the right edge: clock, weather, news.
+  void SetupGadgetPanel();
+  void DrawGadgetPanel();
+
+  // The form's components, created as its description lists them; all owned by the form.
+  engine::TQss* qss1_;
+  sprites::TQIM* qim1_;
+  sprites::TQMV* qmv1_;
+  sprites::TQMV* qmv2_;
+  sprites::TQMV* qmv3sg_;
+  sprites::TQMV* qmv3sgsmall_;
+  sprites::TQIM* qim2masktree_;
+  sprites::TQIM* qim2gadgetpanel_;
+  sprites::TQMV* qmv3weather_;
+  gadgets::TQGC* qgc1_;
+  gadgets::TQGW* qgw1_;
+  gadgets::TQGR* qgr1_;
+  sprites::TQMV* qmv3sgtiny_ = nullptr;
+
+  int32_t frame_counter_ = 0;
+  int32_t last_mouse_x_ = 0;
+  int32_t last_mouse_y_ = 0;
+  std::unique_ptr<SpritePath> paths_[3];
+  bool closing_ = false;
+
+  mutable std::mutex news_mutex_;
+  std::string news_link_;
+};
+
+}  // namespace lunvale::scene
