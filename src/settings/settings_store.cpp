@@ -40,6 +40,37 @@ bool WriteAKey(const std::string& keyPath, const std::string& name, const std::s
   return true;
 }
 
+std::vector<KeyValue> DefaultValues() {
+  return {{"Brightness", kDefaultBrightness},
+          {"SoundVolume", kDefaultSoundVolume},
+          {"TDegree", kDefaultTDegree},
+          {"WeatherCode", kDefaultWeatherCode},
+          {"RSS_Url", kDefaultRSS_Url},
+          {"ShowTime", kDefaultShowTime},
+          {"ShowWeather", kDefaultShowWeather},
+          {"ShowNews", kDefaultShowNews},
+          {"ShowBlack", kDefaultShowBlack},
+          {"UseProxy", kDefaultUseProxy},
+          {"Proxy", kDefaultProxy},
+          {"Port", kDefaultPort}};
+}
+
+bool WriteKeyValues(const std::string& keyPath, const std::vector<KeyValue>& values, bool onlyIfMissing) {
+  std::vector<std::pair<std::string, platform::RegValue>> raw;
+  for (const auto& v : values) {
+    if (const auto* number = std::get_if<int32_t>(&v.value)) {
+      const auto n = static_cast<uint32_t>(*number);  // REG_DWORD data is 4 bytes, little-endian
+      const char bytes[4] = {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
+                             static_cast<char>(n >> 24)};
+      raw.emplace_back(v.name, platform::RegValue{platform::REG_DWORD, std::string(bytes, 4)});
+    } else {
+      raw.emplace_back(v.name, platform::RegValue{platform::REG_SZ, std::get<std::string>(v.value) + '\0'});
+    }
+  }
+  TRegistry reg(KEY_ALL_ACCESS);
+  return reg.WriteKey(keyPath, raw, onlyIfMissing);
+}
+
 bool SettingsStore::ReadRKey(const std::string& name, int32_t& value) const {
   return settings::ReadRKey(KeyPath(), name, value);
 }
@@ -74,7 +105,10 @@ void SettingsStore::SetRegistry() {
     ReadAKey("Port", port_);
     return;
   }
-  // First run. The results are ignored: a key that cannot be created leaves the defaults in memory.
+  // First run. Twelve separate writes would let a kill, a full disk or a second saver starting at the
+  // same moment see a key without its values, and every later start would fail on it; so the key is
+  // created with all twelve at once. The result is ignored: if nothing can be written the saver runs
+  // on the defaults held in memory.
   brightness_ = kDefaultBrightness;
   sound_volume_ = kDefaultSoundVolume;
   t_degree_ = kDefaultTDegree;
@@ -87,18 +121,7 @@ void SettingsStore::SetRegistry() {
   use_proxy_ = kDefaultUseProxy;
   proxy_ = kDefaultProxy;
   port_ = kDefaultPort;
-  WriteRKey("Brightness", brightness_);
-  WriteRKey("SoundVolume", sound_volume_);
-  WriteAKey("TDegree", t_degree_);
-  WriteAKey("WeatherCode", weather_code_);
-  WriteAKey("RSS_Url", rss_url_);
-  WriteRKey("ShowTime", show_time_);
-  WriteRKey("ShowWeather", show_weather_);
-  WriteRKey("ShowNews", show_news_);
-  WriteRKey("ShowBlack", show_black_);
-  WriteRKey("UseProxy", use_proxy_);
-  WriteAKey("Proxy", proxy_);
-  WriteAKey("Port", port_);
+  WriteKeyValues(KeyPath(), DefaultValues(), true);
 }
 
 }  // namespace lunvale::settings

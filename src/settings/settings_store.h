@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace lunvale::settings {
 
@@ -36,6 +38,22 @@ bool WriteRKey(const std::string& keyPath, const std::string& name, int32_t valu
 bool ReadAKey(const std::string& keyPath, const std::string& name, std::string& value);
 bool WriteAKey(const std::string& keyPath, const std::string& name, const std::string& value);
 
+// One value of a whole-key write: a number goes in as REG_DWORD, a text as REG_SZ.
+struct KeyValue {
+  std::string name;
+  std::variant<int32_t, std::string> value;
+};
+
+// The twelve defaults in the order a first run writes them.
+std::vector<KeyValue> DefaultValues();
+
+// Writes the values into the key (created with its parents) in one replacement of the settings file,
+// so no reader ever sees the key with only some of them; the dialog creates its first-run defaults so.
+// With onlyIfMissing a key that another run created meanwhile is left as it is. False when nothing
+// could be written; unreadable hive files throw platform::ERegistryException.
+bool WriteKeyValues(const std::string& keyPath, const std::vector<KeyValue>& values,
+                    bool onlyIfMissing = false);
+
 // The engine's copy of the twelve settings. Before the first load numbers are 0 and texts empty.
 class SettingsStore {
  public:
@@ -46,7 +64,8 @@ class SettingsStore {
   std::string KeyPath() const { return settings::KeyPath(brand_name_, ss_name_); }
 
   // Loads every value from the key; when the key does not open, takes the defaults and writes all
-  // twelve. A value error stops the load there and propagates: fields read before it keep their new
+  // twelve at once, creating the key with them (or leaving it to a run that created it first). A
+  // value error stops the load there and propagates: fields read before it keep their new
   // values, the later ones their previous values.
   void SetRegistry();
 

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/system/registry_text.h"
 
@@ -32,6 +34,8 @@ using registry_text::SetValue;
 using registry_text::SplitKey;
 
 constexpr char kFileName[] = "HKEY_CURRENT_USER.reg";
+// Long enough for any write of another run to finish; a holder that is stuck fails our write instead.
+constexpr std::chrono::milliseconds kLockWait{3000};
 
 std::string ErrorText(const char* pattern, const std::string& name) {
   std::string s = pattern;
@@ -105,11 +109,43 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
+// A hive file kept elsewhere through a symbolic link (dotfiles in a repository) is written where the
+// link points, so that the link stays. A link that points nowhere names the file to create.
+fs::path Resolve(fs::path file) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(file, ec))) return file;
+    fs::path target = fs::read_symlink(file, ec);
+    if (ec) return file;
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
+  return file;
+}
+
+// Temporary files are named after the file they replace: "." + name + "." + six characters.
+std::string TemporaryPrefix(const fs::path& file) {
+  return "." + file.filename().string() + ".";
+}
+
+// Temporaries left by writes that were killed before their rename. Only called under the write lock,
+// so none of them belongs to a write still in progress.
+void RemoveStaleTemporaries(const fs::path& file) {
+  const std::string prefix = TemporaryPrefix(file);
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(file.parent_path(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+      fs::remove(entry.path(), ec);
+  }
+}
+
 // Replaces the file by a complete new one, so that readers see the old or the new file, never a part.
-bool Store(const fs::path& file, const Document& doc) {
+bool Store(const fs::path& link, const Document& doc) {
+  const fs::path file = Resolve(link);
+  RemoveStaleTemporaries(file);
   std::string bytes;
   for (const auto& l : doc.lines) bytes += l.text + l.eol;
-  std::string tmp = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  std::string tmp = (file.parent_path() / (TemporaryPrefix(file) + "XXXXXX")).string();
   int fd = ::mkstemp(tmp.data());
   if (fd < 0) return false;
   struct stat st;
@@ -133,7 +169,8 @@ bool Store(const fs::path& file, const Document& doc) {
   return true;
 }
 
-// The data file is replaced by rename, so writers serialise on a lock file that stays in place.
+// The data file is replaced by rename, so writers serialise on a lock file that stays in place. The
+// wait is bounded: a run that cannot get the lock fails its write rather than hang.
 class WriteLock {
  public:
   explicit WriteLock(const fs::path& file) {
@@ -141,11 +178,17 @@ class WriteLock {
     lock += ".lock";
     fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0) fd_ = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
-    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-      if (errno != EINTR) {
+    // Polled, with pauses growing from 50 us: most holders are done within a millisecond or two.
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    std::chrono::microseconds pause{50};
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
         ::close(fd_);
         fd_ = -1;
+        break;
       }
+      std::this_thread::sleep_for(pause);
+      pause = std::min(pause * 2, std::chrono::microseconds{4000});
     }
   }
   ~WriteLock() {
@@ -161,7 +204,13 @@ class WriteLock {
 
 // The file and its folder must both be writable: a write replaces the file in the folder.
 bool CanWrite(const fs::path& file, const Document& doc) {
-  return Writable(file.parent_path()) && (!doc.exists || Writable(file));
+  return Writable(Resolve(file).parent_path()) && (!doc.exists || Writable(file));
+}
+
+// Sections are indexed by line, so an edit that moved lines needs a fresh index.
+void Reindex(const fs::path& file, Document& doc) {
+  doc.sections.clear();
+  registry_text::Parse(file, doc);
 }
 
 }  // namespace
@@ -212,6 +261,40 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
   open_ = true;
   current_path_ = JoinKey(*names);
   values_ = KeyValues(doc, *names);
+  return true;
+}
+
+bool TRegistry::WriteKey(const std::string& key, const std::vector<std::pair<std::string, RegValue>>& values,
+                         bool onlyIfMissing) {
+  CloseKey();
+  auto names = SplitKey(key);
+  if (!names || !(access_ & KEY_SET_VALUE)) return false;
+  for (const auto& [name, value] : values)
+    if (name.find_first_of("\r\n") != name.npos) return false;
+  const fs::path file = RegistryFilePath();
+  if (!CreateFolder(file.parent_path()) || !Writable(file.parent_path())) return false;
+  WriteLock lock(file);
+  Document doc;
+  if (!lock.Held() || !Load(file, doc) || !CanWrite(file, doc)) return false;
+  bool changed = false;
+  if (!KeyExists(doc, *names)) {
+    CreateKey(doc, *names);
+    changed = true;
+  } else if (onlyIfMissing) {
+    values_ = KeyValues(doc, *names);
+  }
+  if (changed || !onlyIfMissing) {
+    for (const auto& [name, value] : values) {
+      if (SetValue(doc, *names, name, value)) {
+        changed = true;
+        Reindex(file, doc);
+      }
+    }
+    if (changed && !Store(file, doc)) return false;
+    values_ = KeyValues(doc, *names);
+  }
+  open_ = true;
+  current_path_ = JoinKey(*names);
   return true;
 }
 

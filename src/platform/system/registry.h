@@ -83,6 +83,14 @@ class TRegistry {
   bool OpenKey(const std::string& key, bool canCreate);
   void CloseKey();
 
+  // Opens the key, creating it with its parents, and writes the values into it in their order, all in
+  // one replacement of the file: readers see the key with every value or, where it was missing, no
+  // key. With onlyIfMissing a key that exists by the time the file is locked is opened as it is. False
+  // when nothing could be written (the file cannot be locked, written or replaced; no write access).
+  // Throws ERegistryFileError for a file that cannot be parsed.
+  bool WriteKey(const std::string& key, const std::vector<std::pair<std::string, RegValue>>& values,
+                bool onlyIfMissing = false);
+
   // Reads of the open key (as of the moment it was opened, or of this accessor's last write).
   bool ValueExists(const std::string& name) const;
   std::optional<RegValue> ReadValue(const std::string& name) const;

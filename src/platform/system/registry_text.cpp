@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <unordered_map>
 
 namespace lunvale::platform::registry_text {
 
@@ -51,7 +52,7 @@ class Parser {
 
   void Run() {
     auto& lines = doc_.lines;
-    if (lines.empty() || Trim(lines[0].text) != kHeader) Fail(0, "the first line is not \"REGEDIT4\"");
+    CheckHeader();
     if (!lines[0].eol.empty()) doc_.eol = lines[0].eol;
     for (size_t i = 1; i < lines.size(); ++i) {
       std::string_view t = Trim(lines[i].text);
@@ -68,6 +69,32 @@ class Parser {
   }
 
  private:
+  // A UTF-8 byte order mark before the header is accepted; the line keeps it, so a rewrite does too.
+  // Files of the registry editor's other export format are named, so that the user knows what to change.
+  void CheckHeader() {
+    std::string_view first = doc_.lines.empty() ? std::string_view() : doc_.lines[0].text;
+    const std::string_view bom = "\xEF\xBB\xBF";
+    if (first.substr(0, bom.size()) == bom) first.remove_prefix(bom.size());
+    if (Trim(first) == kHeader) return;
+    constexpr std::string_view kVersion5 = "Windows Registry Editor Version 5.00";
+    const std::string expected = "; expected a \"REGEDIT4\" export in 8-bit text";
+    const bool utf16 = first.size() >= 2 &&
+                       ((first[0] == '\xFF' && first[1] == '\xFE') ||
+                        (first[0] == '\xFE' && first[1] == '\xFF') || first[0] == '\0' || first[1] == '\0');
+    if (utf16) {
+      std::string narrow;  // the ASCII letters of the header, enough to tell what it is
+      for (char c : first.substr(0, 2 * kVersion5.size() + 2))
+        if (c >= ' ' && c <= '~') narrow += c;
+      std::string what = "UTF-16 text";
+      if (narrow.starts_with(kVersion5)) what = "a \"Windows Registry Editor Version 5.00\" export in UTF-16";
+      if (narrow.starts_with(kHeader)) what = "a \"REGEDIT4\" export in UTF-16";
+      Fail(0, "the file is " + what + expected);
+    }
+    if (Trim(first).starts_with(kVersion5))
+      Fail(0, "the file is a \"Windows Registry Editor Version 5.00\" export" + expected);
+    Fail(0, "the first line is not \"REGEDIT4\"");
+  }
+
   [[noreturn]] void Fail(size_t line, const std::string& what) {
     throw ERegistryFileError(file_, static_cast<int>(line + 1), what);
   }
@@ -317,14 +344,17 @@ void CreateKey(Document& doc, const std::vector<std::string>& names) {
 std::vector<std::pair<std::string, RegValue>> KeyValues(const Document& doc,
                                                         const std::vector<std::string>& names) {
   std::vector<std::pair<std::string, RegValue>> out;
+  std::unordered_map<std::string, size_t> index;  // folded name -> place in out: linear in the key
   for (const auto& s : doc.sections) {
     if (!IsKey(s, names)) continue;
     for (const auto& e : s.entries) {
-      auto it = std::find_if(out.begin(), out.end(), [&](const auto& p) { return IEquals(p.first, e.name); });
-      if (it == out.end())
+      std::string folded = e.name;
+      for (char& c : folded) c = Lower(c);
+      auto [it, added] = index.emplace(std::move(folded), out.size());
+      if (added)
         out.emplace_back(e.name, e.value);
       else
-        it->second = e.value;
+        out[it->second].second = e.value;
     }
   }
   return out;

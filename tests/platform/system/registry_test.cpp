@@ -1,10 +1,13 @@
 #include "platform/system/registry.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -258,6 +261,87 @@ TEST_F(Registry, RewriteKeepsTheFileModeAndLeavesNoTemporaryFiles) {
   int files = 0;
   for (auto& e : fs::directory_iterator(File().parent_path())) files += e.path() != File() ? 1 : 0;
   EXPECT_EQ(files, 1);  // the lock file only
+}
+
+TEST_F(Registry, WholeKeyIsWrittenAtOnceAndAnExistingKeyIsKeptWhenAsked) {
+  const std::vector<std::pair<std::string, RegValue>> values = {
+      {"B", {REG_DWORD, std::string("\1\0\0\0", 4)}}, {"A", {REG_SZ, std::string("x\0", 2)}}};
+  TRegistry reg;
+  ASSERT_TRUE(reg.WriteKey("K\\Sub", values, true));
+  EXPECT_EQ(reg.ReadString("A"), "x");
+  EXPECT_EQ(Slurp(File()),
+            "REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n\n[HKEY_CURRENT_USER\\K\\Sub]\n"
+            "\"B\"=dword:00000001\n\"A\"=\"x\"\n\n");
+  WithKey(
+      false, [](TRegistry& r) { r.WriteInteger("B", 5); }, "K\\Sub");
+  ASSERT_TRUE(reg.WriteKey("K\\Sub", values, true));  // a run that came first keeps its key
+  EXPECT_EQ(reg.ReadInteger("B"), 5);
+  ASSERT_TRUE(reg.WriteKey("K\\Sub", values));
+  EXPECT_EQ(reg.ReadInteger("B"), 1);
+  EXPECT_FALSE(TRegistry(KEY_READ).WriteKey("K", values));
+}
+
+TEST_F(Registry, WritesGoThroughASymbolicLinkAndRemoveStaleTemporaries) {
+  const fs::path dotfiles = home_ / "dotfiles";
+  fs::create_directories(dotfiles);
+  fs::create_directories(File().parent_path());
+  std::ofstream(dotfiles / "lunvale.reg") << "REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n";
+  fs::create_symlink("../dotfiles/lunvale.reg", File());
+  for (const fs::path& stale : {dotfiles / ".lunvale.reg.a1b2c3", dotfiles / ".lunvale.reg.Zz9Yy8"})
+    std::ofstream(stale) << "left by a killed write";
+  std::ofstream(dotfiles / ".lunvale.reg.notes") << "not ours";
+  WithKey(
+      true, [](TRegistry& r) { r.WriteInteger("A", 1); }, "K");
+  EXPECT_TRUE(fs::is_symlink(File()));
+  EXPECT_EQ(Slurp(dotfiles / "lunvale.reg"), "REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n\"A\"=dword:00000001\n");
+  std::vector<std::string> left;
+  for (auto& e : fs::directory_iterator(dotfiles)) left.push_back(e.path().filename());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{".lunvale.reg.notes", "lunvale.reg"}));
+}
+
+TEST_F(Registry, ByteOrderMarkIsKeptAndOtherEncodingsAreNamedNeverRewritten) {
+  Put("\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n");
+  WithKey(
+      true, [](TRegistry& r) { r.WriteInteger("A", 1); }, "K");
+  EXPECT_EQ(Slurp(File()), "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"A\"=dword:00000001\r\n");
+  auto utf16 = [](std::string_view text) {
+    std::string out = "\xFF\xFE";
+    for (char c : text) out += std::string{c, '\0'};
+    return out;
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {utf16("Windows Registry Editor Version 5.00\r\n\r\n"),
+       "the file is a \"Windows Registry Editor Version 5.00\" export in UTF-16"},
+      {utf16("REGEDIT4\r\n").substr(2), "the file is a \"REGEDIT4\" export in UTF-16"},
+      {"\xFE\xFF\0x", "the file is UTF-16 text"},
+      {"Windows Registry Editor Version 5.00\n",
+       "the file is a \"Windows Registry Editor Version 5.00\" export"},
+  };
+  for (const auto& [bytes, what] : cases) {
+    SCOPED_TRACE(what);
+    Put(bytes);
+    EXPECT_EQ(Message([] { TRegistry().OpenKey("K", true); }),
+              File().string() + ":1: " + what + "; expected a \"REGEDIT4\" export in 8-bit text");
+    EXPECT_EQ(Slurp(File()), bytes);
+  }
+}
+
+TEST_F(Registry, AHeldLockFailsTheWriteAfterABoundedWait) {
+  WithKey(true, [](TRegistry& r) { r.WriteInteger("A", 1); });
+  const std::string before = Slurp(File());
+  int lock = ::open((File().string() + ".lock").c_str(), O_RDWR);
+  ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+  TRegistry reg;
+  ASSERT_TRUE(reg.OpenKey(kKey, false));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Message([&] { reg.WriteInteger("A", 2); }), "Failed to set data for 'A'");
+  EXPECT_FALSE(TRegistry().WriteKey("Other", {}));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::seconds(5));  // two waits of three seconds
+  EXPECT_LT(waited, std::chrono::seconds(10));
+  ::close(lock);
+  EXPECT_EQ(Slurp(File()), before);
 }
 
 TEST_F(Registry, TwoProcessesWritingAtOnceKeepBothValues) {
