@@ -5,6 +5,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "platform/app/application.h"
 #include "platform/app/resources.h"
 #include "platform/display/pixels.h"
 #include "platform/system/conversions.h"
@@ -34,6 +35,7 @@ SurfacePtr LoadPreviewBitmap() {
 
 void RunPreview(std::string_view handle_text) {
   const auto handle = static_cast<unsigned long>(static_cast<uint32_t>(platform::StrToInt(handle_text)));
+  platform::RequireDisplay(true);  // the preview window is an X11 window
   platform::X11Window window(handle);
   // The desktop maps the preview window when it is ready; waiting on the X connection instead of
   // spinning keeps the wait from eating a core while it lasts.

@@ -2,7 +2,11 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <chrono>
+#include <filesystem>
+#include <map>
 #include <thread>
 
 #include "platform/app/resources.h"
@@ -119,15 +123,17 @@ TEST(PasswordModeOnX, WithoutAProviderTheUserIsToldInAMessageBox) {
   EXPECT_EQ(saver.Stderr(), "");
 
   // The same text, readable, where no display can show the box.
-  ChildProcess headless({LUNVALE_EXE, "/a", "0"}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+  ChildProcess headless({LUNVALE_EXE, "/a", "0"},
+                        {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"SDL_VIDEODRIVER", "dummy"}});
   EXPECT_EQ(headless.Wait(10s), 0);
   EXPECT_EQ(headless.Stderr(), "Screen saver: MPR.DLL not found: cannot change password.\n");
 }
 
 TEST(PasswordModeOnX, AProviderWithoutTheEntryPointIsUnloadedAndReported) {
-  ChildProcess saver(
-      {LUNVALE_EXE, "/a", "0"},
-      {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_EMPTY_DIR}});
+  ChildProcess saver({LUNVALE_EXE, "/a", "0"}, {{"DISPLAY", ""},
+                                                {"WAYLAND_DISPLAY", ""},
+                                                {"SDL_VIDEODRIVER", "dummy"},
+                                                {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_EMPTY_DIR}});
   EXPECT_EQ(saver.Wait(10s), 0);
   EXPECT_EQ(saver.Stderr(), "Screen saver: PwdChangeProc not found: cannot change password\n");
 }
@@ -137,11 +143,45 @@ TEST(PasswordModeOnX, TheProviderIsCalledWithTheKeyNameAndTheOwner) {
   const std::string log = dir.Path() + "/calls";
   ChildProcess saver({LUNVALE_EXE, "/A", "4711"}, {{"DISPLAY", ""},
                                                    {"WAYLAND_DISPLAY", ""},
+                                                   {"SDL_VIDEODRIVER", "dummy"},
                                                    {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_OK_DIR},
                                                    {"LUNVALE_FAKE_MPR_LOG", log}});
   EXPECT_EQ(saver.Wait(10s), 0);
   EXPECT_EQ(saver.Stderr(), "");
   EXPECT_EQ(ReadFile(log), "SCRSAVE 4711 0 0\n");
+}
+
+TEST(ErrorReportOnX, NoReachableDisplayIsReportedInEveryModeNeverRunInvisibly) {
+  TempDir config;
+  const std::map<std::string, std::string> unreachable[] = {
+      {{"DISPLAY", ":55"}, {"WAYLAND_DISPLAY", ""}},
+      {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", "wayland-55"}, {"XDG_RUNTIME_DIR", config.Path()}},
+  };
+  for (auto env : unreachable) {
+    env["XDG_CONFIG_HOME"] = config.Path();
+    env["SDL_AUDIODRIVER"] = "dummy";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{LUNVALE_EXE, "/s"},
+                                                 {LUNVALE_EXE, "/p", "4711"},
+                                                 {LUNVALE_EXE, "/a", "4711"}}) {
+      SCOPED_TRACE(args[1] + " DISPLAY=" + env["DISPLAY"]);
+      ChildProcess saver(args, env);
+      EXPECT_EQ(saver.Wait(10s), 0);
+      EXPECT_EQ(saver.Stderr(), "lunvale: Cannot open display \"" + env["DISPLAY"] + "\"\n");
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(config.Path() + "/lunvale"));  // the run never got to its settings
+}
+
+TEST(ErrorReportOnX, AMessageBoxGoesWithItsKilledProcess) {
+  LUNVALE_REQUIRE_DISPLAY();
+  ChildProcess saver({LUNVALE_EXE, "/p", "47x1"});
+  ASSERT_TRUE(WaitForWindow("lunvale", 10s).has_value()) << saver.Stderr();
+  ::kill(saver.Pid(), SIGKILL);
+  saver.Wait(5s);
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (WaitForWindow("lunvale", 100ms).has_value() && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(100ms);
+  EXPECT_FALSE(WaitForWindow("lunvale", 100ms).has_value());
 }
 
 }  // namespace

@@ -1,11 +1,71 @@
 #include "platform/app/application.h"
 
 #include <SDL.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
+#include "platform/system/x11_window.h"
+
 namespace lunvale::platform {
+
+namespace {
+
+bool Named(const char* value) {
+  return value != nullptr && *value != '\0';
+}
+
+// Whether the driver SDL would use only because a test asked for it by name.
+bool HeadlessDriverAsked() {
+  const char* driver = std::getenv("SDL_VIDEODRIVER");
+  return Named(driver) && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+bool HeadlessDriver(const char* driver) {
+  return driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+// A Wayland compositor listens on $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY (or on an absolute path).
+bool CanReachWayland() {
+  const char* name = std::getenv("WAYLAND_DISPLAY");
+  if (!Named(name)) return false;
+  std::string path = name;
+  if (path[0] != '/') {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!Named(runtime)) return false;
+    path = std::string(runtime) + "/" + path;
+  }
+  sockaddr_un address{};
+  if (path.size() >= sizeof address.sun_path) return false;
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return ok;
+}
+
+[[noreturn]] void ThrowCannotOpenDisplay() {
+  const char* name = std::getenv("DISPLAY");
+  throw std::runtime_error(std::string("Cannot open display \"") + (name != nullptr ? name : "") + "\"");
+}
+
+}  // namespace
+
+bool DisplayReachable(bool x11Only) {
+  if (HeadlessDriverAsked()) return true;
+  if (Named(std::getenv("DISPLAY")) && CanOpenDefaultDisplay()) return true;
+  return !x11Only && CanReachWayland();
+}
+
+void RequireDisplay(bool x11Only) {
+  if (!DisplayReachable(x11Only)) ThrowCannotOpenDisplay();
+}
 
 Application& Application::Instance() {
   static Application app;
@@ -16,15 +76,14 @@ Application::Application() : main_thread_(std::this_thread::get_id()) {}
 
 void Application::Initialize() {
   if (initialized_) return;
-  // Without any display named there is nothing to try, and SDL's attempts only print complaints.
-  const char* x_display = std::getenv("DISPLAY");
-  const char* wayland_display = std::getenv("WAYLAND_DISPLAY");
-  if ((x_display == nullptr || *x_display == '\0') &&
-      (wayland_display == nullptr || *wayland_display == '\0')) {
-    throw std::runtime_error("Cannot open the display: no display is set (DISPLAY)");
-  }
+  RequireDisplay();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     throw std::runtime_error(std::string("Cannot open the display: ") + SDL_GetError());
+  }
+  // SDL falls back to drawing into memory when the display it tried fails; nobody would see the saver.
+  if (HeadlessDriver(SDL_GetCurrentVideoDriver()) && !HeadlessDriverAsked()) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    ThrowCannotOpenDisplay();
   }
   // The saver's windows must not be left running when the focus moves; SDL would otherwise minimise
   // a full-screen window on focus loss behind our back.

@@ -17,6 +17,12 @@ union SDL_Event;
 
 namespace lunvale::platform {
 
+// Throws std::runtime_error "Cannot open display "<DISPLAY>"" unless a real display answers: the X
+// display (or, unless x11Only, a Wayland compositor). SDL's offscreen and dummy drivers count only when
+// SDL_VIDEODRIVER asks for them, as tests do; a saver nobody can see must not run.
+void RequireDisplay(bool x11Only = false);
+bool DisplayReachable(bool x11Only = false);
+
 // The application object: the message loop over SDL's event queue, with the idle, activate and
 // deactivate events, a queue of calls to run on the main thread, and the process-messages-once call
 // that long waits use to keep the windows served. One instance per process, used on the main thread
@@ -29,7 +35,8 @@ class Application {
 
   static Application& Instance();
 
-  // Starts SDL's video and events. Throws std::runtime_error with SDL's text when there is no display.
+  // Starts SDL's video and events. Throws std::runtime_error when no real display can be reached
+  // (RequireDisplay) or with SDL's text when it cannot start.
   void Initialize();
   bool Initialized() const { return initialized_; }
 

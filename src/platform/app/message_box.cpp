@@ -1,16 +1,40 @@
 #include "platform/app/message_box.h"
 
 #include <SDL.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <atomic>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "platform/app/application.h"
 #include "platform/system/x11_window.h"
 #include "platform/text/code_page.h"
 
 namespace lunvale::platform {
+
+namespace {
+
+// SDL shows an X11 message box from a child process of its own, which a killed saver would leave on
+// the screen. A child forked while a box is being shown dies with the thread that waits for it.
+std::atomic<pid_t> box_owner{0};
+
+void TieBoxToOwner() {
+  const pid_t owner = box_owner.load();
+  if (owner == 0) return;
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (::getppid() != owner) ::_exit(1);  // the owner died before the line above took effect
+}
+
+const int tie_registered = ::pthread_atfork(nullptr, nullptr, TieBoxToOwner);
+
+}  // namespace
 
 int MessageBoxA(unsigned long owner, std::string_view text, std::string_view caption, unsigned type) {
   const std::string utf8_text = AnsiToUtf8(text);
@@ -42,12 +66,14 @@ int MessageBoxA(unsigned long owner, std::string_view text, std::string_view cap
 
   // The owner is another program's window: borrow it only while the box is up, and only when it is
   // really there (an SDL window made from a stale id would fail every call).
-  // With no display named at all, asking SDL would only add its own complaints to standard error.
+  // With no display named at all, or none that answers, asking SDL would only add its own complaints to
+  // standard error.
   const char* x_display = std::getenv("DISPLAY");
   const char* wayland_display = std::getenv("WAYLAND_DISPLAY");
   const bool named = (x_display != nullptr && *x_display != '\0') ||
                      (wayland_display != nullptr && *wayland_display != '\0');
-  bool video = named && (SDL_WasInit(SDL_INIT_VIDEO) != 0 || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0);
+  bool video = named && DisplayReachable() &&
+               (SDL_WasInit(SDL_INIT_VIDEO) != 0 || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0);
   SDL_Window* parent = nullptr;
   if (video && owner != 0 && QueryWindowState(owner) != WindowState::kMissing) {
     parent = SDL_CreateWindowFrom(reinterpret_cast<const void*>(owner));
@@ -60,7 +86,9 @@ int MessageBoxA(unsigned long owner, std::string_view text, std::string_view cap
   data.numbuttons = static_cast<int>(buttons.size());
   data.buttons = buttons.data();
   int pressed = -1;
+  box_owner.store(::getpid());
   int rc = video ? SDL_ShowMessageBox(&data, &pressed) : -1;
+  box_owner.store(0);
   if (parent != nullptr) SDL_DestroyWindow(parent);
   if (rc != 0) {
     std::fprintf(stderr, "%s: %s\n", utf8_caption.c_str(), utf8_text.c_str());
