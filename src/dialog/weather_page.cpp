@@ -1,0 +1,147 @@
+#include "dialog/weather_page.h"
+
+#include <QStyledItemDelegate>
+
+#include "data/location_table.h"
+#include "platform/text/code_page.h"
+
+namespace lunvale::dialog {
+
+namespace {
+
+const QColor kTextColour(89, 93, 114);
+
+constexpr char kNote[] =
+    "NOTE: For viewing Weather Information  you must have direct Internet  access. If you have firewall in "
+    "your computer, you must allow access to Internet for this screensaver. Don't be alarmed: this "
+    "screensaver does not contain any adware or spyware.";
+
+QFont Font(const QStringList& families, int pixels, bool bold = false) {
+  QFont font;
+  font.setFamilies(families);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+QFont Verdana(int pixels, bool bold = false) {
+  return Font({"Verdana", "DejaVu Sans"}, pixels, bold);
+}
+QFont SansSerif(int pixels) {
+  return Font({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"}, pixels);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* text, QRect geometry, const QFont& font, bool wrap = false) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kTextColour);
+  label->setPalette(palette);
+  label->setMargin(0);
+  label->setWordWrap(wrap);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (geometry.isEmpty()) {
+    label->adjustSize();
+    label->move(geometry.topLeft());
+  } else {
+    label->setGeometry(geometry);
+  }
+  return label;
+}
+
+// Rows 13 pixels high, as the lists draw their items.
+class ItemHeight : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), 13};
+  }
+};
+
+QComboBox* MakeList(QWidget* parent, QPoint position) {
+  auto* list = new QComboBox(parent);
+  list->setEditable(false);
+  list->setFont(SansSerif(11));
+  list->setItemDelegate(new ItemHeight(list));
+  list->setGeometry(position.x(), position.y(), 345, 21);
+  return list;
+}
+
+// The table's names are Windows-1252 text.
+QString Shown(const char* bytes) {
+  return QString::fromStdString(platform::AnsiToUtf8(bytes));
+}
+
+}  // namespace
+
+WeatherPage::WeatherPage(std::string& location_code, std::string& unit_letter, QWidget* parent)
+    : QWidget(parent), location_code_(location_code), unit_letter_(unit_letter) {
+  Label13 = MakeLabel(this, "Setup weather information:", {143, 34, 0, 0}, Verdana(13, true));
+  Label14 = MakeLabel(this, "Select a Country:", {71, 66, 0, 0}, Verdana(13));
+  ComboBox1Country = MakeList(this, {71, 85});
+  Label15 = MakeLabel(this, "Select a City:", {71, 121, 0, 0}, Verdana(13));
+  ComboBox1City = MakeList(this, {71, 140});
+  Label16 = MakeLabel(this, "Units:", {71, 177, 0, 0}, Verdana(13));
+  ComboBox1Units = MakeList(this, {71, 196});
+  ComboBox1Units->addItems({"Fahrenheit degrees", "Celsius degrees"});
+  StaticText1 = MakeLabel(this, kNote, {73, 245, 347, 51}, SansSerif(11), true);
+
+  // activated: the user's picks only, never the selections the handlers make themselves.
+  connect(ComboBox1Country, &QComboBox::activated, this, [this] { ComboBox1CountryChange(); });
+  connect(ComboBox1City, &QComboBox::activated, this, [this] { ComboBox1CityChange(); });
+  connect(ComboBox1Units, &QComboBox::activated, this, [this] { ComboBox1UnitsChange(); });
+}
+
+void WeatherPage::TabSheet2Show() {
+  ComboBox1Country->clear();
+  QStringList names;
+  for (const data::CountryEntry& country : data::Countries()) names.append(Shown(country.name));
+  ComboBox1Country->addItems(names);
+
+  int country = -1;
+  for (const data::CityEntry& city : data::Cities()) {
+    if (location_code_ == city.code) {
+      country = city.country;
+      break;
+    }
+  }
+  ComboBox1Country->setCurrentIndex(country);
+  ComboBox1City->setCurrentIndex(FillCities());
+  ComboBox1Units->setCurrentIndex(unit_letter_ == "c" ? 1 : 0);
+}
+
+int WeatherPage::FillCities() {
+  ComboBox1City->clear();
+  ListBox1Code.clear();
+  const int country = ComboBox1Country->currentIndex();
+  QStringList names;
+  int match = -1;
+  if (country >= 0) {
+    for (const data::CityEntry& city : data::Cities()) {
+      if (city.country != country) continue;
+      if (location_code_ == city.code) match = names.size();
+      names.append(Shown(city.name));
+      ListBox1Code.emplace_back(city.code);
+    }
+  }
+  ComboBox1City->addItems(names);
+  return match;
+}
+
+void WeatherPage::ComboBox1CountryChange() {
+  FillCities();
+  ComboBox1City->setCurrentIndex(ListBox1Code.empty() ? -1 : 0);
+  ComboBox1CityChange();
+}
+
+void WeatherPage::ComboBox1CityChange() {
+  const int city = ComboBox1City->currentIndex();
+  if (city >= 0 && city < static_cast<int>(ListBox1Code.size())) location_code_ = ListBox1Code[city];
+}
+
+void WeatherPage::ComboBox1UnitsChange() {
+  unit_letter_ = ComboBox1Units->currentIndex() == 1 ? "c" : "f";
+}
+
+}  // namespace lunvale::dialog

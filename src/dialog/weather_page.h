@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+namespace lunvale::dialog {
+
+// The weather page: country, city and unit pickers over the location table. It edits the dialog's
+// location code and unit letter, which the dialog owns and OK stores.
+class WeatherPage : public QWidget {
+ public:
+  WeatherPage(std::string& location_code, std::string& unit_letter, QWidget* parent = nullptr);
+
+  void TabSheet2Show();  // the dialog calls it every time the page is shown
+  void ComboBox1CountryChange();
+  void ComboBox1CityChange();
+  void ComboBox1UnitsChange();
+
+  QComboBox* ComboBox1Country;
+  QComboBox* ComboBox1City;
+  QComboBox* ComboBox1Units;
+  QLabel* Label13;
+  QLabel* Label14;
+  QLabel* Label15;
+  QLabel* Label16;
+  QLabel* StaticText1;
+  // The code of each listed city, at the city's list position.
+  std::vector<std::string> ListBox1Code;
+
+ private:
+  // Lists the selected country's cities with their codes; returns the position of the last city whose
+  // code is the location code, or -1.
+  int FillCities();
+
+  std::string& location_code_;
+  std::string& unit_letter_;
+};
+
+}  // namespace lunvale::dialog
