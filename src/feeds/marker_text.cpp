@@ -102,6 +102,18 @@ bool ExtractTag(std::string_view source, std::string_view open, std::string_view
   return true;
 }
 
+bool CutTag(std::string_view source, std::string_view open, std::string_view close, std::string_view& rest,
+            std::string_view& found) {
+  const Cut cut = CutBetween(source, open, close);
+  if (!cut.ok) {
+    rest = kFin;
+    return false;
+  }
+  found = cut.name;
+  rest = cut.after_open;
+  return true;
+}
+
 bool NextEntity(std::string_view source, std::string_view open, std::string_view close, std::string& before,
                 std::string& name, std::string& rest) {
   const Cut cut = CutBetween(source, open, close);

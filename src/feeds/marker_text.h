@@ -23,6 +23,11 @@ inline constexpr std::string_view kFin = "FIN";
 bool ExtractTag(std::string_view source, std::string_view open, std::string_view close, std::string& rest,
                 std::string& found);
 
+// ExtractTag over views, for walking a long document without copying what is left of it: on success
+// `found` and `rest` view `source`; on failure `rest` becomes kFin and `found` is left alone.
+bool CutTag(std::string_view source, std::string_view open, std::string_view close, std::string_view& rest,
+            std::string_view& found);
+
 // The same cut, as the entity scanner: `before` is the text ahead of the opening marker (empty for
 // kBegin), `name` the text between the markers and `rest` the text after the closing marker (empty
 // for kEnd, where `name` drops the last byte). On failure `rest` is the whole source, `name` is left

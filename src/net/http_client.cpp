@@ -47,6 +47,14 @@ int16_t StatusCode(std::string_view status_line) {
   }
 }
 
+// Control bytes in a URL or a proxy name would split or forge request lines.
+bool HasControl(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127) return true;
+  }
+  return false;
+}
+
 bool IsRedirect(int status) {
   return status == 300 || status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
@@ -125,6 +133,7 @@ std::string THTTPClient::RequestText() const {
 }
 
 void THTTPClient::Get(const std::string& url) {
+  if (HasControl(url) || HasControl(GetProxy())) throw ESockError("Control character in URL");
   url_ = url;
   for (int redirects = 0;; ++redirects) {
     ParseURL();
@@ -145,10 +154,14 @@ void THTTPClient::Get(const std::string& url) {
     }
     Disconnect();
 
-    if (status_code_ >= 300 && status_code_ <= 398 && !set_cookie_.empty()) cookie_ = set_cookie_;
-    // A redirect without a usable target, or one too many, ends the request with the reply as it is.
-    if (!IsRedirect(status_code_) || location_.empty() || redirects >= kMaxRedirects) return;
-    if (location_.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) return;
+    if (status_code_ >= 300 && status_code_ <= 398 && !set_cookie_.empty() && !HasControl(set_cookie_)) {
+      cookie_ = set_cookie_;
+    }
+    // A redirect without a target ends the request with the reply as it is; one too many, or one to
+    // a target that could forge request lines, is a failure: its page is not the document asked for.
+    if (!IsRedirect(status_code_) || location_.empty()) return;
+    if (redirects >= kMaxRedirects) throw ESockError("Too many redirects");
+    if (HasControl(location_)) throw ESockError("Control character in URL");
     url_ = location_;
     // A bare name is taken from the current server's root; its port must not be lost on the way.
     if (url_.find('/') == std::string::npos) {

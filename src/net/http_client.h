@@ -13,7 +13,9 @@ namespace lunvale::net {
 // Header and reads the body into Body until the server closes the connection. Redirects are
 // followed. The status is not an error: a 404 page ends Get normally.
 //
-// Network failures raise ESockError (EAbortError for time-outs and Abort while sending or reading);
+// Network failures raise ESockError (EAbortError for time-outs and Abort while sending or reading),
+// and so do more than kMaxRedirects redirects and a URL, proxy or redirect target with a control
+// byte (before anything is sent);
 // a malformed URL raises std::runtime_error ("Empty URL", "HTTP Secure Socket is not supported") or
 // platform::EConvertError (a port that is not a number).
 //

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "feeds/weather_http.h"
+#include "net/http_client.h"
 #include "platform/app/cursor.h"
 #include "platform/app/keys.h"
 #include "platform/app/shell.h"
@@ -29,7 +31,8 @@ TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBac
       qmv3weather_(NewStrip(this, qss1_, "QMV3Weather")),
       qgc1_(new gadgets::TQGC(this)),
       qgw1_(new gadgets::TQGW(this)),
-      qgr1_(new gadgets::TQGR(this)) {
+      qgr1_(new gadgets::TQGR(this)),
+      httpclient1_(new net::THTTPClient(this)) {
   SetName("Form1");
   SetCaption("Lunvale Screensaver");
   qss1_->SetName("Qss1");
@@ -45,6 +48,7 @@ TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBac
   qgc1_->SetName("QGC1");
   qgw1_->SetName("QGW1");
   qgr1_->SetName("QGR1");
+  httpclient1_->SetName("HTTPClient1");
   for (sprites::TQIM* gadget : {static_cast<sprites::TQIM*>(qgc1_), static_cast<sprites::TQIM*>(qgw1_),
                                 static_cast<sprites::TQIM*>(qgr1_)}) {
     gadget->SetParent(qss1_);
@@ -61,6 +65,8 @@ TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBac
 }
 
 TForm1::~TForm1() {
+  // Its ticks use the gadgets and the client, which go with the form.
+  weather_http_.reset();
   // The timer must not tick into a form that is going away, whatever ended the run, and the sound
   // goes with the form.
   qss1_->SetTimerEnabled(false);
@@ -135,6 +141,17 @@ void TForm1::SetupGadgetPanel() {
     SetupStrip(qmv3weather_, true, false, 0, 0, false, 52, 0, 0);
     SetupImage(qgw1_, true, true, 69, 336, 698, 1024 - 336 - 117 * show_time);
   }
+  // The fetcher runs whether or not a gadget is shown; its first tick comes with the message loop.
+  feeds::WeatherHTTP::Targets targets;
+  targets.client = httpclient1_;
+  targets.settings = &qss1_->Settings();
+  targets.weather = qgw1_;
+  targets.news = qgr1_;
+  targets.get_news_link = [this] { return GetNewsLink(); };
+  targets.set_news_link = [this](const std::string& link) { SetNewsLink(link); };
+  weather_http_ = std::make_unique<feeds::WeatherHTTP>(
+      std::move(targets), feeds::WeatherHostSetting(qss1_->Settings()), FeedMinuteClock);
+  weather_http_->Start();
   if (qss1_->GetShowNews() != 0) {
     SetupImage(qgr1_, true, true, 69, 572, 698, 1024 - (117 * show_time + 336 * show_weather + 571));
   }
@@ -197,6 +214,7 @@ void TForm1::StopSound() {
 void TForm1::CloseSaver() {
   if (closing_) return;
   closing_ = true;
+  if (weather_http_) weather_http_->Terminate();
   // The timer stops (and waits for a frame in progress) before the display closes under it.
   qss1_->SetTimerEnabled(false);
   qss1_->SetEnabled(false);

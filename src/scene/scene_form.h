@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -13,6 +14,13 @@
 #include "scene/sprite_path.h"
 #include "sprites/still_sprite.h"
 #include "sprites/strip_sprite.h"
+
+namespace lunvale::feeds {
+class WeatherHTTP;
+}
+namespace lunvale::net {
+class THTTPClient;
+}
 
 namespace lunvale::scene {
 
@@ -61,6 +69,11 @@ class TForm1 : public platform::TForm {
   gadgets::TQGC* QGC1() const { return qgc1_; }
   gadgets::TQGW* QGW1() const { return qgw1_; }
   gadgets::TQGR* QGR1() const { return qgr1_; }
+  net::THTTPClient* HTTPClient1() const { return httpclient1_; }
+  // The feed fetcher started by FormCreate; null before.
+  feeds::WeatherHTTP* Fetcher() const { return weather_http_.get(); }
+  // The minute (0..59) the fetcher's schedule counts; set before FormCreate to replace the local time.
+  std::function<int()> FeedMinuteClock;
   int32_t FrameCounter() const { return frame_counter_; }
   const SpritePath& Path(int bird) const { return *paths_[bird]; }
 
@@ -85,7 +98,10 @@ class TForm1 : public platform::TForm {
   gadgets::TQGC* qgc1_;
   gadgets::TQGW* qgw1_;
   gadgets::TQGR* qgr1_;
+  net::THTTPClient* httpclient1_;
   sprites::TQMV* qmv3sgtiny_ = nullptr;
+  // Asked to terminate first thing in CloseSaver; waited for when the form goes.
+  std::unique_ptr<feeds::WeatherHTTP> weather_http_;
 
   int32_t frame_counter_ = 0;
   int32_t last_mouse_x_ = 0;

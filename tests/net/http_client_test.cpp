@@ -156,9 +156,9 @@ TEST(THTTPClient, StopsRedirectsThatLeadNowhere) {
         HttpTestServer::Serve(HttpTestServer::Reply(302, "Found", "Location: /loop\r\n", "x")));
     THTTPClient client;
     client.SetTimeOut(2000);
-    client.Get(server.Url("/loop"));
+    // The last redirect page is not the document asked for.
+    EXPECT_THROW(client.Get(server.Url("/loop")), ESockError);
     EXPECT_EQ(server.Accepted(), THTTPClient::kMaxRedirects + 1);
-    EXPECT_EQ(client.GetStatusCode(), 302);
   }
   for (const char* status_line :
        {"HTTP/1.0 302 Found\r\n\r\n", "HTTP/1.0 305 Use Proxy\r\nLocation: /p\r\n\r\n",

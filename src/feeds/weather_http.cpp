@@ -1,0 +1,232 @@
+#include "feeds/weather_http.h"
+
+#include <time.h>
+
+#include <chrono>
+#include <stdexcept>
+
+#include "feeds/marker_text.h"
+#include "platform/app/application.h"
+#include "platform/system/conversions.h"
+#include "platform/system/registry.h"
+
+namespace lunvale::feeds {
+
+namespace {
+
+constexpr int32_t kNotAvailableCode = gadgets::TQGW::kNotAvailable;
+constexpr char kNotAvailableText[] = "NA";
+
+int LocalMinute() {
+  const time_t now = time(nullptr);
+  tm local{};
+  localtime_r(&now, &local);
+  return local.tm_min;
+}
+
+// The value of name="..." in an element's attribute text; empty when absent.
+std::string_view Attribute(std::string_view element, std::string_view name) {
+  std::string marker(name);
+  marker += "=\"";
+  std::string_view rest, value;
+  CutTag(element, marker, "\"", rest, value);
+  return value;
+}
+
+}  // namespace
+
+WeatherReading ReadWeather(std::string_view document) {
+  WeatherReading reading;
+  std::string_view rest, kind;
+  CutTag(document, "<?", " ", rest, kind);
+  if (kind != "xml") return reading;
+  reading.weather = true;
+  // Each cut goes on from the rest of the one before: the forecasts follow the conditions.
+  std::string_view doc = document, condition, forecast, unused;
+  CutTag(doc, "<yweather:condition", "/>", doc, condition);
+  reading.today_code = Attribute(condition, "code");
+  reading.today_now = Attribute(condition, "temp");
+  CutTag(doc, "<yweather:forecast", "/>", doc, unused);
+  CutTag(doc, "<yweather:forecast", "/>", doc, forecast);
+  reading.tomorrow_code = Attribute(forecast, "code");
+  reading.tomorrow_low = Attribute(forecast, "low");
+  reading.tomorrow_hi = Attribute(forecast, "high");
+  return reading;
+}
+
+NewsReading ReadNews(std::string_view document) {
+  NewsReading reading;
+  std::string_view rest, declaration, first_element;
+  CutTag(document, "<?", " ", rest, declaration);
+  CutTag(document, "<", " ", rest, first_element);
+  if (declaration != "xml" && first_element != "rss") return reading;
+  reading.accepted = true;
+
+  // The channel's title comes before the items; a missing one leaves nothing to read after it.
+  std::string_view doc = document, name, link;
+  CutTag(doc, "<title>", "</title>", doc, name);
+  if (CutTag(doc, "<link>", "</link>", doc, link)) reading.link = std::string(link);
+  reading.name = DecodeEntities(CleanMarkup(name));
+
+  std::string line(kNewsSeparator);
+  for (;;) {
+    std::string_view item, title;
+    CutTag(doc, "<item>", "</item>", doc, item);
+    if (doc == kFin) break;
+    // An item without a title adds nothing (not a repeat of the title before it).
+    if (CutTag(item, "<title>", "</title>", rest, title)) {
+      line += title;
+      line += kNewsSeparator;
+    }
+  }
+  reading.line = DecodeEntities(DecodeEntities(CleanMarkup(line)));
+  return reading;
+}
+
+std::string WeatherURL(std::string_view host, std::string_view code, std::string_view unit) {
+  std::string url = "http://";
+  url += host;
+  url += "/forecastrss?p=";
+  url += code;
+  url += "&u=";
+  url += unit;
+  return url;
+}
+
+std::string WeatherHostSetting(const settings::SettingsStore& settings) {
+  std::string host;
+  try {
+    settings.ReadAKey(kWeatherHostValue, host);
+  } catch (const platform::ERegistryException&) {
+    host.clear();  // an optional value of the wrong type is no reason to stop the saver
+  }
+  return host.empty() ? std::string(kDefaultWeatherHost) : host;
+}
+
+WeatherHTTP::WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock)
+    : targets_(std::move(targets)),
+      weather_host_(std::move(weather_host)),
+      clock_(clock ? std::move(clock) : MinuteClock(LocalMinute)) {}
+
+WeatherHTTP::~WeatherHTTP() {
+  terminated_ = true;
+  if (!thread_.joinable()) return;
+  // The thread may be waiting for a tick request that only the main thread's queue can answer.
+  auto& app = platform::Application::Instance();
+  while (!finished_) {
+    if (app.IsMainThread()) app.ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  thread_.join();
+}
+
+void WeatherHTTP::Start() {
+  if (!thread_.joinable()) thread_ = std::thread([this] { Execute(); });
+}
+
+void WeatherHTTP::Execute() {
+  auto& app = platform::Application::Instance();
+  while (!terminated_) {
+    // False once the message loop has ended: nothing will run ticks any more.
+    if (!app.Synchronize([this] { SyncTick(); })) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  finished_ = true;
+}
+
+void WeatherHTTP::Terminate() {
+  terminated_ = true;
+  if (downloading_) targets_.client->Abort();
+}
+
+void WeatherHTTP::SyncTick() {
+  if (terminated_) return;
+  gadgets::TQGW& gadget = *targets_.weather;
+  const settings::SettingsStore& settings = *targets_.settings;
+  if (gadget.GetRefreshCounter() == 0) {
+    if (settings.GetShowWeather() != 0) FetchWeather();
+    if (settings.GetShowNews() != 0 && !terminated_) FetchNews();
+    gadget.SetRefreshCounter(1);
+  }
+  // A start in minute 0 counts no change at the first tick; any other start counts one.
+  const int minute = clock_();
+  if (minute != last_minute_) gadget.SetRefreshCounter(gadget.GetRefreshCounter() + 1);
+  if (gadget.GetRefreshCounter() > kRefreshMinutes) gadget.SetRefreshCounter(0);
+  last_minute_ = minute;
+}
+
+bool WeatherHTTP::Download(const std::string& url) {
+  net::THTTPClient& client = *targets_.client;
+  const settings::SettingsStore& settings = *targets_.settings;
+  downloading_ = true;
+  try {
+    // Before every download, the news one too: no wait on the main thread goes without a time-out.
+    client.SetTimeOut(kFeedTimeOut);
+    client.SetInputFileMode(false);
+    client.SetOutputFileMode(false);
+    client.SetReportLevel(2);
+    if (settings.GetUseProxy() != 0) {
+      const int32_t port = platform::StrToInt(settings.GetPort());
+      client.SetProxy(settings.GetProxy());
+      client.SetProxyPort(port);
+    }
+    client.Get(url);
+    downloading_ = false;
+    return true;
+  } catch (const std::runtime_error&) {
+    // Network failures, and the settings the client cannot use, end only this download.
+    downloading_ = false;
+    try {
+      client.Disconnect();
+    } catch (const net::ESockError&) {
+      // no fresh socket now; the next request's connect makes one
+    }
+    client.Abort();
+    return false;
+  }
+}
+
+void WeatherHTTP::FetchWeather() {
+  const settings::SettingsStore& settings = *targets_.settings;
+  if (!Download(WeatherURL(weather_host_, settings.GetWeatherCode(), settings.GetTDegree()))) return;
+  const WeatherReading reading = ReadWeather(targets_.client->GetBody());
+  gadgets::TQGW& gadget = *targets_.weather;
+  if (!reading.weather) {
+    gadget.SetTodayCode(kNotAvailableCode);
+    gadget.SetTomorrowCode(kNotAvailableCode);
+    gadget.SetTodayNow(kNotAvailableText);
+    gadget.SetTomorrowHi(kNotAvailableText);
+    gadget.SetTomorrowLow(kNotAvailableText);
+    return;
+  }
+  // Both codes are checked before anything is shown: a reply with a bad one changes nothing.
+  int32_t today = 0, tomorrow = 0;
+  try {
+    today = platform::StrToInt(reading.today_code);
+    tomorrow = platform::StrToInt(reading.tomorrow_code);
+  } catch (const platform::EConvertError&) {
+    return;
+  }
+  gadget.SetTodayCode(today);
+  gadget.SetTomorrowCode(tomorrow);
+  gadget.SetTodayNow(reading.today_now);
+  gadget.SetTomorrowLow(reading.tomorrow_low);
+  gadget.SetTomorrowHi(reading.tomorrow_hi);
+}
+
+void WeatherHTTP::FetchNews() {
+  if (!Download(targets_.settings->GetRSS_Url())) return;
+  const NewsReading reading = ReadNews(targets_.client->GetBody());
+  gadgets::TQGR& ticker = *targets_.news;
+  if (!reading.accepted) {
+    ticker.SetRssLine(gadgets::TQGR::kNotAvailable);
+    return;
+  }
+  // The link is cleaned, not decoded; without a link element the one held is kept (cleaned again).
+  const std::string link = reading.link ? *reading.link : targets_.get_news_link();
+  targets_.set_news_link(CleanMarkup(link));
+  ticker.SetNameNews(reading.name);
+  ticker.SetRssLine(reading.line);
+}
+
+}  // namespace lunvale::feeds

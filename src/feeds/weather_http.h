@@ -1,0 +1,120 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "gadgets/news_ticker.h"
+#include "gadgets/weather.h"
+#include "net/http_client.h"
+#include "settings/settings_store.h"
+
+namespace lunvale::feeds {
+
+// The weather service's feed host, unless the saver's key names another in the optional text value
+// "WeatherHost" (a name, or a name and ":port").
+inline constexpr char kDefaultWeatherHost[] = "xml.weather.yahoo.com";
+inline constexpr char kWeatherHostValue[] = "WeatherHost";
+// Between and after the news titles.
+inline constexpr std::string_view kNewsSeparator = "  ***  ";
+// Each network wait of a download, in milliseconds.
+inline constexpr int kFeedTimeOut = 5000;
+// Minute changes between two refreshes.
+inline constexpr int32_t kRefreshMinutes = 30;
+
+// What a weather reply carries, as the feed writes it. `weather` is false when the reply does not
+// begin with the XML declaration (an error page); absent attributes are empty.
+struct WeatherReading {
+  bool weather = false;
+  std::string today_code;
+  std::string today_now;
+  std::string tomorrow_code;  // of the second forecast: the first one is today's
+  std::string tomorrow_low;
+  std::string tomorrow_hi;
+};
+WeatherReading ReadWeather(std::string_view document);
+
+// What a news reply carries. `accepted` is false unless it is an XML or an RSS document.
+struct NewsReading {
+  bool accepted = false;
+  std::string name;                 // the channel title, cleaned and decoded once
+  std::optional<std::string> link;  // the first link after it, as written; none when there is none
+  std::string line;                 // the separator, then each item's title and the separator, cleaned
+                                    // and decoded twice (a doubly escaped "&" shows plainly)
+};
+// One pass over the document with views into it, so that a feed of megabytes is read in linear time.
+NewsReading ReadNews(std::string_view document);
+
+// "http://" + host + "/forecastrss?p=" + code + "&u=" + unit; the settings go in as they are (the
+// client refuses control bytes).
+std::string WeatherURL(std::string_view host, std::string_view code, std::string_view unit);
+// The host from "WeatherHost" under the store's key; the default when absent, empty or unreadable.
+std::string WeatherHostSetting(const settings::SettingsStore& settings);
+
+// The feed fetcher. Its thread only paces the work: it has the main thread run SyncTick through the
+// application's synchronise call, sleeps 1 ms and asks again, until Terminate. Every download and all
+// parsing run on the main thread, inside the tick; the client's waits keep the windows served.
+//
+// At the first tick and after every kRefreshMinutes changes of the local minute the tick fetches the
+// weather (when its gadget is shown) and the news (when the ticker is shown) and hands the values to
+// the gadgets' setters and the news link to its holder. A download that fails in any way (network,
+// an https or empty URL, a proxy port or a weather code that is not a number, too many redirects)
+// shows nothing and keeps every value; the other download and the later refreshes still run.
+class WeatherHTTP {
+ public:
+  // The local time's minute, 0..59; tests inject their own.
+  using MinuteClock = std::function<int()>;
+
+  // What the fetcher works on; all of it lives longer than the fetcher and is used on the main thread.
+  struct Targets {
+    net::THTTPClient* client = nullptr;
+    const settings::SettingsStore* settings = nullptr;
+    gadgets::TQGW* weather = nullptr;  // also keeps the schedule's RefreshCounter
+    gadgets::TQGR* news = nullptr;
+    std::function<std::string()> get_news_link;
+    std::function<void(const std::string&)> set_news_link;
+  };
+
+  WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock = {});
+  // Terminates and waits for the thread, serving its last tick request if it must.
+  ~WeatherHTTP();
+  WeatherHTTP(const WeatherHTTP&) = delete;
+  WeatherHTTP& operator=(const WeatherHTTP&) = delete;
+
+  // Starts the thread (once).
+  void Start();
+  // Main thread: sets the terminated flag and cancels a download in progress, so that the exit is
+  // not held up by it; does not wait. Ticks still queued do nothing.
+  void Terminate();
+  bool Terminated() const { return terminated_.load(); }
+  // The thread's loop has ended.
+  bool Finished() const { return finished_.load(); }
+
+  // One tick of the schedule (main thread).
+  void SyncTick();
+  void FetchWeather();
+  void FetchNews();
+
+  int32_t GetLastMinute() const { return last_minute_; }
+  const std::string& WeatherHost() const { return weather_host_; }
+
+ private:
+  void Execute();
+  // Sets the client up and gets `url`; false, with the client reset, when the download failed.
+  bool Download(const std::string& url);
+
+  Targets targets_;
+  std::string weather_host_;
+  MinuteClock clock_;
+  int32_t last_minute_ = 0;
+  bool downloading_ = false;
+  std::atomic<bool> terminated_ = false;
+  std::atomic<bool> finished_ = false;
+  std::thread thread_;
+};
+
+}  // namespace lunvale::feeds

@@ -1,0 +1,244 @@
+#include "feeds/weather_http.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "settings/temp_config_home.h"
+#include "support/http_test_server.h"
+
+namespace lunvale::feeds {
+namespace {
+
+using test::HttpTestServer;
+
+const std::string kWeather =
+    "<?xml version=\"1.0\"?><rss><channel><title>Weather</title>"
+    "<yweather:condition text=\"Fair\" code=\"34\" temp=\"75\" />"
+    "<yweather:forecast day=\"Mon\" low=\"60\" high=\"80\" code=\"32\" />"
+    "<yweather:forecast day=\"Tue\" low=\"58\" high=\"78\" code=\"30\" />"
+    "</channel></rss>";
+
+std::string Feed(const std::string& channel_title, const std::string& items) {
+  return "<?xml version=\"1.0\"?><rss version=\"2.0\"><channel><title>" + channel_title +
+         "</title><link>http://news.test/?a=1&amp;b=2</link>" + items + "</channel></rss>";
+}
+
+TEST(ReadFeeds, WeatherTakesTheConditionsAndTheSecondForecast) {
+  const WeatherReading r = ReadWeather(kWeather);
+  EXPECT_TRUE(r.weather);
+  EXPECT_EQ(r.today_code, "34");
+  EXPECT_EQ(r.today_now, "75");
+  EXPECT_EQ(r.tomorrow_code, "30");
+  EXPECT_EQ(r.tomorrow_low, "58");
+  EXPECT_EQ(r.tomorrow_hi, "78");
+  EXPECT_FALSE(ReadWeather("<html><body>Not found</body></html>").weather);
+}
+
+TEST(ReadFeeds, NewsNameIsDecodedOnceTheLineTwiceAndOnlyPlainItemsCount) {
+  const NewsReading r = ReadNews(Feed("A &amp;amp; B",
+                                      "<item><title>A &amp;amp; B</title></item>"
+                                      "<item><title><![CDATA[Rain\n tomorrow]]></title></item>"
+                                      "<item id=\"7\"><title>tagged</title></item>"
+                                      "<item><description>no title</description></item>"));
+  ASSERT_TRUE(r.accepted);
+  EXPECT_EQ(r.name, "A &amp; B");
+  EXPECT_EQ(r.line, "  ***  A & B  ***  Rain  tomorrow  ***  ");
+  EXPECT_EQ(r.link, "http://news.test/?a=1&amp;b=2");  // not decoded
+
+  const NewsReading open_item = ReadNews(Feed("N", "<item><title>t</title>"));
+  EXPECT_EQ(open_item.line, "  ***  ");
+  // No declaration, but an rss element first: accepted; no title: nothing read after it.
+  const NewsReading bare = ReadNews("<rss version=\"2.0\"><item><title>x</title></item></rss>");
+  EXPECT_TRUE(bare.accepted);
+  EXPECT_EQ(bare.line, "  ***  ");
+  EXPECT_FALSE(bare.link.has_value());
+  EXPECT_FALSE(ReadNews("<html lang=\"en\"><title>x</title></html>").accepted);
+}
+
+// The fetcher on its own client, gadgets and settings, with a minute the test sets.
+class WeatherHTTPTest : public testing_support::TempConfigHome {
+ protected:
+  void SetUp() override {
+    TempConfigHome::SetUp();
+    store_.SetBrandName(settings::kBrandName);
+    store_.SetSSName(settings::kSSName);
+    store_.SetRegistry();  // a first run
+  }
+
+  void Text(const char* name, const std::string& value) { store_.WriteAKey(name, value); }
+  void Number(const char* name, int32_t value) { store_.WriteRKey(name, value); }
+
+  WeatherHTTP& Make(const std::string& host) {
+    store_.SetRegistry();
+    WeatherHTTP::Targets t{&client_,
+                           &store_,
+                           weather_,
+                           news_,
+                           [this] { return link_; },
+                           [this](const std::string& link) { link_ = link; }};
+    fetcher_ = std::make_unique<WeatherHTTP>(t, host, [this] { return minute_; });
+    return *fetcher_;
+  }
+
+  void ExpectWeather(int32_t today, const char* now, int32_t tomorrow, const char* low, const char* hi) {
+    EXPECT_EQ(weather_->GetTodayCode(), today);
+    EXPECT_EQ(weather_->GetTodayNow(), now);
+    EXPECT_EQ(weather_->GetTomorrowCode(), tomorrow);
+    EXPECT_EQ(weather_->GetTomorrowLow(), low);
+    EXPECT_EQ(weather_->GetTomorrowHi(), hi);
+  }
+
+  static std::string Host(const HttpTestServer& server) {
+    return "127.0.0.1:" + std::to_string(server.Port());
+  }
+
+  platform::TComponent owner_{nullptr};
+  gadgets::TQGW* weather_ = new gadgets::TQGW(&owner_);
+  gadgets::TQGR* news_ = new gadgets::TQGR(&owner_);
+  net::THTTPClient client_;
+  settings::SettingsStore store_;
+  std::string link_ = "kept";
+  int minute_ = 0;
+  std::unique_ptr<WeatherHTTP> fetcher_;
+};
+
+TEST_F(WeatherHTTPTest, RefreshesAtOnceThenAfterThirtyMinuteChanges) {
+  HttpTestServer server(HttpTestServer::Serve(HttpTestServer::Reply(200, "OK", "", kWeather)),
+                        std::chrono::seconds(30), 64);
+  Number("ShowWeather", 1);
+  for (const int start : {0, 17}) {
+    SCOPED_TRACE(start);
+    const int before = server.Accepted();
+    weather_->SetRefreshCounter(0);
+    WeatherHTTP& fetcher = Make(Host(server));
+    minute_ = start;
+    fetcher.SyncTick();
+    EXPECT_EQ(server.Accepted(), before + 1);
+    // Refreshes come on the tick after the one that counts the last change.
+    const auto changes_until_refresh = [&] {
+      const int fetched = server.Accepted();
+      for (int changes = 1; changes < 100; ++changes) {
+        minute_ = (minute_ + 1) % 60;
+        fetcher.SyncTick();
+        fetcher.SyncTick();
+        fetcher.SyncTick();
+        if (server.Accepted() > fetched) return changes;
+      }
+      return -1;
+    };
+    EXPECT_EQ(changes_until_refresh(), start == 0 ? 30 : 29);
+    EXPECT_EQ(changes_until_refresh(), 30);
+  }
+  EXPECT_EQ(server.Requests()[0].rfind("GET /forecastrss?p=20001&u=f HTTP/1.0\r\n", 0), 0u);
+}
+
+TEST_F(WeatherHTTPTest, ABadDownloadKeepsItsValuesAndStopsNothingElse) {
+  HttpTestServer server(
+      [](HttpTestServer::Connection& c) {
+        const std::string request = c.ReadRequest();
+        if (request.find("/news") != std::string::npos) {
+          c.Send(HttpTestServer::Reply(200, "OK", "", Feed("Channel", "<item><title>one</title></item>")));
+        } else if (request.find("p=bad") != std::string::npos) {
+          c.Send(HttpTestServer::Reply(200, "OK", "", Feed("x", "")));  // XML, but no weather in it
+        } else if (request.find("p=loop") != std::string::npos) {
+          c.Send(HttpTestServer::Reply(302, "Found", "Location: /forecastrss?p=loop&u=f\r\n", kWeather));
+        } else if (request.find("p=html") != std::string::npos) {
+          c.Send(HttpTestServer::Reply(404, "Not Found", "", "<html>gone</html>"));
+        } else {
+          c.Send(HttpTestServer::Reply(200, "OK", "", kWeather));
+        }
+      },
+      std::chrono::seconds(30), 64);
+  Number("ShowWeather", 1);
+  Number("ShowNews", 1);
+  const auto tick = [&](WeatherHTTP& f) {
+    weather_->SetRefreshCounter(0);
+    f.SyncTick();
+  };
+
+  // An https news URL fails that download only: the weather comes, now and at the next refresh.
+  Text("RSS_Url", "https://127.0.0.1/news");
+  tick(Make(Host(server)));
+  ExpectWeather(34, "75", 30, "58", "78");
+  EXPECT_EQ(news_->GetRssLine(), gadgets::TQGR::kNotAvailable);
+  for (const char* bad : {"bad", "loop"}) {
+    SCOPED_TRACE(bad);
+    // A weather code that is not a number, or a redirect loop: nothing changes, the news still comes.
+    Text("WeatherCode", bad);
+    Text("RSS_Url", server.Url("/news"));
+    tick(Make(Host(server)));
+    ExpectWeather(34, "75", 30, "58", "78");
+    EXPECT_EQ(news_->GetRssLine(), "  ***  one  ***  ");
+    EXPECT_EQ(news_->GetNameNews(), "Channel");
+    EXPECT_EQ(link_, "http://news.test/?a=1&amp;b=2");
+    news_->SetRssLine("old");
+  }
+  // An error page is no weather document.
+  Text("WeatherCode", "html");
+  tick(Make(Host(server)));
+  ExpectWeather(48, "NA", 48, "NA", "NA");
+  // Nothing listening for the weather: the news still comes in the same tick.
+  Text("WeatherCode", "20001");
+  news_->SetRssLine("old");
+  tick(Make("127.0.0.1:" + std::to_string(test::ClosedPort())));
+  ExpectWeather(48, "NA", 48, "NA", "NA");
+  EXPECT_EQ(news_->GetRssLine(), "  ***  one  ***  ");
+}
+
+TEST_F(WeatherHTTPTest, ControlBytesAndBadPortsNeverReachTheNetwork) {
+  HttpTestServer server(HttpTestServer::Serve(HttpTestServer::Reply(200, "OK", "", kWeather)));
+  Number("ShowWeather", 1);
+  Number("ShowNews", 1);
+  Text("RSS_Url", server.Url("/news\r\nX-Forged: 1"));
+  for (const char* code : {"20001\r\nX-Forged: 1", "20001\tx"}) {
+    Text("WeatherCode", code);
+    weather_->SetRefreshCounter(0);
+    Make(Host(server)).SyncTick();
+  }
+  // A proxy whose port is not a number, or whose name carries a line end.
+  Text("WeatherCode", "20001");
+  Number("UseProxy", 1);
+  Text("Proxy", "127.0.0.1");
+  Text("Port", "80a");
+  weather_->SetRefreshCounter(0);
+  Make(Host(server)).SyncTick();
+  Text("Proxy", "127.0.0.1\n");
+  Text("Port", std::to_string(server.Port()));
+  weather_->SetRefreshCounter(0);
+  Make(Host(server)).SyncTick();
+  EXPECT_THROW(client_.Get(std::string("http://127.0.0.1/a\0b", 20)), net::ESockError);
+  EXPECT_EQ(server.Accepted(), 0);
+  ExpectWeather(48, "NA", 48, "NA", "NA");
+  EXPECT_EQ(news_->GetRssLine(), gadgets::TQGR::kNotAvailable);
+}
+
+TEST_F(WeatherHTTPTest, TheNewsDownloadAloneGetsTheTimeOutAndTheProxy) {
+  // The test server stands in for the proxy: it sees the absolute form of the news URL.
+  HttpTestServer proxy(HttpTestServer::Serve(HttpTestServer::Reply(200, "OK", "", Feed("P", ""))));
+  Number("ShowNews", 1);
+  Number("UseProxy", 1);
+  Text("Proxy", "127.0.0.1");
+  Text("Port", std::to_string(proxy.Port()));
+  Text("RSS_Url", "http://feeds.example.invalid/news.xml");
+  Make(kDefaultWeatherHost).SyncTick();
+  EXPECT_EQ(client_.GetTimeOut(), kFeedTimeOut);
+  ASSERT_EQ(proxy.Requests().size(), 1u);
+  EXPECT_EQ(proxy.Requests()[0].rfind("GET http://feeds.example.invalid/news.xml HTTP/1.0\r\n", 0), 0u);
+  EXPECT_EQ(news_->GetNameNews(), "P");
+}
+
+TEST_F(WeatherHTTPTest, TheWeatherHostComesFromTheKeyWhenItIsThere) {
+  EXPECT_EQ(WeatherHostSetting(store_), kDefaultWeatherHost);
+  Text(kWeatherHostValue, "");
+  EXPECT_EQ(WeatherHostSetting(store_), kDefaultWeatherHost);
+  Number(kWeatherHostValue, 5);  // of the wrong type
+  EXPECT_EQ(WeatherHostSetting(store_), kDefaultWeatherHost);
+  Text(kWeatherHostValue, "127.0.0.1:8080");
+  EXPECT_EQ(WeatherHostSetting(store_), "127.0.0.1:8080");
+  EXPECT_EQ(WeatherURL("h:1", "AFXX0005", "c"), "http://h:1/forecastrss?p=AFXX0005&u=c");
+}
+
+}  // namespace
+}  // namespace lunvale::feeds

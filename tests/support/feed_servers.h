@@ -1,0 +1,39 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "support/process.h"
+
+namespace lunvale::testing {
+
+// The feeds' real web server (nginx) serving a folder of the test's, and a real HTTP proxy
+// (tinyproxy) in front of it, each on a free loopback port with a configuration from
+// tests/feeds/servers. Both are stopped with the object.
+class FeedServers {
+ public:
+  FeedServers();
+  ~FeedServers();
+
+  // Writes (or replaces) a file the web server serves at "/" + name.
+  void Put(const std::string& name, const std::string& content) const;
+  uint16_t WebPort() const { return web_port_; }
+  uint16_t ProxyPort() const { return proxy_port_; }
+  // "http://127.0.0.1:<web port>" + path.
+  std::string Url(const std::string& path) const;
+  // The web server's request log, one "request line|Host|Via" line per request.
+  std::string WebLog() const;
+  // The proxy's log (its "Request" lines show what it received).
+  std::string ProxyLog() const;
+
+ private:
+  TempDir dir_;
+  uint16_t web_port_ = 0;
+  uint16_t proxy_port_ = 0;
+  std::unique_ptr<ChildProcess> web_;
+  std::unique_ptr<ChildProcess> proxy_;
+};
+
+}  // namespace lunvale::testing
