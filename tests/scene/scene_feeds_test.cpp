@@ -125,7 +125,7 @@ TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyChangeAtTheNextRefreshAndF2OpensT
   gadgets::TQGR& news = *form->QGR1();
 
   const auto first_line = "  ***  Gulls return  ***  Ice & snow  ***  ";
-  ASSERT_TRUE(PumpUntil([&] { return news.GetRssLine() == first_line; }, 2s)) << news.GetRssLine();
+  ASSERT_TRUE(PumpUntil([&] { return news.GetRssLine() == first_line; }, 10s)) << news.GetRssLine();
   EXPECT_EQ(weather.GetTodayCode(), 34);
   EXPECT_EQ(weather.GetTodayNow(), "21");
   EXPECT_EQ(weather.GetTomorrowCode(), 30);
@@ -138,9 +138,9 @@ TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyChangeAtTheNextRefreshAndF2OpensT
   EXPECT_NE(servers.ProxyLog().find("GET " + web + "/forecastrss?p=AFXX0005&u=c HTTP/1.0"),
             std::string::npos);
   EXPECT_NE(servers.ProxyLog().find("GET " + web + "/news.xml HTTP/1.0"), std::string::npos);
-  EXPECT_NE(servers.WebLog().find("GET /forecastrss?p=AFXX0005&u=c HTTP/1.0|127.0.0.1"), std::string::npos);
-  EXPECT_NE(servers.WebLog().find("GET /news.xml HTTP/1.0|127.0.0.1"), std::string::npos);
-  EXPECT_NE(servers.WebLog().find("lunvale-test-proxy"), std::string::npos) << servers.WebLog();
+  EXPECT_EQ(servers.CountInWebLog("GET /forecastrss?p=AFXX0005&u=c HTTP/1.0|127.0.0.1"), 1);
+  EXPECT_EQ(servers.CountInWebLog("GET /news.xml HTTP/1.0|127.0.0.1"), 1);
+  EXPECT_EQ(servers.CountInWebLog("lunvale-test-proxy"), 2) << servers.WebLog();
 
   // New feeds on the server show after the 29th minute change (the start in minute 17 counted one).
   servers.Put("forecast-AFXX0005-c.xml", Weather(11, 9, 12, 3, 8));
@@ -224,20 +224,17 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
 #else
   const bool fast_clock = false;
 #endif
-  const auto count = [&](const std::string& what) {
-    const std::string log = servers.WebLog();
-    int n = 0;
-    for (size_t at = 0; (at = log.find(what, at)) != std::string::npos; ++at) ++n;
-    return n;
+  const auto arrived = [&](const std::string& what) {
+    return servers.WebLog().find(what) != std::string::npos;
   };
   testing::ChildProcess saver({LUNVALE_EXE, "/s"}, env);
   auto window = testing::WaitForWindow("Lunvale Screensaver", 20s);
   ASSERT_TRUE(window.has_value()) << saver.Stderr();
   const auto shown = Clock::now();
-  while (count("GET /news.xml") < 1 && Clock::now() - shown < 10s) std::this_thread::sleep_for(20ms);
+  while (!arrived("GET /news.xml") && Clock::now() - shown < 10s) std::this_thread::sleep_for(20ms);
   EXPECT_LT(Clock::now() - shown, 2s) << "the feeds came late";
-  EXPECT_EQ(count("GET /forecastrss?p=20001&u=f HTTP/1.0|127.0.0.1"), 1) << servers.WebLog();
-  EXPECT_EQ(count("lunvale-test-proxy"), 2) << "not through the proxy";
+  EXPECT_EQ(servers.CountInWebLog("GET /forecastrss?p=20001&u=f HTTP/1.0|127.0.0.1"), 1) << servers.WebLog();
+  EXPECT_EQ(servers.CountInWebLog("lunvale-test-proxy"), 2) << "not through the proxy";
   EXPECT_TRUE(testing::WaitUntilLit(500, 10, 400, 60, 60s));
   std::this_thread::sleep_for(300ms);
 
@@ -265,8 +262,10 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
     servers.Put("forecast-20001-f.xml", Weather(11, 9, 12, 3, 8));
     servers.Put("news.xml", News("Thaw"));
     const auto start = Clock::now();
-    while (count("GET /news.xml") < 2 && Clock::now() - start < 30s) std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(count("GET /news.xml"), 2) << "no refresh";
+    while (servers.CountInWebLog("GET /news.xml") < 2 && Clock::now() - start < 30s) {
+      std::this_thread::sleep_for(50ms);
+    }
+    EXPECT_EQ(servers.CountInWebLog("GET /news.xml"), 2) << "no refresh";
     std::this_thread::sleep_for(500ms);
     const std::vector<uint32_t> second = testing::ScreenshotRoot(w, h, "/tmp/lunvale-feeds-2.png");
     if (w == 1024 && h == 768) {

@@ -48,7 +48,9 @@ FeedServers::FeedServers() {
   std::filesystem::create_directories(dir + "/www");
   const std::string servers = std::string(LUNVALE_SOURCE_DIR) + "/tests/feeds/servers/";
   web_port_ = test::ClosedPort();
-  proxy_port_ = test::ClosedPort();
+  do {
+    proxy_port_ = test::ClosedPort();
+  } while (proxy_port_ == web_port_);
   std::string web = Fill(ReadFile(servers + "nginx.conf.in"), "@PORT@", std::to_string(web_port_));
   web = Fill(Fill(web, "@ROOT@", dir + "/www"), "@DIR@", dir);
   std::ofstream(dir + "/nginx.conf") << web;
@@ -79,6 +81,19 @@ std::string FeedServers::Url(const std::string& path) const {
 
 std::string FeedServers::WebLog() const {
   return ReadFile(dir_.Path() + "/access.log");
+}
+
+int FeedServers::CountInWebLog(const std::string& text) const {
+  std::string log = WebLog();
+  for (int i = 0; i < 40; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::string now = WebLog();
+    if (now == log && !log.empty()) break;
+    log = std::move(now);
+  }
+  int count = 0;
+  for (size_t at = 0; (at = log.find(text, at)) != std::string::npos; at += text.size()) ++count;
+  return count;
 }
 
 std::string FeedServers::ProxyLog() const {

@@ -23,8 +23,11 @@ class FeedServers {
   uint16_t ProxyPort() const { return proxy_port_; }
   // "http://127.0.0.1:<web port>" + path.
   std::string Url(const std::string& path) const;
-  // The web server's request log, one "request line|Host|Via" line per request.
+  // The web server's request log, one "request line|Host|Via" line per request. The server writes a
+  // line once it has closed the connection, so the client may have its reply a moment earlier.
   std::string WebLog() const;
+  // How often `text` occurs in the log once it stops growing (or after two seconds).
+  int CountInWebLog(const std::string& text) const;
   // The proxy's log (its "Request" lines show what it received).
   std::string ProxyLog() const;
 
