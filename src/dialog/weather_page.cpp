@@ -1,5 +1,6 @@
 #include "dialog/weather_page.h"
 
+#include <QListView>
 #include <QStyledItemDelegate>
 
 #include "data/location_table.h"
@@ -64,6 +65,12 @@ QComboBox* MakeList(QWidget* parent, QPoint position) {
   list->setEditable(false);
   list->setFont(SansSerif(11));
   list->setItemDelegate(new ItemHeight(list));
+  // Germany lists 6,378 places: rows of one height open the list without measuring each.
+  if (auto* view = qobject_cast<QListView*>(list->view())) view->setUniformItemSizes(true);
+  // A drop-down list of eight rows under the box, not a menu over it.
+  list->setStyleSheet("QComboBox { combobox-popup: 0; }");
+  list->setMaxVisibleItems(8);
+  list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setGeometry(position.x(), position.y(), 345, 21);
   return list;
 }
