@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/app/application.h"
 #include "platform/app/form.h"
+#include "platform/text/device_context.h"
 #include "sprites/sprite_fixture.h"
 #include "sprites/still_sprite.h"
 #include "sprites/strip_sprite.h"
@@ -38,9 +40,10 @@ class EngineTest : public ::testing::Test {
       volumes_.push_back(v);
       return true;
     };
+    // Each report notes whether the display was still open when it was raised.
     qss_->OnError = [this](platform::TComponent* sender) {
       EXPECT_EQ(sender, qss_);
-      errors_.push_back(qss_->GetErrorResult());
+      errors_.push_back(qss_->GetErrorResult() + (qss_->FDD() ? " (open)" : ""));
     };
     qss_->SetBrandName("Miravel Software");
     qss_->SetSSName("Lunvale Screensaver");
@@ -65,10 +68,21 @@ class EngineTest : public ::testing::Test {
   std::vector<std::string> errors_;
 };
 
+// The clear that starts every frame: a colour fill of the whole back buffer with 0, waiting.
+constexpr char kClear[] = "back.Blt(null,16778240,0)";
+
 TEST_F(EngineTest, EnablingOpensClearsFlipsAndAppliesTheSettingsOnce) {
   qss_->SetEnabled(true);
   ASSERT_TRUE(Open());
   EXPECT_TRUE(errors_.empty());
+  // Exclusive full screen (17), the mode, a primary with flags 33 and caps 536 (primary, flip,
+  // complex) and one back buffer fetched with caps 4; then black, shown, and the ramp.
+  EXPECT_EQ(backend_->Calls(),
+            (std::vector<std::string>{
+                "DirectDrawCreate(null)", "SetCooperativeLevel(17)", "SetDisplayMode(1024,768,32)",
+                "CreateSurface(primary,flags=33,caps=536,backbuffers=1)", "primary.GetAttachedSurface(4)",
+                kClear, "primary.Flip(null,0)", "GetCaps", "primary.QueryGammaControl", "GetGammaRamp(0)",
+                "SetGammaRamp(0)"}));
   EXPECT_EQ(qss_->LastResult(), platform::DD_OK);
   EXPECT_EQ(backend_->FlipCount(), 1);
   // First run: the defaults were stored and applied (brightness 256, volume 200).
@@ -158,6 +172,11 @@ TEST_F(EngineTest, DualMonitorNeedsTwoMonitorsAndFallsBackWithoutEnumeration) {
   EXPECT_TRUE(Open());
   ASSERT_TRUE(backend_->LastDevice().has_value());
   EXPECT_EQ(backend_->LastDevice()->display, 1);  // the second monitor's device
+  qss_->SetEnabled(false);
+
+  backend_->Faults().Fail(FakeOp::DirectDrawCreate, platform::DDERR_GENERIC);
+  qss_->SetEnabled(true);
+  EXPECT_EQ(errors_, std::vector<std::string>{"Error DirectDrawCreate on secondary monitor"});
 }
 
 TEST_F(EngineTest, BrightnessRampFollowsTheSlopeWithSixteenBitSums) {
@@ -194,7 +213,7 @@ TEST_F(EngineTest, BrightnessFailures) {
   backend_->SetGammaSupported(true);
   backend_->Primary()->Lose();
   qss_->SetRGB(100);
-  EXPECT_EQ(errors_, std::vector<std::string>{"Lost surface"});
+  EXPECT_EQ(errors_, std::vector<std::string>{"Lost surface (open)"});
   EXPECT_TRUE(Open());
   EXPECT_EQ(qss_->GetRGB(), 256);
   qss_->IsLostRestore();
@@ -300,66 +319,96 @@ TEST_F(EngineTest, TimerRunsOnlyWhileEnabledAndActiveAndCountsBigTicks) {
   EXPECT_EQ(frames, after);
 }
 
-TEST_F(EngineTest, IdleLoopDrawsAFrameAndAsksToBeCalledAgain) {
+TEST_F(EngineTest, AFrameClearsThenLetsTheOwnerDrawThenFlipsInTimerAndIdleMode) {
+  // The owner's drawing: a red fill of one small rectangle, recorded between the clear and the flip.
+  const auto draw = [this](platform::TComponent*) {
+    platform::DDBLTFX fx;
+    fx.dwFillColor = 0xFF0000;
+    const platform::RECT rect{1, 2, 3, 4};
+    qss_->FDDBACK()->Blt(&rect, nullptr, nullptr, platform::DDBLT_COLORFILL, &fx);
+  };
+  const std::vector<std::string> frame{kClear, "back.Blt([1,2,3,4],1024,16711680)", "primary.Flip(null,0)"};
+  qss_->OnTimer = draw;
+  qss_->SetEnabled(true);
+  backend_->ClearCalls();
+  qss_->TimerCallback();
+  EXPECT_EQ(backend_->Calls(), frame);
+  EXPECT_EQ(backend_->Primary()->Pixels().Row(2)[1], 0xFF0000u);
+  qss_->SetEnabled(false);
+
+  qss_->OnTimer = nullptr;
+  qss_->OnGameLoop = draw;
   qss_->SetUseIdle(true);
   qss_->SetEnabled(true);
-  int frames = 0;
-  qss_->OnGameLoop = [&](platform::TComponent*) { ++frames; };
+  EXPECT_TRUE(platform::Application::Instance().HasIdleHandler());
+  backend_->ClearCalls();
   bool done = true;
-  const int flips = backend_->FlipCount();
   qss_->GameLoop(qss_, done);
-  EXPECT_FALSE(done);
-  EXPECT_EQ(frames, 1);
-  EXPECT_EQ(backend_->FlipCount(), flips + 1);
+  EXPECT_FALSE(done);  // called again at once
+  EXPECT_EQ(backend_->Calls(), frame);
   qss_->AppDeactivate(qss_);
+  EXPECT_FALSE(platform::Application::Instance().HasIdleHandler());
+  backend_->ClearCalls();
   qss_->GameLoop(qss_, done);
-  EXPECT_EQ(frames, 1);
+  EXPECT_TRUE(backend_->Calls().empty());
+  qss_->AppActivate(qss_);
+  EXPECT_TRUE(platform::Application::Instance().HasIdleHandler());
+  qss_->SetEnabled(false);
+  EXPECT_FALSE(platform::Application::Instance().HasIdleHandler());
+}
+
+// The overlay as the engine must show it: white lines in the context's default font at (20, y).
+platform::Bitmap Overlay(const std::vector<std::pair<int, std::string>>& lines) {
+  platform::Bitmap expected(1024, 768);
+  platform::DeviceContext dc(expected.View());
+  dc.SetBkMode(platform::TRANSPARENT);
+  dc.SetTextColor(platform::Rgb(255, 255, 255));
+  for (const auto& [y, text] : lines) dc.TextOut(20, y, text);
+  return expected;
+}
+
+bool Shows(platform::PixelView shown, const platform::Bitmap& expected) {
+  const platform::PixelView e = const_cast<platform::Bitmap&>(expected).View();
+  for (int y = 0; y < shown.height; ++y)
+    if (!std::equal(shown.Row(y), shown.Row(y) + shown.width, e.Row(y))) return false;
+  return true;
 }
 
 TEST_F(EngineTest, OverlayLinesAreWhiteTextAtTheirRows) {
   qss_->SetEnabled(true);
-  // Only the second test line: white pixels in rows 40.. and none elsewhere.
-  qss_->SetTestString2("Test line two");
+  const auto frame = [this] {
+    qss_->ClearBackSurface();
+    qss_->FlipSurfaces();
+    return backend_->Primary()->Pixels();
+  };
+  qss_->SetTestString("Line one");
+  qss_->SetTestString2("Line two");
+  qss_->SetTestString3("Line three");
   qss_->SetShowTestString2(true);
-  qss_->ClearBackSurface();
-  qss_->FlipSurfaces();
-  platform::PixelView shown = backend_->Primary()->Pixels();
-  int top = shown.height, bottom = -1, left = shown.width;
-  for (int y = 0; y < shown.height; ++y) {
-    for (int x = 0; x < shown.width; ++x) {
-      if (shown.Row(y)[x] == 0xFFFFFF) {
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-        left = std::min(left, x);
-      }
-    }
-  }
-  EXPECT_GE(top, 40);
-  EXPECT_LT(bottom, 60);
-  EXPECT_GE(left, 20);
-  EXPECT_LT(left, 26);
+  EXPECT_TRUE(Shows(frame(), Overlay({{40, "Line two"}})));
+  qss_->SetShowTestString(true);
+  qss_->SetShowTestString3(true);
+  EXPECT_TRUE(Shows(frame(), Overlay({{20, "Line one"}, {40, "Line two"}, {60, "Line three"}})));
 
-  // The frame-rate line sits 30 rows above the bottom.
+  // The rate is measured over ten flips: 15 ms apart they read two digits (10000 / 150..999 ms),
+  // where a measurement of each flip would read three. 21 flips hold one whole measurement.
+  qss_->SetShowTestString(false);
   qss_->SetShowTestString2(false);
+  qss_->SetShowTestString3(false);
   qss_->SetshowFPS(true);
-  qss_->ClearBackSurface();
-  qss_->FlipSurfaces();
-  shown = backend_->Primary()->Pixels();
-  int lit_above = 0, lit_line = 0;
-  for (int y = 0; y < shown.height; ++y) {
-    for (int x = 0; x < shown.width; ++x) {
-      if (shown.Row(y)[x] == 0xFFFFFF) (y >= 768 - 30 ? lit_line : lit_above)++;
-    }
+  for (int i = 0; i < 21; ++i) {
+    std::this_thread::sleep_for(15ms);
+    frame();
   }
-  EXPECT_EQ(lit_above, 0);
-  EXPECT_GT(lit_line, 20);
+  const platform::PixelView shown = backend_->Primary()->Pixels();
+  int matching = 0;
+  for (int rate = 10; rate < 100; ++rate)
+    matching += Shows(shown, Overlay({{768 - 30, "Frame rate: " + std::to_string(rate) + " FPS"}}));
+  EXPECT_EQ(matching, 1);
 
   // A failed device context skips the line for that frame.
   backend_->Faults().Fail(FakeOp::GetDC, E_FAIL);
-  qss_->ClearBackSurface();
-  qss_->FlipSurfaces();
-  shown = backend_->Primary()->Pixels();
-  EXPECT_EQ(std::count(shown.pixels, shown.pixels + shown.width * shown.height, 0xFFFFFFu), 0);
+  EXPECT_TRUE(Shows(frame(), Overlay({})));
 }
 
 TEST(FrameRate, TenFlipsOverTheElapsedTimeTruncated) {

@@ -15,6 +15,7 @@
 #include "platform/pictures/picture.h"
 #include "sprites/sprite_fixture.h"
 #include "support/picture_files.h"
+#include "support/reference_picture.h"
 
 namespace lunvale::gadgets {
 namespace {
@@ -243,8 +244,10 @@ TEST_F(TQGCTest, EachFormatPlacesHoursSeparatorMinutesAndSuffix) {
     SCOPED_TRACE("24 hours, 09:05");
     MakeClock("%H:%M");
     const int x0 = x("09:05");
-    ExpectPieces(Frame(Time(9, 5, 0)), y,
+    const PixelView frame = Frame(Time(9, 5, 0));
+    ExpectPieces(frame, y,
                  {{"09", x0, kWhite}, {":", x0 + Width("09"), kWhite}, {"05", x0 + Width("09:"), kWhite}});
+    EXPECT_EQ(lunvale::testing::ReferenceDifferences(frame, 907, 698, 117, 69, "gadgets/clock-0905"), 0);
   }
   {
     SCOPED_TRACE("12 hours, 9:05 PM: the suffix grey after a blank");
@@ -259,6 +262,7 @@ TEST_F(TQGCTest, EachFormatPlacesHoursSeparatorMinutesAndSuffix) {
     EXPECT_EQ(InkOnBlack(frame, 0, 0, x0 + Width("9:05 "), 768).brightest, 255u);
     const Ink suffix = InkOnBlack(frame, x0 + Width("9:05 "), 0, 1024, 768);
     EXPECT_EQ(suffix.brightest, 128u);
+    EXPECT_EQ(lunvale::testing::ReferenceDifferences(frame, 907, 698, 117, 69, "gadgets/clock-905pm"), 0);
   }
   {
     SCOPED_TRACE("12 hours without a blank, 9:05PM: minutes and suffix both grey");

@@ -17,6 +17,7 @@
 #include "scene/scene_setup.h"
 #include "sprites/sprite_fixture.h"
 #include "support/picture_files.h"
+#include "support/reference_picture.h"
 
 namespace lunvale::gadgets {
 namespace {
@@ -200,6 +201,7 @@ TEST_F(TQGRTest, TheLineNeverLeavesItsBoxAndTheTitleIsNotClipped) {
   ASSERT_GT(kX + 90 + Width(name), kX + 572);
   const PixelView view = Frame();
   EXPECT_EQ(Differences(view, Expected(name, line, ticker->GetScrollOffset()).View()), 0);
+  EXPECT_EQ(lunvale::testing::ReferenceDifferences(view, 0, kY, 1024, 69, "gadgets/ticker-long-name"), 0);
   const Box title = LitIn(view, 0, 0, 1024, kLineTop);
   EXPECT_GT(title.right, kX + 572);
   EXPECT_EQ(At(view, title.left, title.top) & 0xFF, At(view, title.left, title.top) >> 16 & 0xFF);

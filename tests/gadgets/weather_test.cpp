@@ -17,6 +17,7 @@
 #include "scene/scene_setup.h"
 #include "sprites/sprite_fixture.h"
 #include "support/picture_files.h"
+#include "support/reference_picture.h"
 
 namespace lunvale::gadgets {
 namespace {
@@ -130,7 +131,11 @@ TEST_F(TQGWTest, TemperaturesSitAtTheirPointsWithTheDegreeSign) {
   gadget->SetTodayNow("67");
   gadget->SetTomorrowLow("58");
   gadget->SetTomorrowHi("78");
-  EXPECT_EQ(TextDifferences(Frame(), Expected("67\xB0", "58...78\xB0").View()), 0);
+  const PixelView frame = Frame();
+  EXPECT_EQ(TextDifferences(frame, Expected("67\xB0", "58...78\xB0").View()), 0);
+  // From the plate's left edge to the screen's right, where the range runs on.
+  EXPECT_EQ(lunvale::testing::ReferenceDifferences(frame, kX, kY, 1024 - kX, 69, "gadgets/weather-67-58-78"),
+            0);
 
   // The degree sign is the code page's byte; the drawn sign is the same one a UTF-8 text gets.
   EXPECT_EQ(TextDifferences(Frame(), Expected("67\xC2\xB0", "58...78\xC2\xB0").View()), 0);

@@ -2,7 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <thread>
+
+#include "platform/app/cursor.h"
+#include "platform/app/keys.h"
 
 #include "settings/settings_store.h"
 #include "support/fake_display.h"
@@ -10,6 +20,8 @@
 
 namespace lunvale::scene {
 namespace {
+
+using namespace std::chrono_literals;
 
 // The scene form over the fake display, with the settings of the test's choosing.
 class SceneFormTest : public ::testing::Test {
@@ -19,8 +31,9 @@ class SceneFormTest : public ::testing::Test {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
   }
 
-  // Writes the four panel switches, then creates the form as the run does.
-  std::unique_ptr<TForm1> Create(int time, int weather, int news, int black) {
+  // Writes the four panel switches and any texts, then creates the form as the run does.
+  std::unique_ptr<TForm1> Create(int time, int weather, int news, int black,
+                                 const std::map<std::string, std::string>& texts = {}) {
     const std::string key = settings::KeyPath(settings::kBrandName, settings::kSSName);
     settings::SettingsStore defaults;
     defaults.SetBrandName(settings::kBrandName);
@@ -30,6 +43,7 @@ class SceneFormTest : public ::testing::Test {
     settings::WriteRKey(key, "ShowWeather", weather);
     settings::WriteRKey(key, "ShowNews", news);
     settings::WriteRKey(key, "ShowBlack", black);
+    for (const auto& [name, value] : texts) settings::WriteAKey(key, name, value);
     auto form = std::make_unique<TForm1>(nullptr, backend_);
     form->Qss1()->MasterVolumeSetter = [](uint32_t) { return false; };
     form->FormCreate();
@@ -74,18 +88,126 @@ TEST_F(SceneFormTest, AFrameDrawsTheSceneAndOnlyTheGadgetsShown) {
   auto form = Create(1, 0, 1, 1);
   EXPECT_FALSE(form->QIM2GadgetPanel()->GetTransparency());  // ShowBlack: drawn opaque
   backend_->ClearCalls();
+  // Whose surface each blit into the back buffer takes, and where it goes; strips name their frame.
+  std::map<std::string, std::string> owner;
+  const auto name = [](platform::IDirectDrawSurface* s) {
+    return dynamic_cast<testing::FakeSurface&>(*s).Name();
+  };
+  for (sprites::TQIM* image :
+       {form->QIM1(), form->QIM2masktree(), form->QIM2GadgetPanel(),
+        static_cast<sprites::TQIM*>(form->QGC1()), static_cast<sprites::TQIM*>(form->QGR1())})
+    owner[name(image->FpSurface().get())] = std::string(image->Name());
+  for (sprites::TQMV* strip :
+       {form->QMV1(), form->QMV2(), form->QMV3SG(), form->QMV3SGsmall(), form->QMV3SGtiny()})
+    for (int i = 0; i < strip->FrameCount(); ++i)
+      owner[name(strip->FrameSurface(i))] = std::string(strip->Name()) + "#" + std::to_string(i);
+  const auto frame = [&] {
+    backend_->ClearCalls();
+    form->Qss1()->TimerCallback();
+    std::vector<std::string> blits;
+    for (const std::string& call : backend_->Calls()) {
+      int x = 0, y = 0;
+      char source[16] = {};
+      if (std::sscanf(call.c_str(), "back.BltFast(%d,%d,%15[^,]", &x, &y, source) != 3) continue;
+      const std::string who = owner[source];
+      // The gulls' places follow their paths; the rest have fixed ones.
+      blits.push_back(who.starts_with("QMV3SG") ? who.substr(0, who.find('#'))
+                                                : who + "@" + std::to_string(x) + "," + std::to_string(y));
+    }
+    return blits;
+  };
+  // Back to front: background, both water strips at the frame counter, the gulls smallest first, the
+  // foreground over them, the panel strip, the clock's and the ticker's plates (no weather gadget).
   const int counter = form->FrameCounter();
-  const int flips = backend_->FlipCount();
-  form->Qss1()->TimerCallback();
-  EXPECT_EQ(form->FrameCounter(), (counter + 1) % 32);
-  EXPECT_EQ(backend_->FlipCount(), flips + 1);
-  // Into the back buffer: background, two water frames, the gulls on screen, the foreground, the panel
-  // strip, the clock's and the ticker's plates; the weather gadget is not shown.
-  const int blits = backend_->CountCalls("back.BltFast(");
-  EXPECT_GE(blits, 9);
-  EXPECT_LE(blits, 11);
-  for (int i = 0; i < 32; ++i) form->Qss1()->TimerCallback();
-  EXPECT_EQ(form->FrameCounter(), (counter + 1) % 32);  // 32 frames bring the water back
+  int whole = 0;
+  for (int i = 1; i <= 32; ++i) {
+    const std::vector<std::string> blits = frame();
+    const int water = (counter + i) % 32;
+    EXPECT_EQ(form->FrameCounter(), water);
+    if (blits.size() < 10) continue;  // a gull off the screen
+    ++whole;
+    EXPECT_EQ(blits, (std::vector<std::string>{"QIM1@0,0", "QMV1#" + std::to_string(water) + "@375,500",
+                                               "QMV2#" + std::to_string(water) + "@285,413", "QMV3SGtiny",
+                                               "QMV3SGsmall", "QMV3SG", "QIM2masktree@90,181",
+                                               "QIM2GadgetPanel@0,698", "QGC1@907,698", "QGR1@336,698"}));
+  }
+  EXPECT_EQ(form->FrameCounter(), counter);  // 32 frames bring the water back
+  EXPECT_GT(whole, 0);
+}
+
+int CursorCounter() {  // read without changing it
+  platform::ShowCursor(true);
+  return platform::ShowCursor(false);
+}
+
+TEST_F(SceneFormTest, OnlyEscapeLargeMouseStepsAndTheFunctionKeysEndTheRun) {
+  // A browser stand-in that writes down what it is asked to open.
+  const std::string bin = config_.Path() + "/bin", opened = config_.Path() + "/opened";
+  std::filesystem::create_directories(bin);
+  std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << opened << "'\n";
+  chmod((bin + "/xdg-open").c_str(), 0755);
+  testing::ScopedEnv path("PATH", bin + ":/usr/bin:/bin");
+  const auto opened_page = [&] {
+    for (int i = 0; i < 100 && testing::ReadFile(opened).empty(); ++i) std::this_thread::sleep_for(50ms);
+    const std::string page = testing::ReadFile(opened);
+    std::filesystem::remove(opened);
+    return page;
+  };
+
+  bool closed = false;
+  const auto start = [&](const std::map<std::string, std::string>& texts = {}) {
+    const int cursor = CursorCounter();
+    auto form = Create(1, 1, 1, 0, texts);
+    EXPECT_EQ(CursorCounter(), cursor - 1);
+    closed = false;
+    TForm1* f = form.get();
+    // By the time the form closes, the rest of the exit sequence has run.
+    form->OnClose = [&closed, f, cursor, this] {
+      closed = true;
+      EXPECT_FALSE(f->Qss1()->GetTimerEnabled());
+      EXPECT_FALSE(backend_->DisplayOpen());
+      EXPECT_EQ(CursorCounter(), cursor);
+      EXPECT_EQ(f->BorderStyle(), platform::TBorderStyle::bsSizeable);
+      EXPECT_EQ(f->Width(), 20);
+      EXPECT_EQ(f->Height(), 20);
+    };
+    return form;
+  };
+
+  auto form = start();
+  for (char key : {'a', 'Q', ' ', '\r', '\t'}) form->FormKeyPress(key);
+  for (uint16_t key :
+       {uint16_t{platform::VK_F1}, uint16_t{0x73}, uint16_t{'A'}, uint16_t{platform::VK_ESCAPE}})
+    form->FormKeyDown(key, 0);
+  EXPECT_FALSE(closed);
+  char escape = 27;
+  form->FormKeyPress(escape);
+  EXPECT_TRUE(closed);
+
+  // The first event records; steps of 5 keep running, and so does any step from a stored 0.
+  form = start();
+  for (auto [x, y] : {std::pair{0, 300}, {50, 300}, {55, 305}, {60, 300}}) form->FormMouseMove(0, x, y);
+  EXPECT_FALSE(closed);
+  form->FormMouseMove(0, 66, 300);
+  EXPECT_TRUE(closed);
+  form = start();
+  for (auto [x, y] : {std::pair{300, 0}, {300, 40}}) form->FormMouseMove(0, x, y);
+  EXPECT_FALSE(closed);
+  form->FormMouseMove(0, 300, 46);
+  EXPECT_TRUE(closed);
+
+  // F3: the forecast page in the stored unit; Shift+F2: the stored news link, as it is.
+  form = start({{"TDegree", "c"}, {"WeatherCode", "12345"}});
+  uint16_t f3 = platform::VK_F3;
+  form->FormKeyDown(f3, 0);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(opened_page(), "http://weather.yahoo.com/forecast/12345_c.html\n");
+  form = start();
+  form->SetNewsLink("http://news.example.test/front?a=1&b=2");
+  uint16_t f2 = platform::VK_F2;
+  form->FormKeyDown(f2, platform::ssShift);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(opened_page(), "http://news.example.test/front?a=1&b=2\n");
 }
 
 }  // namespace

@@ -131,6 +131,10 @@ TEST_F(TQIMTest, SurfaceHoldsThePictureUnscaledOrStretched) {
   EXPECT_EQ(At(b, 3, 3), 0xFF0000u);
   EXPECT_EQ(At(b, 0, 5), 0x00FF00u);
   EXPECT_EQ(At(b, 7, 7), 0x0000FFu);
+  // Drawn at the stretched size, not the picture's.
+  backend_->ClearCalls();
+  stretched->DrawImage();
+  EXPECT_EQ(backend_->Calls(), std::vector<std::string>{"back.BltFast(0,0,s2,[0,0,8,8],0)"});
 }
 
 TEST_F(TQIMTest, FailuresWhileMakingOrKeyingReleaseTheSurface) {
