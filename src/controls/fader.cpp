@@ -1,0 +1,84 @@
+#include "controls/fader.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "controls/skin_picture.h"
+
+namespace lunvale::controls {
+
+TQHFADER::TQHFADER(QWidget* parent) : QWidget(parent) {
+  // The whole control is drawn from the buffer: nothing to erase first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(100, 100);
+}
+
+void TQHFADER::SetGround(const QImage* picture) {
+  if (picture == nullptr) return;
+  update();
+  ground_ = *picture;
+  resize(ground_.width(), ground_.height());
+}
+
+void TQHFADER::SetKnob(const QImage* picture) {
+  if (picture == nullptr) return;
+  update();
+  knob_ = *picture;
+  knob_keyed_ = WithAutoTransparentColour(knob_);
+}
+
+void TQHFADER::SetValue(int32_t value) {
+  value_ = value;
+  update();
+}
+
+QPoint TQHFADER::KnobPosition() const {
+  // 64-bit product: values set from code are not range-checked.
+  const int64_t x = static_cast<int64_t>(width() - knob_.width()) * value_ / 256;
+  const int64_t clamped =
+      std::clamp<int64_t>(x, std::numeric_limits<int>::min() / 2, std::numeric_limits<int>::max() / 2);
+  return {static_cast<int>(clamped), height() / 2 - knob_.height() / 2 - 1};
+}
+
+void TQHFADER::Paint() {
+  if (ground_.isNull() || knob_.isNull()) return;
+  if (buffer_.size() != size()) buffer_ = QImage(size(), QImage::Format_RGB32);
+  {
+    QPainter into(&buffer_);
+    into.drawImage(0, 0, ground_);
+    into.drawImage(KnobPosition(), knob_keyed_);
+  }
+  QPainter onto(this);
+  onto.drawImage(0, 0, buffer_);
+}
+
+void TQHFADER::paintEvent(QPaintEvent*) {
+  Paint();
+}
+
+void TQHFADER::mousePressEvent(QMouseEvent*) {
+  dragging_ = true;
+}
+
+void TQHFADER::mouseReleaseEvent(QMouseEvent*) {
+  dragging_ = false;
+}
+
+void TQHFADER::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_) return;
+  const int travel = ground_.width() - knob_.width();
+  // A track no wider than the knob has no positions to drag through.
+  if (travel <= 0) return;
+  const int x = static_cast<int>(std::trunc(event->position().x()));
+  int64_t v = (static_cast<int64_t>(x) - knob_.width() / 2) * 256 / travel;
+  if (v > 256) v = 256;
+  update();
+  value_ = v < 0 ? 0 : static_cast<int32_t>(v);
+  if (OnValueChanged) OnValueChanged(this);
+}
+
+}  // namespace lunvale::controls

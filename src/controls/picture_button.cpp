@@ -1,0 +1,62 @@
+#include "controls/picture_button.h"
+
+#include <QPainter>
+
+#include "controls/skin_picture.h"
+
+namespace lunvale::controls {
+
+TQorbutton::TQorbutton(QWidget* parent) : QWidget(parent) {
+  resize(100, 100);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void TQorbutton::Prepare() {
+  drawn_on_ = transparent_ ? WithAutoTransparentColour(ground_on_) : ground_on_;
+  drawn_off_ = transparent_ ? WithAutoTransparentColour(ground_off_) : ground_off_;
+}
+
+void TQorbutton::SetGround_on(const QImage* picture) {
+  if (picture == nullptr) return;
+  update();
+  ground_on_ = *picture;
+  resize(ground_on_.width(), ground_on_.height());
+  Prepare();
+}
+
+void TQorbutton::SetGround_off(const QImage* picture) {
+  if (picture == nullptr) return;
+  update();
+  ground_off_ = *picture;
+  resize(ground_off_.width(), ground_off_.height());
+  Prepare();
+}
+
+void TQorbutton::SetTransparent(bool on) {
+  transparent_ = on;
+  update();
+  Prepare();
+}
+
+void TQorbutton::Paint() {
+  if (ground_on_.isNull() || ground_off_.isNull()) return;
+  QPainter painter(this);
+  painter.drawImage(0, 0, pressed_ ? drawn_on_ : drawn_off_);
+}
+
+void TQorbutton::paintEvent(QPaintEvent*) {
+  Paint();
+}
+
+void TQorbutton::mousePressEvent(QMouseEvent*) {
+  update();
+  pressed_ = true;
+}
+
+void TQorbutton::mouseReleaseEvent(QMouseEvent*) {
+  update();
+  pressed_ = false;
+  if (OnClick) OnClick(this);
+}
+
+}  // namespace lunvale::controls
