@@ -1,6 +1,76 @@
 #include "dialog/settings_dialog.h"
 
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include <cstdint>
+#include <exception>
+
+#include "controls/skin_picture.h"
+#include "dialog/dialog_style.h"
+#include "dialog/error_box.h"
+#include "platform/app/shell.h"
+#include "platform/text/code_page.h"
+#include "settings/settings_store.h"
+
 namespace lunvale::dialog {
+
+namespace {
+
+// The maker's catalogue of screen savers, opened by "More screensavers".
+constexpr char kCatalogueAddress[] = "http://www.miravelsoftware.com/screensavers.htm";
+
+constexpr char kKeysNote[] =
+    "NOTES:  While screensaver is running, you can press:                                 - F2 - for "
+    "obtaining the detailed information of news                        - F3 - for obtaining the detailed "
+    "information of weather";
+
+QString Shown(const std::string& bytes) {
+  return QString::fromStdString(platform::AnsiToUtf8(bytes));
+}
+
+// An edit's text as bytes: unchanged text keeps the bytes it was loaded from.
+std::string BytesOf(const QLineEdit* edit, const std::string& loaded) {
+  const std::string text = edit->text().toStdString();
+  return platform::AnsiToUtf8(loaded) == text ? loaded : text;
+}
+
+void Fill(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* text, QPoint position) {
+  auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+  box->setFont(VerdanaFont(13));
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::WindowText, kTextColour);
+  box->setPalette(palette);
+  box->adjustSize();
+  box->move(position);
+  return box;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, QRect geometry) {
+  auto* edit = new QLineEdit(parent);
+  edit->setFont(VerdanaFont(13));
+  edit->setGeometry(geometry);
+  return edit;
+}
+
+}  // namespace
+
+template <typename F>
+void TForm2::Guarded(F&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ReportError(e.what());
+  }
+}
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setObjectName("Form2");
@@ -8,10 +78,220 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setFixedSize(539, 576);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(107, 112, 133));
-  setPalette(pal);
-  setAutoFillBackground(true);
+  Fill(this, kFormColour);
+  setFont(VerdanaFont(13));
+
+  open_address = [](const std::string& address) {
+    platform::ShellExecuteA(0, "open", address.c_str(), nullptr, nullptr, platform::SW_SHOW);
+  };
+
+  BuildHeader();
+  auto* area = new QWidget(this);
+  area->setGeometry(20, 155, 500, 373);
+  PageControl1 = new QTabWidget(area);
+  PageControl1->setGeometry(0, 0, 500, 373);
+  PageControl1->setFont(VerdanaFont(13));
+  BuildConfigurationPage();
+  TabSheet2 = new QWidget;
+  news_ = TabSheet3 =
+      new NewsPage(NewsPage::Context{feed_url, loaded_proxy_host, loaded_proxy_port, directory_pending,
+                                     [this] { return CheckBox1Proxy->isChecked(); }, HTTPClient1,
+                                     directory_host, [](std::string_view message) { ReportError(message); }},
+                   nullptr);
+  BuildProxyPage();
+  for (QWidget* page : {TabSheet1, TabSheet2, static_cast<QWidget*>(TabSheet3), TabSheet4})
+    Fill(page, kPageColour);
+  PageControl1->addTab(TabSheet1, "Configuration");
+  PageControl1->addTab(TabSheet2, "Weather");
+  PageControl1->addTab(TabSheet3, "RSS News");
+  PageControl1->addTab(TabSheet4, "Proxy");
+  PageControl1->setCurrentIndex(0);
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
+
+  pictures_[2] = controls::ResourceImage("BTCancel_Ground_on");
+  pictures_[3] = controls::ResourceImage("BTCancel_Ground_off");
+  pictures_[4] = controls::ResourceImage("BTOK_Ground_on");
+  pictures_[5] = controls::ResourceImage("BTOK_Ground_off");
+  BTCancel = new controls::TQorbutton(this);
+  BTCancel->SetGround_on(&pictures_[2]);
+  BTCancel->SetGround_off(&pictures_[3]);
+  BTCancel->move(20, 539);
+  BTCancel->OnClick = [this](controls::TQorbutton*) { Guarded([this] { BTCancelClick(); }); };
+  BTOK = new controls::TQorbutton(this);
+  BTOK->SetGround_on(&pictures_[4]);
+  BTOK->SetGround_off(&pictures_[5]);
+  BTOK->move(442, 539);
+  BTOK->OnClick = [this](controls::TQorbutton*) { Guarded([this] { BTOKClick(); }); };
+
+  Guarded([this] { FormCreate(); });
+  // Not one of the twelve: read on its own, so that a bad value of it does not stop the others.
+  Guarded([this] { settings::ReadAKey(KeyPath(), "DirectoryHost", directory_host); });
+}
+
+TForm2::~TForm2() {
+  news_->Stop();
+}
+
+void TForm2::BuildHeader() {
+  auto* image1 = new QLabel(this);
+  image1->setPixmap(QPixmap::fromImage(controls::ResourceImage("Image1")));
+  image1->setGeometry(-1, -1, 546, 90);
+  Image1 = image1;
+  Image2 = new QLabel(this);
+  Image2->setPixmap(
+      QPixmap::fromImage(controls::WithAutoTransparentColour(controls::ResourceImage("Image2"))));
+  Image2->setGeometry(336, 12, 183, 134);
+  Label6 = MakeLabel(this, "Lunvale Screensaver", {45, 101}, VerdanaFont(16, true), kHeaderTextColour);
+  Label5 = MakeLabel(this, "More screensavers", {48, 122}, VerdanaFont(11, false, true), kHeaderTextColour);
+  Label5->setCursor(Qt::PointingHandCursor);
+  Label5->installEventFilter(this);
+}
+
+void TForm2::BuildConfigurationPage() {
+  TabSheet1 = new QWidget;
+  const QFont text = VerdanaFont(13);
+  pictures_[0] = controls::ResourceImage("FD_Ground");
+  pictures_[1] = controls::ResourceImage("FD_Knob");
+  Label1 = MakeLabel(TabSheet1, "Video Brightness:", {82, 16}, text);
+  FD_BRIGHT = new controls::TQHFADER(TabSheet1);
+  FD_BRIGHT->SetGround(&pictures_[0]);
+  FD_BRIGHT->SetKnob(&pictures_[1]);
+  FD_BRIGHT->move(200, 13);
+  Label4 = MakeLabel(TabSheet1, "Max", {377, 36}, VerdanaFont(11), Qt::black);
+  Label2 = MakeLabel(TabSheet1, "Sound Volume:", {98, 66}, text);
+  FD_SOUND = new controls::TQHFADER(TabSheet1);
+  FD_SOUND->SetGround(&pictures_[0]);
+  FD_SOUND->SetKnob(&pictures_[1]);
+  FD_SOUND->move(201, 61);
+  Label3 = MakeLabel(TabSheet1, "Max", {377, 84}, VerdanaFont(11), Qt::black);
+
+  GroupBox1 = new QGroupBox(" Gadgets ", TabSheet1);
+  GroupBox1->setFont(text);
+  GroupBox1->setGeometry(87, 103, 323, 223);
+  CheckBox1transp = MakeCheckBox(GroupBox1, "Transparency of background", {15, 18});
+  CheckBox2time = MakeCheckBox(GroupBox1, "Show Time", {86, 49});
+  CheckBox2weather = MakeCheckBox(GroupBox1, "Show Weather Information", {86, 76});
+  CheckBox2news = MakeCheckBox(GroupBox1, "Show News Channel", {86, 103});
+  CheckBox1Proxy = MakeCheckBox(GroupBox1, "Use HTTP Proxy", {86, 129});
+  StaticText2 = MakeTextBox(GroupBox1, kKeysNote, {7, 169, 306, 44}, SansSerifFont(11));
+}
+
+void TForm2::BuildProxyPage() {
+  TabSheet4 = new QWidget;
+  const QFont text = VerdanaFont(13);
+  Label7 = MakeLabel(TabSheet4, "Setup HTTP Proxy:", {183, 107}, VerdanaFont(13, true));
+  Label8 = MakeLabel(TabSheet4, "Proxy Server:", {81, 156}, text);
+  Edit1ProxyServer = MakeEdit(TabSheet4, {176, 153, 239, 21});
+  Label9 = MakeLabel(TabSheet4, "Port:", {138, 197}, text);
+  Edit2Port = MakeEdit(TabSheet4, {176, 195, 46, 21});
+}
+
+std::string TForm2::KeyPath() const {
+  return settings::KeyPath(brand_name, ss_name);
+}
+
+void TForm2::FormCreate() {
+  brand_name = settings::kBrandName;
+  ss_name = settings::kSSName;
+  const std::string key = KeyPath();
+  int32_t brightness = 0;
+  if (settings::ReadRKey(key, "Brightness", brightness)) {
+    int32_t value = 0;
+    settings::ReadRKey(key, "SoundVolume", value);
+    FD_BRIGHT->SetValue(brightness);
+    FD_SOUND->SetValue(value);
+    settings::ReadRKey(key, "ShowBlack", value);
+    CheckBox1transp->setChecked(1 - static_cast<int64_t>(value) != 0);
+    settings::ReadRKey(key, "ShowTime", value);
+    CheckBox2time->setChecked(value != 0);
+    settings::ReadRKey(key, "ShowWeather", value);
+    CheckBox2weather->setChecked(value != 0);
+    settings::ReadRKey(key, "ShowNews", value);
+    CheckBox2news->setChecked(value != 0);
+    settings::ReadAKey(key, "WeatherCode", location_code);
+    settings::ReadAKey(key, "TDegree", unit_letter);
+    settings::ReadAKey(key, "RSS_Url", feed_url);
+    settings::ReadRKey(key, "UseProxy", value);
+    CheckBox1Proxy->setChecked(value != 0);
+    settings::ReadAKey(key, "Proxy", loaded_proxy_host);
+    settings::ReadAKey(key, "Port", loaded_proxy_port);
+  } else {
+    // A first run: the key and all twelve values exist from now on, whether OK or Cancel follows.
+    FD_BRIGHT->SetValue(settings::kDefaultBrightness);
+    FD_SOUND->SetValue(settings::kDefaultSoundVolume);
+    settings::WriteRKey(key, "Brightness", FD_BRIGHT->GetValue());
+    settings::WriteRKey(key, "SoundVolume", FD_SOUND->GetValue());
+    settings::WriteRKey(key, "ShowTime", settings::kDefaultShowTime);
+    settings::WriteRKey(key, "ShowWeather", settings::kDefaultShowWeather);
+    settings::WriteRKey(key, "ShowNews", settings::kDefaultShowNews);
+    settings::WriteRKey(key, "ShowBlack", settings::kDefaultShowBlack);
+    location_code = settings::kDefaultWeatherCode;
+    unit_letter = settings::kDefaultTDegree;
+    settings::WriteAKey(key, "WeatherCode", location_code);
+    settings::WriteAKey(key, "TDegree", unit_letter);
+    feed_url = settings::kDefaultRSS_Url;
+    settings::WriteAKey(key, "RSS_Url", feed_url);
+    settings::WriteRKey(key, "UseProxy", settings::kDefaultUseProxy);
+    settings::WriteAKey(key, "Proxy", loaded_proxy_host);
+    settings::WriteAKey(key, "Port", loaded_proxy_port);
+    CheckBox2time->setChecked(true);
+    CheckBox1transp->setChecked(true);
+  }
+  Edit1ProxyServer->setText(Shown(loaded_proxy_host));
+  Edit2Port->setText(Shown(loaded_proxy_port));
+}
+
+void TForm2::BTOKClick() {
+  const std::string key = KeyPath();
+  settings::WriteRKey(key, "Brightness", FD_BRIGHT->GetValue());
+  settings::WriteRKey(key, "SoundVolume", FD_SOUND->GetValue());
+  settings::WriteRKey(key, "ShowTime", CheckBox2time->isChecked() ? 1 : 0);
+  settings::WriteRKey(key, "ShowWeather", CheckBox2weather->isChecked() ? 1 : 0);
+  settings::WriteRKey(key, "ShowNews", CheckBox2news->isChecked() ? 1 : 0);
+  settings::WriteRKey(key, "ShowBlack", CheckBox1transp->isChecked() ? 0 : 1);
+  settings::WriteAKey(key, "WeatherCode", location_code);
+  settings::WriteAKey(key, "TDegree", unit_letter);
+  settings::WriteAKey(key, "RSS_Url", feed_url);
+  settings::WriteRKey(key, "UseProxy", CheckBox1Proxy->isChecked() ? 1 : 0);
+  settings::WriteAKey(key, "Proxy", BytesOf(Edit1ProxyServer, loaded_proxy_host));
+  settings::WriteAKey(key, "Port", BytesOf(Edit2Port, loaded_proxy_port));
+  close();
+}
+
+void TForm2::BTCancelClick() {
+  close();
+}
+
+void TForm2::Label5Click() {
+  open_address(kCatalogueAddress);
+}
+
+void TForm2::TabSheet2Show() {}
+
+void TForm2::TabSheet3Show() {
+  news_->TabSheet3Show();
+}
+
+void TForm2::PageShown(int index) {
+  if (index == 1) Guarded([this] { TabSheet2Show(); });
+  if (index == 2) Guarded([this] { TabSheet3Show(); });
+}
+
+void TForm2::done(int result) {
+  // A download in progress ends now; the page makes no more.
+  news_->Stop();
+  QDialog::done(result);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Label5 && event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && Label5->rect().contains(mouse->position().toPoint())) {
+      Guarded([this] { Label5Click(); });
+    }
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace lunvale::dialog

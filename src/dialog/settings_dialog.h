@@ -1,13 +1,109 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <functional>
+#include <string>
+
+#include "controls/fader.h"
+#include "controls/picture_button.h"
+#include "dialog/news_page.h"
+#include "net/http_client.h"
 
 namespace lunvale::dialog {
 
-// The settings dialog of the configuration run: its window, captioned and sized as the dialog is.
+// The settings dialog of the configuration run. It loads the twelve settings when it is made (or,
+// on a first run, writes the defaults at once), lets the user edit them on four pages, and writes
+// every one back on OK; Cancel writes nothing. Errors it cannot carry on from go to the application's
+// error report (ReportError) and the dialog stays open.
 class TForm2 : public QDialog {
  public:
   explicit TForm2(QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  void FormCreate();
+  void BTOKClick();
+  void BTCancelClick();
+  void Label5Click();
+  void TabSheet2Show();
+  void TabSheet3Show();
+  void ComboBox1CategoryChange() { news_->ComboBox1CategoryChange(); }
+  void ComboBox2TitleNewsChange() { news_->ComboBox2TitleNewsChange(); }
+  void UrlNewsChange() { news_->UrlNewsChange(); }
+
+  // Opens an address for "More screensavers" (the shell's open; tests replace it).
+  std::function<void(const std::string& address)> open_address;
+
+  // Held values.
+  std::string brand_name;
+  std::string ss_name;
+  std::string location_code;
+  std::string unit_letter;
+  std::string feed_url;
+  std::string loaded_proxy_host;
+  std::string loaded_proxy_port;
+  bool directory_pending = true;
+  // Where the news page's directory requests go ("DirectoryHost"); empty: the built-in directory.
+  std::string directory_host;
+
+  // Header.
+  QLabel* Image1;
+  QLabel* Image2;
+  QLabel* Label6;
+  QLabel* Label5;
+  // Pages, in order.
+  QTabWidget* PageControl1;
+  QWidget* TabSheet1;
+  QWidget* TabSheet2;
+  NewsPage* TabSheet3;
+  QWidget* TabSheet4;
+  // "Configuration" page.
+  QLabel* Label1;
+  controls::TQHFADER* FD_BRIGHT;
+  QLabel* Label4;
+  QLabel* Label2;
+  controls::TQHFADER* FD_SOUND;
+  QLabel* Label3;
+  QGroupBox* GroupBox1;
+  QCheckBox* CheckBox1transp;
+  QCheckBox* CheckBox2time;
+  QCheckBox* CheckBox2weather;
+  QCheckBox* CheckBox2news;
+  QCheckBox* CheckBox1Proxy;
+  QLabel* StaticText2;
+  // "Proxy" page.
+  QLabel* Label7;
+  QLabel* Label8;
+  QLineEdit* Edit1ProxyServer;
+  QLabel* Label9;
+  QLineEdit* Edit2Port;
+  // Buttons.
+  controls::TQorbutton* BTCancel;
+  controls::TQorbutton* BTOK;
+
+  net::THTTPClient HTTPClient1;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void done(int result) override;
+
+ private:
+  void BuildHeader();
+  void BuildConfigurationPage();
+  void BuildProxyPage();
+  void PageShown(int index);
+  std::string KeyPath() const;
+  // Runs a handler; what escapes it goes to the error report.
+  template <typename F>
+  void Guarded(F&& handler);
+
+  NewsPage* news_;
+  QImage pictures_[6];
 };
 
 }  // namespace lunvale::dialog

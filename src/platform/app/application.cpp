@@ -4,6 +4,8 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QThread>
 
 #include <cstdlib>
 #include <cstring>
@@ -151,6 +153,12 @@ void Application::ProcessMessages() {
     while (SDL_PollEvent(&event)) Dispatch(event);
   }
   RunQueuedCalls();
+  // The settings dialog's windows are Qt's: a download it waits for must keep them painted and
+  // their buttons answering too.
+  if (QCoreApplication* qt = QCoreApplication::instance();
+      qt != nullptr && qt->thread() == QThread::currentThread()) {
+    QCoreApplication::processEvents();
+  }
 }
 
 void Application::Run() {

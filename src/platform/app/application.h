@@ -46,7 +46,8 @@ class Application {
   // Runs the loop until Terminate(): handles every pending event and queued call; when none is left,
   // calls the idle handler, and sleeps until the next event unless the handler cleared `done`.
   void Run();
-  // Handles the events and queued calls pending now, without waiting and without the idle handler.
+  // Handles the events and queued calls pending now, and the Qt events of a running Qt application,
+  // without waiting and without the idle handler.
   void ProcessMessages();
   void Terminate();
   bool Terminated() const { return terminated_; }

@@ -1,0 +1,37 @@
+#include "dialog/error_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <string>
+
+#include "host/error_report.h"
+#include "platform/app/application.h"
+
+namespace lunvale::dialog {
+
+namespace {
+
+std::function<void(std::string_view)>& Reporter() {
+  static std::function<void(std::string_view)> reporter;
+  return reporter;
+}
+
+}  // namespace
+
+void ReportError(std::string_view message) {
+  if (Reporter()) {
+    Reporter()(message);
+    return;
+  }
+  const std::string text = host::ExceptionMessageText(message);
+  QMessageBox::critical(QApplication::activeWindow(),
+                        QString::fromStdString(platform::Application::Instance().Title()),
+                        QString::fromStdString(text));
+}
+
+void SetErrorReporter(std::function<void(std::string_view)> reporter) {
+  Reporter() = std::move(reporter);
+}
+
+}  // namespace lunvale::dialog
