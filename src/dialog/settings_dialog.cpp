@@ -217,23 +217,26 @@ void TForm2::FormCreate() {
     settings::ReadAKey(key, "Port", loaded_proxy_port);
   } else {
     // A first run: the key and all twelve values exist from now on, whether OK or Cancel follows.
+    // They go in at once, so that no run ever sees the key with only some of them.
     FD_BRIGHT->SetValue(settings::kDefaultBrightness);
     FD_SOUND->SetValue(settings::kDefaultSoundVolume);
-    settings::WriteRKey(key, "Brightness", FD_BRIGHT->GetValue());
-    settings::WriteRKey(key, "SoundVolume", FD_SOUND->GetValue());
-    settings::WriteRKey(key, "ShowTime", settings::kDefaultShowTime);
-    settings::WriteRKey(key, "ShowWeather", settings::kDefaultShowWeather);
-    settings::WriteRKey(key, "ShowNews", settings::kDefaultShowNews);
-    settings::WriteRKey(key, "ShowBlack", settings::kDefaultShowBlack);
     location_code = settings::kDefaultWeatherCode;
     unit_letter = settings::kDefaultTDegree;
-    settings::WriteAKey(key, "WeatherCode", location_code);
-    settings::WriteAKey(key, "TDegree", unit_letter);
     feed_url = settings::kDefaultRSS_Url;
-    settings::WriteAKey(key, "RSS_Url", feed_url);
-    settings::WriteRKey(key, "UseProxy", settings::kDefaultUseProxy);
-    settings::WriteAKey(key, "Proxy", loaded_proxy_host);
-    settings::WriteAKey(key, "Port", loaded_proxy_port);
+    settings::WriteKeyValues(key,
+                             {{"Brightness", FD_BRIGHT->GetValue()},
+                              {"SoundVolume", FD_SOUND->GetValue()},
+                              {"ShowTime", settings::kDefaultShowTime},
+                              {"ShowWeather", settings::kDefaultShowWeather},
+                              {"ShowNews", settings::kDefaultShowNews},
+                              {"ShowBlack", settings::kDefaultShowBlack},
+                              {"WeatherCode", location_code},
+                              {"TDegree", unit_letter},
+                              {"RSS_Url", feed_url},
+                              {"UseProxy", settings::kDefaultUseProxy},
+                              {"Proxy", loaded_proxy_host},
+                              {"Port", loaded_proxy_port}},
+                             true);
     CheckBox2time->setChecked(true);
     CheckBox1transp->setChecked(true);
   }
