@@ -172,8 +172,8 @@ class TinyProxy {
     const std::string conf = dir_.Path() + "/tinyproxy.conf";
     std::ofstream(conf) << "Port " << port_ << "\nListen 127.0.0.1\nTimeout 10\nAllow 127.0.0.1\n"
                         << "LogLevel Critical\nMaxClients 8\n";
-    process_ =
-        std::make_unique<testing::ChildProcess>(std::vector<std::string>{"/usr/bin/tinyproxy", "-d", "-c", conf});
+    process_ = std::make_unique<testing::ChildProcess>(
+        std::vector<std::string>{"/usr/bin/tinyproxy", "-d", "-c", conf});
     for (int i = 0; i < 200 && !Listening(); ++i) std::this_thread::sleep_for(10ms);
   }
   uint16_t Port() const { return port_; }
