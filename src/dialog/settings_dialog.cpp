@@ -92,14 +92,15 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   PageControl1->setGeometry(0, 0, 500, 373);
   PageControl1->setFont(VerdanaFont(13));
   BuildConfigurationPage();
-  TabSheet2 = new QWidget;
+  TabSheet2 = new WeatherPage(location_code, unit_letter);
   news_ = TabSheet3 =
       new NewsPage(NewsPage::Context{feed_url, loaded_proxy_host, loaded_proxy_port, directory_pending,
                                      [this] { return CheckBox1Proxy->isChecked(); }, HTTPClient1,
                                      directory_host, [](std::string_view message) { ReportError(message); }},
                    nullptr);
   BuildProxyPage();
-  for (QWidget* page : {TabSheet1, TabSheet2, static_cast<QWidget*>(TabSheet3), TabSheet4})
+  for (QWidget* page :
+       {TabSheet1, static_cast<QWidget*>(TabSheet2), static_cast<QWidget*>(TabSheet3), TabSheet4})
     Fill(page, kPageColour);
   PageControl1->addTab(TabSheet1, "Configuration");
   PageControl1->addTab(TabSheet2, "Weather");
@@ -269,7 +270,9 @@ void TForm2::Label5Click() {
   open_address(kCatalogueAddress);
 }
 
-void TForm2::TabSheet2Show() {}
+void TForm2::TabSheet2Show() {
+  TabSheet2->TabSheet2Show();
+}
 
 void TForm2::TabSheet3Show() {
   news_->TabSheet3Show();

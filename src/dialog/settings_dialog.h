@@ -13,6 +13,7 @@
 #include "controls/fader.h"
 #include "controls/picture_button.h"
 #include "dialog/news_page.h"
+#include "dialog/weather_page.h"
 #include "net/http_client.h"
 
 namespace lunvale::dialog {
@@ -32,6 +33,9 @@ class TForm2 : public QDialog {
   void Label5Click();
   void TabSheet2Show();
   void TabSheet3Show();
+  void ComboBox1CountryChange() { TabSheet2->ComboBox1CountryChange(); }
+  void ComboBox1CityChange() { TabSheet2->ComboBox1CityChange(); }
+  void ComboBox1UnitsChange() { TabSheet2->ComboBox1UnitsChange(); }
   void ComboBox1CategoryChange() { news_->ComboBox1CategoryChange(); }
   void ComboBox2TitleNewsChange() { news_->ComboBox2TitleNewsChange(); }
   void UrlNewsChange() { news_->UrlNewsChange(); }
@@ -59,7 +63,7 @@ class TForm2 : public QDialog {
   // Pages, in order.
   QTabWidget* PageControl1;
   QWidget* TabSheet1;
-  QWidget* TabSheet2;
+  WeatherPage* TabSheet2;
   NewsPage* TabSheet3;
   QWidget* TabSheet4;
   // "Configuration" page.

@@ -10,8 +10,9 @@ QApplication& QtApp() {
   static char option[] = "-platform";
   static char platform[] = "offscreen";
   static char* argv[] = {name, option, platform, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
+  // Some suites make the application themselves; there can be only one.
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
+  return *new QApplication(argc, argv);
 }
 
 }  // namespace lunvale::testing
