@@ -1,19 +1,13 @@
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <QTest>
 #include <QTimer>
 
 #include <chrono>
-#include <fstream>
-#include <thread>
 
 #include "dialog_fixture.h"
+#include "support/feed_servers.h"
 #include "support/http_test_server.h"
-#include "support/process.h"
 
 namespace lunvale::dialog {
 namespace {
@@ -165,56 +159,26 @@ TEST_F(NewsPageTest, UnaskableRequestsAreReportedOnceAndThePageCarriesOn) {
   EXPECT_FALSE(g.directory_pending);
 }
 
-// tinyproxy on a port of its own, in the foreground, for the life of the test.
-class TinyProxy {
- public:
-  TinyProxy() : port_(test::ClosedPort()) {
-    const std::string conf = dir_.Path() + "/tinyproxy.conf";
-    std::ofstream(conf) << "Port " << port_ << "\nListen 127.0.0.1\nTimeout 10\nAllow 127.0.0.1\n"
-                        << "LogLevel Critical\nMaxClients 8\n";
-    process_ = std::make_unique<testing::ChildProcess>(
-        std::vector<std::string>{"/usr/bin/tinyproxy", "-d", "-c", conf});
-    for (int i = 0; i < 200 && !Listening(); ++i) std::this_thread::sleep_for(10ms);
-  }
-  uint16_t Port() const { return port_; }
-  bool Listening() const {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port_);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(fd);
-    return ok;
-  }
-
- private:
-  testing::TempDir dir_;
-  uint16_t port_;
-  std::unique_ptr<testing::ChildProcess> process_;
-};
-
+// Through a real proxy (tinyproxy) to a real web server (nginx) for the feed and to a directory host.
 TEST_F(NewsPageTest, TitleAndChannelsThroughTheProxy) {
-  if (access("/usr/bin/tinyproxy", X_OK) != 0) GTEST_SKIP() << "tinyproxy is not installed";
-  TinyProxy proxy;
-  ASSERT_TRUE(proxy.Listening());
-  HttpTestServer feed(HttpTestServer::Serve(HttpTestServer::Reply(200, "OK", "", kFeed)));
+  testing::FeedServers servers;
+  servers.Put("feed.xml", kFeed);
   HttpTestServer directory(DirectoryHandler());
   StoreDefaults();
   Number("UseProxy", 1);
   Text("Proxy", "127.0.0.1");
-  Text("Port", std::to_string(proxy.Port()));
-  Text("RSS_Url", feed.Url("/feed.xml"));
+  Text("Port", std::to_string(servers.ProxyPort()));
+  Text("RSS_Url", servers.Url("/feed.xml"));
   Text("DirectoryHost", "127.0.0.1:" + std::to_string(directory.Port()));
   TForm2& f = OpenOnNewsPage();
   EXPECT_EQ(f.TabSheet3->StaticText3->text(), "Lake & Shore News");
   f.TabSheet3->ComboBox1Category->setCurrentIndex(1);
   f.ComboBox1CategoryChange();
   EXPECT_EQ(f.TabSheet3->ComboBox2TitleNews->count(), 3);
-  ASSERT_EQ(feed.Requests().size(), 1u);
-  EXPECT_NE(feed.Requests()[0].find("tinyproxy"), std::string::npos) << feed.Requests()[0];
+  EXPECT_EQ(servers.CountInWebLog("GET /feed.xml HTTP/1.0|"), 1) << servers.WebLog();
+  EXPECT_NE(servers.WebLog().find("(tinyproxy/"), std::string::npos) << servers.WebLog();
   ASSERT_EQ(directory.Requests().size(), 2u);
-  EXPECT_NE(directory.Requests()[1].find("tinyproxy"), std::string::npos);
+  EXPECT_NE(directory.Requests()[1].find("tinyproxy"), std::string::npos) << directory.Requests()[1];
   EXPECT_TRUE(errors.empty());
 }
 
