@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/app/application.h"
 #include "settings/temp_config_home.h"
 #include "support/http_test_server.h"
 
@@ -227,6 +228,24 @@ TEST_F(WeatherHTTPTest, TheNewsDownloadAloneGetsTheTimeOutAndTheProxy) {
   ASSERT_EQ(proxy.Requests().size(), 1u);
   EXPECT_EQ(proxy.Requests()[0].rfind("GET http://feeds.example.invalid/news.xml HTTP/1.0\r\n", 0), 0u);
   EXPECT_EQ(news_->GetNameNews(), "P");
+}
+
+TEST_F(WeatherHTTPTest, TerminateCancelsTheDownloadInProgressAndTheRestOfTheTick) {
+  HttpTestServer server([](HttpTestServer::Connection& c) {
+    c.ReadRequest();
+    c.Pause(std::chrono::seconds(5));
+  });
+  Number("ShowWeather", 1);
+  Number("ShowNews", 1);
+  Text("RSS_Url", server.Url("/news"));
+  WeatherHTTP& fetcher = Make(Host(server));
+  // The exit sequence runs from the message pump that the download's waits turn.
+  platform::Application::Instance().QueueCall([&] { fetcher.Terminate(); });
+  const auto start = std::chrono::steady_clock::now();
+  fetcher.SyncTick();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(server.Accepted(), 1);
+  ExpectWeather(48, "NA", 48, "NA", "NA");
 }
 
 TEST_F(WeatherHTTPTest, TheWeatherHostComesFromTheKeyWhenItIsThere) {
