@@ -284,6 +284,10 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
   }
 
   testing::SendKey(*window, "F2");
+  // Once more if the key went astray (the focus can move while other tests start programs).
+  const auto sent = Clock::now();
+  while (saver.Running() && Clock::now() - sent < 5s) std::this_thread::sleep_for(50ms);
+  if (saver.Running()) testing::SendKey(*window, "F2");
   EXPECT_EQ(saver.Wait(15s), 0) << saver.Stderr();
   for (int i = 0; i < 50 && Opened().empty(); ++i) std::this_thread::sleep_for(100ms);
   EXPECT_EQ(Opened(), "http://news.test/lake?a=1&amp;b=2\n");
