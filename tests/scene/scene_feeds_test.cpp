@@ -15,7 +15,6 @@
 
 #include "feeds/weather_http.h"
 #include "platform/app/application.h"
-#include "platform/app/keys.h"
 #include "scene/scene_form.h"
 #include "settings/settings_store.h"
 #include "support/fake_display.h"
@@ -109,7 +108,7 @@ class SceneFeedsTest : public ::testing::Test {
   std::atomic<int> clock_reads_ = 0;
 };
 
-TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyChangeAtTheNextRefreshAndF2OpensTheLink) {
+TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyAndChangeAtTheNextRefresh) {
   testing::FeedServers servers;
   servers.Put("forecast-AFXX0005-c.xml", Weather(34, 21, 30, 14, 25));
   servers.Put("news.xml", News("Gulls return,Ice &amp;amp; snow"));
@@ -134,14 +133,7 @@ TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyChangeAtTheNextRefreshAndF2OpensT
   EXPECT_EQ(weather.GetTomorrowHi(), "25");
   EXPECT_EQ(news.GetNameNews(), "Lake News &amp; more");
   EXPECT_EQ(form->GetNewsLink(), "http://news.test/lake?a=1&amp;b=2");
-  // Both requests went through the proxy, which passed on what the client sent.
-  const std::string web = "http://127.0.0.1:" + std::to_string(servers.WebPort());
-  EXPECT_NE(servers.ProxyLog().find("GET " + web + "/forecastrss?p=AFXX0005&u=c HTTP/1.0"),
-            std::string::npos);
-  EXPECT_NE(servers.ProxyLog().find("GET " + web + "/news.xml HTTP/1.0"), std::string::npos);
-  EXPECT_EQ(servers.CountInWebLog("GET /forecastrss?p=AFXX0005&u=c HTTP/1.0|127.0.0.1"), 1);
-  EXPECT_EQ(servers.CountInWebLog("GET /news.xml HTTP/1.0|127.0.0.1"), 1);
-  EXPECT_EQ(servers.CountInWebLog("lunvale-test-proxy"), 2) << servers.WebLog();
+  EXPECT_EQ(servers.CountInWebLog("lunvale-test-proxy"), 2) << "not through the proxy";
 
   // New feeds on the server show after the 29th minute change (the start in minute 17 counted one).
   servers.Put("forecast-AFXX0005-c.xml", Weather(11, 9, 12, 3, 8));
@@ -154,13 +146,6 @@ TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyChangeAtTheNextRefreshAndF2OpensT
   EXPECT_EQ(weather.GetTodayNow(), "9");
   EXPECT_EQ(weather.GetTomorrowCode(), 12);
 
-  // F2 opens the channel's link, then the run ends.
-  testing::ScopedEnv path("PATH", FakeBrowser() + ":/usr/bin:/bin");
-  uint16_t key = platform::VK_F2;
-  form->FormKeyDown(key, 0);
-  EXPECT_TRUE(form->Fetcher()->Terminated());
-  PumpUntil([&] { return !Opened().empty(); }, 5s);
-  EXPECT_EQ(Opened(), "http://news.test/lake?a=1&amp;b=2\n");
   form.reset();  // waits for the fetcher's thread
 }
 
@@ -194,7 +179,8 @@ TEST_F(SceneFeedsTest, ValuesChangingEveryRefreshWhileFramesDraw) {
       15s);
   EXPECT_GT(shown.size(), 20u);
   EXPECT_GT(backend_->FlipCount(), frames + 10);
-  form->CloseSaver();
+  form->CloseSaver();  // asks the fetcher to stop first
+  EXPECT_TRUE(form->Fetcher()->Terminated());
   form.reset();
 }
 
@@ -240,6 +226,10 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
   const auto shown = Clock::now();
   while (!arrived("GET /news.xml") && Clock::now() - shown < 20s) std::this_thread::sleep_for(20ms);
   EXPECT_LT(Clock::now() - shown, due) << "the feeds came late";
+  // What the proxy received, and what it passed on to the server.
+  const std::string web = "http://127.0.0.1:" + std::to_string(servers.WebPort());
+  EXPECT_NE(servers.ProxyLog().find("GET " + web + "/forecastrss?p=20001&u=f HTTP/1.0"), std::string::npos);
+  EXPECT_NE(servers.ProxyLog().find("GET " + web + "/news.xml HTTP/1.0"), std::string::npos);
   EXPECT_EQ(servers.CountInWebLog("GET /forecastrss?p=20001&u=f HTTP/1.0|127.0.0.1"), 1) << servers.WebLog();
   EXPECT_EQ(servers.CountInWebLog("lunvale-test-proxy"), 2) << "not through the proxy";
   EXPECT_TRUE(testing::WaitUntilLit(500, 10, 400, 60, 60s));
