@@ -1,14 +1,20 @@
 #include "host/entry.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "host/error_report.h"
+#include "host/hosted.h"
 #include "host/modes.h"
 #include "host/password.h"
 #include "host/preview.h"
 #include "host/run_modes.h"
 #include "platform/app/application.h"
+#include "platform/display/frame_output.h"
 
 namespace lunvale::host {
 
@@ -41,9 +47,25 @@ int RunModule(int argc, char** argv) {
       case SaverMode::kConfigure:
         RunConfiguration(argc, argv);
         break;
-      case SaverMode::kRun:
-        RunSaver();
+      case SaverMode::kRun: {
+        if (IsHelpRequest(argument1)) {
+          std::fputs(UsageText(platform::Application::Instance().Title()).c_str(), stdout);
+          break;
+        }
+        const HostTarget target =
+            SelectHostTarget(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
+                             std::getenv("XSCREENSAVER_WINDOW"));
+        if (target.kind == HostTarget::kWindow) {
+          RunHostedSaver(target.window);
+        } else if (target.kind == HostTarget::kRoot) {
+          const unsigned long root = platform::DefaultRootWindowId();
+          if (root == 0) throw std::runtime_error("Cannot open the display for its root window");
+          RunHostedSaver(root);
+        } else {
+          RunSaver();
+        }
         break;
+      }
     }
   } catch (const std::exception& e) {
     ShowException(e.what());

@@ -1,5 +1,7 @@
 #include "host/modes.h"
 
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 
 namespace lunvale::host {
@@ -21,6 +23,51 @@ SaverMode SelectMode(std::string_view argument1) {
     default:
       return SaverMode::kRun;
   }
+}
+
+unsigned long ParseWindowId(std::string_view text) {
+  const auto bad = [&] { return std::runtime_error("'" + std::string(text) + "' is not a valid window id"); };
+  std::string_view digits = text;
+  int base = 10;
+  if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+    digits.remove_prefix(2);
+    base = 16;
+  }
+  if (digits.empty() || digits.size() > 10) throw bad();
+  uint64_t value = 0;
+  for (char c : digits) {
+    int d;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      throw bad();
+    value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
+  }
+  if (value == 0 || value > UINT32_MAX) throw bad();
+  return static_cast<unsigned long>(value);
+}
+
+HostTarget SelectHostTarget(const std::vector<std::string>& arguments, const char* screensaver_window) {
+  const bool host_set = screensaver_window != nullptr && *screensaver_window != '\0';
+  bool root = false;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    if (a == "-window-id" || a == "--window-id") {
+      if (i + 1 >= arguments.size()) throw std::runtime_error("-window-id needs a window id");
+      return {HostTarget::kWindow, ParseWindowId(arguments[i + 1])};
+    }
+    if (a == "-root" || a == "--root") root = true;
+  }
+  if (host_set) return {HostTarget::kWindow, ParseWindowId(screensaver_window)};
+  return root ? HostTarget{HostTarget::kRoot, 0} : HostTarget{};
+}
+
+bool IsHelpRequest(std::string_view argument1) {
+  return argument1 == "--help" || argument1 == "-help";
 }
 
 }  // namespace lunvale::host

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/app/application.h"
+#include "platform/app/quit_signals.h"
 #include "platform/app/resources.h"
 #include "platform/display/pixels.h"
 #include "platform/system/conversions.h"
@@ -35,11 +36,13 @@ SurfacePtr LoadPreviewBitmap() {
 
 void RunPreview(std::string_view handle_text) {
   const auto handle = static_cast<unsigned long>(static_cast<uint32_t>(platform::StrToInt(handle_text)));
+  platform::InstallQuitSignals();
   platform::RequireDisplay(true);  // the preview window is an X11 window
   platform::X11Window window(handle);
   // The desktop maps the preview window when it is ready; waiting on the X connection instead of
   // spinning keeps the wait from eating a core while it lasts.
   for (;;) {
+    if (platform::QuitSignalled()) return;
     platform::WindowState state = window.State();
     if (state == platform::WindowState::kMissing) return;
     if (state == platform::WindowState::kViewable) break;

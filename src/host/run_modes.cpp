@@ -10,6 +10,7 @@
 
 #include "dialog/settings_dialog.h"
 #include "platform/app/application.h"
+#include "platform/app/quit_signals.h"
 #include "platform/system/x11_window.h"
 #include "scene/scene_form.h"
 
@@ -45,9 +46,15 @@ void RunConfiguration(int argc, char** argv) {
 
 void RunSaver() {
   platform::Application& app = platform::Application::Instance();
+  platform::InstallQuitSignals();
   app.Initialize();
   auto form = std::make_unique<scene::TForm1>(nullptr);
   form->MakeMainForm();
+  // A host or the session stops the saver by signal: the same exit sequence as Escape.
+  app.SetOnQuitRequest([&form] { form->CloseSaver(); });
+  struct ForgetQuitHandler {
+    ~ForgetQuitHandler() { platform::Application::Instance().SetOnQuitRequest(nullptr); }
+  } forget;
   form->FormCreate();
   form->Show();
   app.Run();

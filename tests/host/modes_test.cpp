@@ -56,6 +56,32 @@ TEST(StrToInt, AcceptsDecimalIntegersAndNamesTheBadText) {
   }
 }
 
+TEST(HostTarget, TheHostsConventionsPickTheWindow) {
+  using K = HostTarget;
+  EXPECT_EQ(SelectHostTarget({}, nullptr), HostTarget{});
+  EXPECT_EQ(SelectHostTarget({"/s"}, ""), HostTarget{});
+  EXPECT_EQ(SelectHostTarget({"-root"}, nullptr), (HostTarget{K::kRoot, 0}));
+  EXPECT_EQ(SelectHostTarget({"--root"}, ""), (HostTarget{K::kRoot, 0}));
+  // The host's window is the virtual root.
+  EXPECT_EQ(SelectHostTarget({"-root"}, "0x2a00007"), (HostTarget{K::kWindow, 0x2a00007}));
+  EXPECT_EQ(SelectHostTarget({}, "44040199"), (HostTarget{K::kWindow, 44040199}));
+  EXPECT_EQ(SelectHostTarget({"-window-id", "0X1F"}, "12"), (HostTarget{K::kWindow, 31}));
+  EXPECT_EQ(SelectHostTarget({"-fps", "--window-id", "77"}, nullptr), (HostTarget{K::kWindow, 77}));
+  for (const char* bad : {"", "0", "0x", "12a", "0x1g", "-5", "+5", " 5", "4294967296", "0x100000000"}) {
+    try {
+      ParseWindowId(bad);
+      ADD_FAILURE() << "accepted '" << bad << "'";
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid window id");
+    }
+  }
+  EXPECT_THROW(SelectHostTarget({"-window-id"}, nullptr), std::runtime_error);
+  EXPECT_THROW(SelectHostTarget({}, "xyz"), std::runtime_error);
+  EXPECT_TRUE(IsHelpRequest("--help"));
+  EXPECT_TRUE(IsHelpRequest("-help"));
+  EXPECT_FALSE(IsHelpRequest("/h"));
+}
+
 TEST(ErrorReport, AddsAFullStopOnlyAfterALetterOrDigit) {
   EXPECT_EQ(ExceptionMessageText("'47x1' is not a valid integer value"),
             "'47x1' is not a valid integer value.");

@@ -56,6 +56,11 @@ void TestWindow::Map() {
   XSync(display_, False);
 }
 
+void TestWindow::Resize(int width, int height) {
+  XResizeWindow(display_, id_, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  XSync(display_, False);
+}
+
 void TestWindow::Destroy() {
   if (id_ == 0) return;
   XDestroyWindow(display_, id_);

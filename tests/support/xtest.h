@@ -25,6 +25,7 @@ class TestWindow {
   ~TestWindow();
   unsigned long Id() const { return id_; }
   void Map();
+  void Resize(int width, int height);
   void Destroy();
   // The window's pixels as 0x00RRGGBB, row by row.
   std::vector<uint32_t> Capture(int x, int y, int width, int height);

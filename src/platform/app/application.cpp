@@ -79,6 +79,11 @@ Application::Application() : main_thread_(std::this_thread::get_id()) {}
 void Application::Initialize() {
   if (initialized_) return;
   RequireDisplay();
+  // The desktop's own blanking and power saving go on while the saver shows: SDL would switch them off.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // Quit signals are ours (platform/app/quit_signals.h); SDL's handlers would turn them into an event
+  // that nothing reads.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     throw std::runtime_error(std::string("Cannot open the display: ") + SDL_GetError());
   }
@@ -204,6 +209,17 @@ void Application::Terminate() {
   terminated_ = true;
   std::lock_guard lock(queue_mutex_);
   queue_done_.notify_all();
+}
+
+void Application::QueueQuitRequest() {
+  QueueCall([this] {
+    if (on_quit_request_) {
+      Notify handler = on_quit_request_;
+      handler();
+    } else {
+      Terminate();
+    }
+  });
 }
 
 void Application::QueueCall(std::function<void()> call) {

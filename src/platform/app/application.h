@@ -56,6 +56,11 @@ class Application {
   bool HasIdleHandler() const { return static_cast<bool>(on_idle_); }
   void SetOnActivate(Notify handler) { on_activate_ = std::move(handler); }
   void SetOnDeactivate(Notify handler) { on_deactivate_ = std::move(handler); }
+  // What a quit request (a quit signal) does on the main thread: the running mode's exit path. Without
+  // a handler the loop just ends.
+  void SetOnQuitRequest(Notify handler) { on_quit_request_ = std::move(handler); }
+  // Any thread: queues a quit request for the main thread.
+  void QueueQuitRequest();
 
   // Windows register here to receive the events of their SDL window. Returns an id for removal.
   int AddEventSink(EventSink sink);
@@ -81,6 +86,7 @@ class Application {
   IdleHandler on_idle_;
   Notify on_activate_;
   Notify on_deactivate_;
+  Notify on_quit_request_;
   std::map<int, EventSink> sinks_;
   int next_sink_ = 1;
   bool active_ = false;

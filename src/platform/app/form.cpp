@@ -72,6 +72,7 @@ void TForm::SetVisible(bool visible) {
   TControl::SetVisible(visible);
   if (visible) {
     closed_ = false;
+    if (host_window_ != 0) return;
     if (window_ == nullptr) CreateWindow();
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
@@ -82,7 +83,7 @@ void TForm::SetVisible(bool visible) {
 }
 
 void TForm::HandleNeeded() {
-  if (window_ == nullptr) CreateWindow();
+  if (window_ == nullptr && host_window_ == 0) CreateWindow();
 }
 
 void TForm::CreateWindow() {
@@ -108,6 +109,7 @@ void TForm::DestroyWindow() {
 }
 
 unsigned long TForm::Handle() const {
+  if (host_window_ != 0) return host_window_;
   if (window_ == nullptr) return 0;
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);

@@ -47,6 +47,10 @@ class TForm : public TControl {
 
   // Makes the window (hidden) when it does not exist yet. Throws when no display can be opened.
   void HandleNeeded();
+  // The form lives in another program's window (a screen-saver host's): it makes no window of its own,
+  // so it takes no input, and Handle() names the host's window.
+  void SetHostWindow(unsigned long id) { host_window_ = id; }
+  unsigned long HostWindow() const { return host_window_; }
   SDL_Window* SdlWindow() const { return window_; }
   // The X11 window id of the form's window, 0 while it has none.
   unsigned long Handle() const;
@@ -80,6 +84,7 @@ class TForm : public TControl {
   bool main_form_ = false;
   bool closed_ = false;
   bool display_attached_ = false;
+  unsigned long host_window_ = 0;
 };
 
 }  // namespace lunvale::platform

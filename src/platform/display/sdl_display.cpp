@@ -1,6 +1,7 @@
 #include "platform/display/sdl_display.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <cstring>
@@ -14,73 +15,32 @@
 
 namespace lunvale::platform {
 
-DDGAMMARAMP IdentityGammaRamp() {
-  DDGAMMARAMP ramp;
-  for (int i = 0; i < 256; ++i) ramp.red[i] = ramp.green[i] = ramp.blue[i] = static_cast<uint16_t>(i * 257);
-  return ramp;
-}
-
-GammaLut MakeGammaLut(const DDGAMMARAMP& ramp) {
-  GammaLut lut;
-  for (int i = 0; i < 256; ++i) {
-    // The high byte of the 16-bit level is the 8-bit output.
-    lut.red[i] = static_cast<uint8_t>(ramp.red[i] >> 8);
-    lut.green[i] = static_cast<uint8_t>(ramp.green[i] >> 8);
-    lut.blue[i] = static_cast<uint8_t>(ramp.blue[i] >> 8);
-    if (lut.red[i] != i || lut.green[i] != i || lut.blue[i] != i) lut.identity = false;
-  }
-  return lut;
-}
-
-void ApplyGammaRow(uint32_t* dst, const uint32_t* src, int width, const GammaLut& lut) {
-  for (int i = 0; i < width; ++i) {
-    const uint32_t p = src[i];
-    dst[i] = (static_cast<uint32_t>(lut.red[(p >> 16) & 0xFF]) << 16) |
-             (static_cast<uint32_t>(lut.green[(p >> 8) & 0xFF]) << 8) | lut.blue[p & 0xFF];
-  }
-}
-
-FitBox FitPicture(int width, int height, int out_w, int out_h) {
-  if (width <= 0 || height <= 0 || out_w <= 0 || out_h <= 0) return {};
-  FitBox box;
-  // Compare out_w / width with out_h / height without rounding.
-  if (static_cast<int64_t>(out_w) * height <= static_cast<int64_t>(out_h) * width) {
-    box.w = out_w;
-    box.h = static_cast<int>(static_cast<int64_t>(height) * out_w / width);
-  } else {
-    box.h = out_h;
-    box.w = static_cast<int>(static_cast<int64_t>(width) * out_h / height);
-  }
-  box.x = (out_w - box.w) / 2;
-  box.y = (out_h - box.h) / 2;
-  return box;
-}
-
 bool DisplayModeOffered(int width, int height, int bits_per_pixel) {
   return bits_per_pixel == 32 && width >= 320 && height >= 200 && width <= 4096 && height <= 4096;
 }
 
 namespace {
 
-// What the frame thread and the main thread share: the newest finished frame, the frame being shown and the
-// gamma ramp. Everything under `mutex` is swapped or copied in O(1), so neither side waits for the other's
-// work.
+// What the frame thread and the main thread share: the newest finished frame and the gamma ramp.
+// Everything under `mutex` is swapped or copied in O(1), so neither side waits for the other's work.
 class Presenter : public std::enable_shared_from_this<Presenter> {
  public:
-  Presenter(SdlDisplayBackend::PostToMain post, SDL_Renderer* renderer, bool own_renderer)
-      : post_(std::move(post)), renderer_(renderer), own_renderer_(own_renderer) {
+  Presenter(SdlDisplayBackend::PostToMain post, std::unique_ptr<FrameOutput> output)
+      : post_(std::move(post)), output_(std::move(output)) {
     ramp_ = IdentityGammaRamp();
     lut_ = MakeGammaLut(ramp_);
   }
-  ~Presenter() { DestroyRenderer(); }
 
   void SetSize(int width, int height) {
     std::lock_guard lock(mutex_);
     width_ = width;
     height_ = height;
-    ready_.assign(static_cast<size_t>(width) * height, 0u);
-    showing_.assign(static_cast<size_t>(width) * height, 0u);
+    const size_t size = static_cast<size_t>(width) * height;
+    ready_.assign(size, 0u);
+    spare_.assign(size, 0u);
+    showing_.assign(size, 0u);
     fresh_ = false;
+    shown_ = false;
   }
 
   bool Open() {
@@ -138,59 +98,48 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
       ramp_ = IdentityGammaRamp();
       lut_ = MakeGammaLut(ramp_);
     }
-    DestroyRenderer();
+    output_.reset();
   }
 
-  // Main thread: shows the newest finished frame, if there is one.
+  // Main thread: shows the newest finished frame, if there is one, sending only what changed since the
+  // frame shown before.
   void PresentPending() {
     GammaLut lut;
+    bool fresh = false;
+    bool repaint = false;
     {
       std::lock_guard lock(mutex_);
       queued_ = false;
-      if (!open_ || renderer_ == nullptr || width_ <= 0) return;
+      if (!open_ || !output_ || width_ <= 0) return;
       if (fresh_) {
-        showing_.swap(ready_);
+        // spare_ and showing_ belong to the main thread outside the lock: only this function touches them.
+        spare_.swap(ready_);
         fresh_ = false;
+        fresh = true;
       } else if (!repaint_) {
         return;
       }
+      repaint = repaint_;
       repaint_ = false;
       lut = lut_;
     }
-    // showing_ belongs to the main thread outside the lock: only this function swaps it.
-    if (texture_ == nullptr || texture_w_ != width_ || texture_h_ != height_) {
-      if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-      texture_ =
-          SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width_, height_);
-      texture_w_ = width_;
-      texture_h_ = height_;
-      if (texture_ == nullptr) return;
+    PixelView showing{showing_.data(), width_, height_, width_};
+    bool alive;
+    if (fresh) {
+      PixelView now{spare_.data(), width_, height_, width_};
+      alive = output_->Show(now, shown_ && !repaint ? &showing : nullptr, lut);
+      showing_.swap(spare_);
+      shown_ = true;
+    } else {
+      alive = output_->Show(showing, nullptr, lut);
     }
-    void* bits = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &bits, &pitch) != 0) return;
-    for (int y = 0; y < height_; ++y) {
-      auto* dst =
-          reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(bits) + static_cast<ptrdiff_t>(y) * pitch);
-      const uint32_t* src = showing_.data() + static_cast<size_t>(y) * width_;
-      if (lut.identity)
-        std::memcpy(dst, src, static_cast<size_t>(width_) * sizeof(uint32_t));
-      else
-        ApplyGammaRow(dst, src, width_, lut);
-    }
-    SDL_UnlockTexture(texture_);
-    int out_w = 0, out_h = 0;
-    SDL_GetRendererOutputSize(renderer_, &out_w, &out_h);
-    const FitBox box = FitPicture(width_, height_, out_w, out_h);
-    const SDL_Rect dst{box.x, box.y, box.w, box.h};
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-    SDL_RenderPresent(renderer_);
     ++presented_;
+    if (!alive && !gone_) {
+      // The window we draw into went away: the run cannot go on.
+      gone_ = true;
+      Application::Instance().QueueQuitRequest();
+    }
   }
-
-  int Presented() const { return presented_; }
 
  private:
   // At most one presentation call waits in the main thread's queue; it takes whatever is newest.
@@ -206,13 +155,6 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     });
   }
 
-  void DestroyRenderer() {
-    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-    texture_ = nullptr;
-    if (own_renderer_ && renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
-    renderer_ = nullptr;
-  }
-
   SdlDisplayBackend::PostToMain post_;
 
   std::mutex mutex_;
@@ -223,16 +165,15 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
   int width_ = 0;
   int height_ = 0;
   std::vector<uint32_t> ready_;
-  std::vector<uint32_t> showing_;
   DDGAMMARAMP ramp_;
   GammaLut lut_;
 
   // Main thread only.
-  SDL_Renderer* renderer_;
-  bool own_renderer_;
-  SDL_Texture* texture_ = nullptr;
-  int texture_w_ = 0;
-  int texture_h_ = 0;
+  std::unique_ptr<FrameOutput> output_;
+  std::vector<uint32_t> spare_;
+  std::vector<uint32_t> showing_;
+  bool shown_ = false;
+  bool gone_ = false;
   int presented_ = 0;
 };
 
@@ -331,31 +272,44 @@ class PrimarySurface : public MemorySurface {
 
 class SdlDirectDraw : public IDirectDraw {
  public:
-  SdlDirectDraw(int display, SdlDisplayBackend::PostToMain post)
-      : display_(display), post_(std::move(post)) {}
+  // `display`: the monitor asked for, or -1 for the primary display, which covers every monitor.
+  SdlDirectDraw(int display, SdlDisplayBackend::PostToMain post, unsigned long host_window)
+      : display_(display), post_(std::move(post)), host_window_(host_window) {}
   ~SdlDirectDraw() override {
     if (presenter_) presenter_->Close();
   }
 
   HRESULT SetCooperativeLevel(SDL_Window* window, uint32_t flags) override {
-    if (window == nullptr || flags != (DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN)) return DDERR_INVALIDPARAMS;
+    if (flags != (DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN)) return DDERR_INVALIDPARAMS;
+    // A host's window takes the place of the form's, which then has none.
+    if (host_window_ != 0)
+      window = nullptr;
+    else if (window == nullptr)
+      return DDERR_INVALIDPARAMS;
     if (presenter_) return presenter_window_ == window ? DD_OK : DDERR_INVALIDPARAMS;
-    SDL_Rect bounds{0, 0, 0, 0};
-    if (SDL_GetDisplayBounds(display_, &bounds) != 0) return DDERR_GENERIC;
-    SDL_SetWindowBordered(window, SDL_FALSE);
-    SDL_SetWindowPosition(window, bounds.x, bounds.y);
-    SDL_SetWindowSize(window, bounds.w, bounds.h);
-    SDL_ShowWindow(window);
-    SDL_RaiseWindow(window);
-    SDL_Renderer* renderer = SDL_GetRenderer(window);
-    const bool own = renderer == nullptr;
-    if (own) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    if (renderer == nullptr) return DDERR_GENERIC;
-    presenter_ = std::make_shared<Presenter>(post_, renderer, own);
+    std::string error;
+    std::unique_ptr<FrameOutput> output;
+    if (host_window_ != 0) {
+      output = OpenX11Output(host_window_, {}, error);
+    } else {
+      std::vector<RECT> monitors;
+      SDL_Rect all{0, 0, 0, 0};
+      if (!MonitorLayout(monitors, all)) return DDERR_GENERIC;
+      SDL_SetWindowBordered(window, SDL_FALSE);
+      SDL_SetWindowPosition(window, all.x, all.y);
+      SDL_SetWindowSize(window, all.w, all.h);
+      SDL_ShowWindow(window);
+      SDL_RaiseWindow(window);
+      SDL_SysWMinfo info;
+      SDL_VERSION(&info.version);
+      if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return DDERR_GENERIC;
+      // The window must be known to the server before another connection can draw into it.
+      XSync(info.info.x11.display, False);
+      output = OpenX11Output(info.info.x11.window, std::move(monitors), error);
+    }
+    if (!output) return DDERR_GENERIC;
+    presenter_ = std::make_shared<Presenter>(post_, std::move(output));
     presenter_window_ = window;
-    width_ = bounds.w;
-    height_ = bounds.h;
     return DD_OK;
   }
 
@@ -405,27 +359,48 @@ class SdlDirectDraw : public IDirectDraw {
   }
 
  private:
+  // The window covers the monitor asked for, or all of them: their bounding box, with each monitor's
+  // part of it.
+  bool MonitorLayout(std::vector<RECT>& monitors, SDL_Rect& all) const {
+    const int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+      if (display_ >= 0 && i != display_) continue;
+      SDL_Rect b;
+      if (SDL_GetDisplayBounds(i, &b) != 0) continue;
+      if (monitors.empty())
+        all = b;
+      else
+        SDL_UnionRect(&all, &b, &all);
+      monitors.push_back(RECT{b.x, b.y, b.x + b.w, b.y + b.h});
+    }
+    for (RECT& m : monitors) m = RECT{m.left - all.x, m.top - all.y, m.right - all.x, m.bottom - all.y};
+    return !monitors.empty();
+  }
+
   int display_;
   SdlDisplayBackend::PostToMain post_;
+  unsigned long host_window_;
   std::shared_ptr<Presenter> presenter_;
   SDL_Window* presenter_window_ = nullptr;
   std::weak_ptr<PrimarySurface> primary_;
-  int width_ = 0;
-  int height_ = 0;
+  int width_ = 1024;
+  int height_ = 768;
 };
 
 }  // namespace
 
-SdlDisplayBackend::SdlDisplayBackend(PostToMain post) : post_(std::move(post)) {
+SdlDisplayBackend::SdlDisplayBackend(PostToMain post, unsigned long host_window)
+    : post_(std::move(post)), host_window_(host_window) {
   if (!post_) post_ = [](std::function<void()> call) { Application::Instance().QueueCall(std::move(call)); };
 }
 
 HRESULT SdlDisplayBackend::DirectDrawCreate(const DeviceGuid* device, std::shared_ptr<IDirectDraw>& out) {
   out.reset();
   if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return DDERR_GENERIC;
-  const int display = device ? device->display : 0;
-  if (display < 0 || display >= SDL_GetNumVideoDisplays()) return DDERR_INVALIDDIRECTDRAWGUID;
-  out = std::make_shared<SdlDirectDraw>(display, post_);
+  const int display = device ? device->display : -1;
+  if (device != nullptr && (display < 0 || display >= SDL_GetNumVideoDisplays()))
+    return DDERR_INVALIDDIRECTDRAWGUID;
+  out = std::make_shared<SdlDirectDraw>(display, post_, host_window_);
   return DD_OK;
 }
 

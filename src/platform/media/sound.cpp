@@ -16,8 +16,9 @@ namespace lunvale::platform {
 namespace {
 
 // Device buffer in sample frames of the sound's own rate: short enough that a stop is heard at once,
-// long enough that a busy machine does not make it stutter.
-constexpr Uint16 kBufferFrames = 2048;
+// long enough that a busy machine does not make it stutter. Closing the device waits for one buffer, and
+// a host that stops the saver by signal expects it gone within a fifth of a second.
+constexpr Uint16 kBufferFrames = 512;
 
 // The decoded sound and how far it has been played. The data is set while the device is locked and
 // freed only after the device is closed, so the callback never sees it change.

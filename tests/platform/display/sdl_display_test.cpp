@@ -8,6 +8,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include <X11/Xlib.h>
@@ -61,6 +62,61 @@ TEST(Presentation, PictureFitsWithItsAspectKept) {
   EXPECT_FALSE(DisplayModeOffered(1024, 768, 24));
   EXPECT_FALSE(DisplayModeOffered(319, 200, 32));
   EXPECT_FALSE(DisplayModeOffered(4097, 768, 32));
+}
+
+TEST(Presentation, OnlyTheChangedBandsGoOutScaledIntoTheirBox) {
+  std::vector<uint32_t> before(64 * 48, 0u), now = before;
+  const PixelView b{before.data(), 64, 48, 64}, n{now.data(), 64, 48, 64};
+  EXPECT_TRUE(ChangedRects(n, b).empty());
+  now[5 * 64 + 10] = 1;
+  now[20 * 64 + 50] = 1;
+  now[21 * 64 + 51] = 1;
+  auto rects = ChangedRects(n, b, 16);
+  ASSERT_EQ(rects.size(), 2u);
+  EXPECT_EQ(std::make_tuple(rects[0].left, rects[0].top, rects[0].right, rects[0].bottom),
+            std::make_tuple(10, 0, 11, 16));
+  EXPECT_EQ(std::make_tuple(rects[1].left, rects[1].top, rects[1].right, rects[1].bottom),
+            std::make_tuple(50, 16, 52, 32));
+  // Neighbouring bands with the same span go out as one.
+  now = before;
+  now[1 * 64 + 3] = now[17 * 64 + 3] = 7;
+  rects = ChangedRects(n, b, 16);
+  ASSERT_EQ(rects.size(), 1u);
+  EXPECT_EQ(std::make_tuple(rects[0].left, rects[0].top, rects[0].right, rects[0].bottom),
+            std::make_tuple(3, 0, 4, 32));
+
+  // A 4 x 2 frame shown twice as large at (1, 1) of a 10 x 6 output: every output pixel takes the frame's
+  // pixel at half its position; a part drawn alone writes only right values, and all of its own.
+  uint32_t frame_pixels[8] = {0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80};
+  const PixelView frame{frame_pixels, 4, 2, 4};
+  const FitBox box{1, 1, 8, 4};
+  auto expected = [&](int x, int y) { return frame_pixels[((y - 1) / 2) * 4 + (x - 1) / 2]; };
+  const uint32_t kUntouched = 0xDEAD;
+  std::vector<uint32_t> out(10 * 6, kUntouched);
+  const PixelView dst{out.data(), 10, 6, 10};
+  const GammaLut identity = MakeGammaLut(IdentityGammaRamp());
+  DrawScaled(dst, box, frame, RECT{0, 0, 4, 2}, identity);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 10; ++x) {
+      const bool inside = x >= 1 && x < 9 && y >= 1 && y < 5;
+      ASSERT_EQ(out[static_cast<size_t>(y * 10 + x)], inside ? expected(x, y) : kUntouched) << x << "," << y;
+    }
+  std::fill(out.begin(), out.end(), kUntouched);
+  const RECT part = DrawScaled(dst, box, frame, RECT{2, 1, 3, 2}, MakeGammaLut(Brightness(128)));
+  EXPECT_LE(part.left, 5);
+  EXPECT_GE(part.right, 7);
+  EXPECT_LE(part.top, 3);
+  EXPECT_GE(part.bottom, 5);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 10; ++x) {
+      const uint32_t p = out[static_cast<size_t>(y * 10 + x)];
+      if (x >= 5 && x < 7 && y >= 3 && y < 5) {
+        EXPECT_NE(p, kUntouched);
+      }
+      if (p != kUntouched) {
+        EXPECT_EQ(p, (expected(x, y) * 128) >> 8) << x << "," << y;
+      }
+    }
 }
 
 // What the X server shows at (x, y) of the screen.

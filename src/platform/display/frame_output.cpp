@@ -1,0 +1,454 @@
+#include "platform/display/frame_output.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace lunvale::platform {
+
+DDGAMMARAMP IdentityGammaRamp() {
+  DDGAMMARAMP ramp;
+  for (int i = 0; i < 256; ++i) ramp.red[i] = ramp.green[i] = ramp.blue[i] = static_cast<uint16_t>(i * 257);
+  return ramp;
+}
+
+GammaLut MakeGammaLut(const DDGAMMARAMP& ramp) {
+  GammaLut lut;
+  for (int i = 0; i < 256; ++i) {
+    // The high byte of the 16-bit level is the 8-bit output.
+    lut.red[i] = static_cast<uint8_t>(ramp.red[i] >> 8);
+    lut.green[i] = static_cast<uint8_t>(ramp.green[i] >> 8);
+    lut.blue[i] = static_cast<uint8_t>(ramp.blue[i] >> 8);
+    if (lut.red[i] != i || lut.green[i] != i || lut.blue[i] != i) lut.identity = false;
+  }
+  return lut;
+}
+
+void ApplyGammaRow(uint32_t* dst, const uint32_t* src, int width, const GammaLut& lut) {
+  for (int i = 0; i < width; ++i) {
+    const uint32_t p = src[i];
+    dst[i] = (static_cast<uint32_t>(lut.red[(p >> 16) & 0xFF]) << 16) |
+             (static_cast<uint32_t>(lut.green[(p >> 8) & 0xFF]) << 8) | lut.blue[p & 0xFF];
+  }
+}
+
+FitBox FitPicture(int width, int height, int out_w, int out_h) {
+  if (width <= 0 || height <= 0 || out_w <= 0 || out_h <= 0) return {};
+  FitBox box;
+  // Compare out_w / width with out_h / height without rounding.
+  if (static_cast<int64_t>(out_w) * height <= static_cast<int64_t>(out_h) * width) {
+    box.w = out_w;
+    box.h = static_cast<int>(static_cast<int64_t>(height) * out_w / width);
+  } else {
+    box.h = out_h;
+    box.w = static_cast<int>(static_cast<int64_t>(width) * out_h / height);
+  }
+  box.x = (out_w - box.w) / 2;
+  box.y = (out_h - box.h) / 2;
+  return box;
+}
+
+std::vector<RECT> ChangedRects(const PixelView& now, const PixelView& before, int band) {
+  std::vector<RECT> rects;
+  const int w = std::min(now.width, before.width);
+  const int h = std::min(now.height, before.height);
+  if (w <= 0 || h <= 0 || band <= 0) return rects;
+  for (int top = 0; top < h; top += band) {
+    const int bottom = std::min(top + band, h);
+    int left = w, right = 0;
+    for (int y = top; y < bottom; ++y) {
+      const uint32_t* a = now.Row(y);
+      const uint32_t* b = before.Row(y);
+      if (std::memcmp(a, b, static_cast<size_t>(w) * sizeof(uint32_t)) == 0) continue;
+      int l = 0;
+      while (a[l] == b[l]) ++l;
+      int r = w;
+      while (a[r - 1] == b[r - 1]) --r;
+      left = std::min(left, l);
+      right = std::max(right, r);
+    }
+    if (right <= left) continue;
+    if (!rects.empty() && rects.back().bottom == top && rects.back().left == left &&
+        rects.back().right == right)
+      rects.back().bottom = bottom;
+    else
+      rects.push_back(RECT{left, top, right, bottom});
+  }
+  return rects;
+}
+
+RECT DrawScaled(PixelView dst, const FitBox& box, const PixelView& frame, const RECT& src,
+                const GammaLut& lut) {
+  if (box.w <= 0 || box.h <= 0 || frame.Empty() || dst.Empty()) return {};
+  const int64_t fw = frame.width, fh = frame.height;
+  // The destination pixels whose centres fall into `src`, with one pixel of slack for the rounding.
+  auto to_dst = [](int64_t s, int64_t out, int64_t in) { return static_cast<int>(s * out / in); };
+  int x0 = box.x + to_dst(std::max(src.left, 0), box.w, fw) - 1;
+  int x1 = box.x + to_dst(std::min<int64_t>(src.right, fw), box.w, fw) + 1;
+  int y0 = box.y + to_dst(std::max(src.top, 0), box.h, fh) - 1;
+  int y1 = box.y + to_dst(std::min<int64_t>(src.bottom, fh), box.h, fh) + 1;
+  x0 = std::max({x0, box.x, 0});
+  y0 = std::max({y0, box.y, 0});
+  x1 = std::min({x1, box.x + box.w, dst.width});
+  y1 = std::min({y1, box.y + box.h, dst.height});
+  if (x1 <= x0 || y1 <= y0) return {};
+  const int width = x1 - x0;
+  const bool unscaled = box.w == frame.width && box.h == frame.height;
+  std::vector<int> xs;
+  if (!unscaled) {
+    xs.resize(static_cast<size_t>(width));
+    for (int i = 0; i < width; ++i)
+      xs[static_cast<size_t>(i)] =
+          static_cast<int>((2 * static_cast<int64_t>(x0 + i - box.x) + 1) * fw / (2 * box.w));
+  }
+  std::vector<uint32_t> row;
+  for (int y = y0; y < y1; ++y) {
+    const int sy = static_cast<int>((2 * static_cast<int64_t>(y - box.y) + 1) * fh / (2 * box.h));
+    const uint32_t* s = frame.Row(sy);
+    uint32_t* d = dst.Row(y) + x0;
+    if (unscaled) {
+      s += x0 - box.x;
+    } else {
+      row.resize(static_cast<size_t>(width));
+      for (int i = 0; i < width; ++i) row[static_cast<size_t>(i)] = s[xs[static_cast<size_t>(i)]];
+      s = row.data();
+    }
+    if (lut.identity)
+      std::memcpy(d, s, static_cast<size_t>(width) * sizeof(uint32_t));
+    else
+      ApplyGammaRow(d, s, width, lut);
+  }
+  return RECT{x0, y0, x1, y1};
+}
+
+namespace {
+
+// Xlib reports errors through one process-wide handler whose default ends the process. While the output
+// talks to the server, errors on its own connection are counted instead; others go where they went.
+::Display* g_trapped = nullptr;
+int g_trapped_errors = 0;
+XErrorHandler g_previous = nullptr;
+
+int TrapError(::Display* display, XErrorEvent* event) {
+  if (display == g_trapped) {
+    ++g_trapped_errors;
+    return 0;
+  }
+  return g_previous != nullptr ? g_previous(display, event) : 0;
+}
+
+// Traps nest: an inner one only counts from where it starts.
+class ErrorTrap {
+ public:
+  explicit ErrorTrap(::Display* display) : display_(display), nested_(g_trapped != nullptr) {
+    if (!nested_) {
+      g_trapped = display;
+      g_trapped_errors = 0;
+      g_previous = XSetErrorHandler(TrapError);
+    }
+    start_ = g_trapped_errors;
+  }
+  ~ErrorTrap() {
+    XSync(display_, False);
+    if (!nested_) {
+      XSetErrorHandler(g_previous);
+      g_trapped = nullptr;
+    }
+  }
+  // Waits for the server to have handled everything sent so far.
+  bool Failed() {
+    XSync(display_, False);
+    return g_trapped_errors != start_;
+  }
+
+ private:
+  ::Display* display_;
+  bool nested_;
+  int start_ = 0;
+};
+
+int MaskShift(unsigned long mask) {
+  int s = 0;
+  while (mask != 0 && (mask & 1) == 0) {
+    mask >>= 1;
+    ++s;
+  }
+  return s;
+}
+
+int MaskWidth(unsigned long mask) {
+  int w = 0;
+  for (mask >>= MaskShift(mask); mask & 1; mask >>= 1) ++w;
+  return w;
+}
+
+class X11Output : public FrameOutput {
+ public:
+  X11Output(::Display* display, Window window, std::vector<RECT> monitors)
+      : display_(display), window_(window), monitors_(std::move(monitors)) {}
+
+  ~X11Output() override {
+    FreeImage();
+    XCloseDisplay(display_);
+  }
+
+  bool Init(std::string& error) {
+    ErrorTrap trap(display_);
+    XWindowAttributes attrs{};
+    const Status ok = XGetWindowAttributes(display_, window_, &attrs);
+    if (trap.Failed() || ok == 0) {
+      error = "no such window";
+      return false;
+    }
+    // SDL gives its windows a direct-colour visual with a linear colour map where it can: the same
+    // pixel layout as true colour.
+    if (attrs.visual == nullptr ||
+        (attrs.visual->c_class != TrueColor && attrs.visual->c_class != DirectColor)) {
+      error = "the window has no true-colour visual";
+      return false;
+    }
+    visual_ = attrs.visual;
+    depth_ = attrs.depth;
+    width_ = attrs.width;
+    height_ = attrs.height;
+    // Several clients may follow a window's structure and exposures; input stays with its owner.
+    XSelectInput(display_, window_, attrs.your_event_mask | StructureNotifyMask | ExposureMask);
+    gc_ = XCreateGC(display_, window_, 0, nullptr);
+    if (trap.Failed()) {
+      error = "the window cannot be drawn into";
+      return false;
+    }
+    use_shm_ = XShmQueryExtension(display_) != 0;
+    return true;
+  }
+
+  bool Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) override {
+    if (gone_) return false;
+    ReadEvents();
+    if (gone_) return false;
+    ErrorTrap trap(display_);
+    if (image_ == nullptr || image_w_ != width_ || image_h_ != height_) {
+      FreeImage();
+      if (!MakeImage()) return !trap.Failed();
+      repaint_ = true;
+    }
+    std::vector<RECT> touched;
+    if (repaint_ || before == nullptr || before->width != frame.width || before->height != frame.height) {
+      for (int y = 0; y < canvas_.height; ++y) std::fill(canvas_.Row(y), canvas_.Row(y) + canvas_.width, 0u);
+      for (const FitBox& box : Boxes(frame))
+        DrawScaled(canvas_, box, frame, {0, 0, frame.width, frame.height}, lut);
+      touched.push_back(RECT{0, 0, canvas_.width, canvas_.height});
+      repaint_ = false;
+    } else {
+      const std::vector<RECT> changed = ChangedRects(frame, *before);
+      for (const FitBox& box : Boxes(frame))
+        for (const RECT& part : changed) {
+          const RECT r = DrawScaled(canvas_, box, frame, part, lut);
+          if (r.right > r.left) touched.push_back(r);
+        }
+    }
+    for (const RECT& r : touched) Put(r);
+    if (trap.Failed()) {
+      // The window went away between two looks at it; anything else the next frame tries again.
+      XWindowAttributes attrs{};
+      if (XGetWindowAttributes(display_, window_, &attrs) == 0) gone_ = true;
+      repaint_ = true;
+    }
+    return !gone_;
+  }
+
+ private:
+  void ReadEvents() {
+    while (XPending(display_) > 0) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      switch (event.type) {
+        case ConfigureNotify:
+          if (event.xconfigure.window == window_) {
+            width_ = event.xconfigure.width;
+            height_ = event.xconfigure.height;
+          }
+          break;
+        case Expose:
+          repaint_ = true;
+          break;
+        case DestroyNotify:
+          if (event.xdestroywindow.window == window_) gone_ = true;
+          break;
+        default:
+          break;
+      }
+    }
+  }
+
+  std::vector<FitBox> Boxes(const PixelView& frame) const {
+    std::vector<FitBox> boxes;
+    if (monitors_.empty()) {
+      boxes.push_back(FitPicture(frame.width, frame.height, width_, height_));
+      return boxes;
+    }
+    for (const RECT& m : monitors_) {
+      FitBox box = FitPicture(frame.width, frame.height, m.right - m.left, m.bottom - m.top);
+      box.x += m.left;
+      box.y += m.top;
+      boxes.push_back(box);
+    }
+    return boxes;
+  }
+
+  bool MakeImage() {
+    if (width_ <= 0 || height_ <= 0) return false;
+    image_w_ = width_;
+    image_h_ = height_;
+    if (use_shm_) {
+      image_ = XShmCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, nullptr, &shm_,
+                               static_cast<unsigned>(width_), static_cast<unsigned>(height_));
+      if (image_ != nullptr) {
+        shm_.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(image_->bytes_per_line) * image_->height,
+                            IPC_CREAT | 0600);
+        void* memory = shm_.shmid >= 0 ? shmat(shm_.shmid, nullptr, 0) : reinterpret_cast<void*>(-1);
+        bool attached = false;
+        if (memory != reinterpret_cast<void*>(-1)) {
+          shm_.shmaddr = image_->data = static_cast<char*>(memory);
+          shm_.readOnly = False;
+          // A server on another machine refuses to share: plain transfers then.
+          ErrorTrap attach(display_);
+          attached = XShmAttach(display_, &shm_) != 0 && !attach.Failed();
+        }
+        // Marked for removal now, it goes once both sides have let go of it, however we end.
+        if (shm_.shmid >= 0) shmctl(shm_.shmid, IPC_RMID, nullptr);
+        if (attached) {
+          shm_attached_ = true;
+        } else {
+          if (memory != reinterpret_cast<void*>(-1)) shmdt(memory);
+          image_->data = nullptr;
+          XDestroyImage(image_);
+          image_ = nullptr;
+          use_shm_ = false;
+        }
+      }
+    }
+    if (image_ == nullptr) {
+      image_ = XCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0, nullptr,
+                            static_cast<unsigned>(width_), static_cast<unsigned>(height_), 32, 0);
+      if (image_ == nullptr) return false;
+      image_->data = static_cast<char*>(calloc(static_cast<size_t>(image_->bytes_per_line), image_->height));
+      if (image_->data == nullptr) {
+        XDestroyImage(image_);
+        image_ = nullptr;
+        return false;
+      }
+    }
+    // Pixels in the server's own layout when it is ours (8 bits a channel, little-endian words);
+    // anything else is drawn apart and converted pixel by pixel.
+    const bool native = image_->bits_per_pixel == 32 && image_->byte_order == LSBFirst &&
+                        visual_->red_mask == 0xFF0000 && visual_->green_mask == 0xFF00 &&
+                        visual_->blue_mask == 0xFF;
+    if (native) {
+      canvas_ =
+          PixelView{reinterpret_cast<uint32_t*>(image_->data), width_, height_, image_->bytes_per_line / 4};
+      converted_.clear();
+    } else {
+      converted_.assign(static_cast<size_t>(width_) * height_, 0u);
+      canvas_ = PixelView{converted_.data(), width_, height_, width_};
+    }
+    return true;
+  }
+
+  void FreeImage() {
+    if (image_ == nullptr) return;
+    if (shm_attached_) {
+      XShmDetach(display_, &shm_);
+      XSync(display_, False);
+      shmdt(shm_.shmaddr);
+      shm_attached_ = false;
+      image_->data = nullptr;
+    }
+    XDestroyImage(image_);  // frees plain image memory
+    image_ = nullptr;
+    canvas_ = {};
+  }
+
+  void Put(const RECT& r) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return;
+    if (!converted_.empty()) Convert(r);
+    if (shm_attached_)
+      XShmPutImage(display_, window_, gc_, image_, r.left, r.top, r.left, r.top, static_cast<unsigned>(w),
+                   static_cast<unsigned>(h), False);
+    else
+      XPutImage(display_, window_, gc_, image_, r.left, r.top, r.left, r.top, static_cast<unsigned>(w),
+                static_cast<unsigned>(h));
+  }
+
+  void Convert(const RECT& r) {
+    const unsigned long masks[3] = {visual_->red_mask, visual_->green_mask, visual_->blue_mask};
+    int shifts[3], widths[3];
+    for (int c = 0; c < 3; ++c) {
+      shifts[c] = MaskShift(masks[c]);
+      widths[c] = MaskWidth(masks[c]);
+    }
+    for (int y = r.top; y < r.bottom; ++y) {
+      const uint32_t* row = canvas_.Row(y);
+      for (int x = r.left; x < r.right; ++x) {
+        const uint32_t p = row[x];
+        const unsigned channel[3] = {(p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF};
+        unsigned long value = 0;
+        for (int c = 0; c < 3; ++c) {
+          const unsigned long v =
+              widths[c] >= 8 ? channel[c] << (widths[c] - 8) : channel[c] >> (8 - widths[c]);
+          value |= (v << shifts[c]) & masks[c];
+        }
+        XPutPixel(image_, x, y, value);
+      }
+    }
+  }
+
+  ::Display* display_;
+  Window window_;
+  std::vector<RECT> monitors_;
+  Visual* visual_ = nullptr;
+  int depth_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  GC gc_ = nullptr;
+  bool use_shm_ = false;
+  bool shm_attached_ = false;
+  XShmSegmentInfo shm_{};
+  XImage* image_ = nullptr;
+  int image_w_ = 0;
+  int image_h_ = 0;
+  PixelView canvas_;
+  std::vector<uint32_t> converted_;
+  bool repaint_ = true;
+  bool gone_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
+                                           std::string& error) {
+  ::Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    error = "cannot open the display";
+    return nullptr;
+  }
+  auto output = std::make_unique<X11Output>(display, window, std::move(monitors));
+  if (!output->Init(error)) return nullptr;
+  return output;
+}
+
+unsigned long DefaultRootWindowId() {
+  ::Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return 0;
+  const unsigned long root = DefaultRootWindow(display);
+  XCloseDisplay(display);
+  return root;
+}
+
+}  // namespace lunvale::platform

@@ -1,0 +1,69 @@
+#pragma once
+
+// Where the display's finished frames go: a window, shown through the cheapest path the X server offers
+// (shared memory, else plain image transfers; never a rasterizer), with only what changed since the
+// frame before sent to the server. The picture is scaled into each monitor's part of the window with its
+// aspect kept.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/display/direct_draw.h"
+#include "platform/display/pixels.h"
+
+namespace lunvale::platform {
+
+// The gamma ramp as three 8-bit lookup tables, used at presentation.
+struct GammaLut {
+  uint8_t red[256];
+  uint8_t green[256];
+  uint8_t blue[256];
+  bool identity = true;  // the ramp leaves every level as it is: presentation copies the pixels as they are
+};
+
+// The ramp a display starts with (entry i is i * 257) and after it was closed.
+DDGAMMARAMP IdentityGammaRamp();
+GammaLut MakeGammaLut(const DDGAMMARAMP& ramp);
+// One row of XRGB pixels through the lookup tables; the top byte of the result is 0.
+void ApplyGammaRow(uint32_t* dst, const uint32_t* src, int width, const GammaLut& lut);
+
+// Where a width x height picture goes in an output of out_w x out_h: as large as fits with its aspect
+// kept, centred (the rest stays black).
+struct FitBox {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool operator==(const FitBox&) const = default;
+};
+FitBox FitPicture(int width, int height, int out_w, int out_h);
+
+// The parts of `now` that differ from `before` (the same size): for each band of `band` rows, the span
+// from its leftmost to its rightmost changed pixel; bands with the same span next to each other are
+// joined. Empty when nothing changed.
+std::vector<RECT> ChangedRects(const PixelView& now, const PixelView& before, int band = 16);
+
+// Draws the part `src` of `frame` where the whole frame is shown scaled into `box` of `dst` (nearest
+// neighbour, each pixel taking the frame's pixel under its centre), through `lut`, clipped to `dst`.
+// Returns the rectangle of `dst` written (a pixel or two around the part, which hold the same values).
+RECT DrawScaled(PixelView dst, const FitBox& box, const PixelView& frame, const RECT& src,
+                const GammaLut& lut);
+
+class FrameOutput {
+ public:
+  virtual ~FrameOutput() = default;
+  // Shows `frame`. `before`: the frame shown last, of the same size, against which only what changed is
+  // sent; null to send everything. False once the window is gone for good.
+  virtual bool Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) = 0;
+};
+
+// An X11 window on its own connection to the default display: it follows the window's size, repaints
+// what the server lost, and notices the window going away. `monitors`: the window's parts, one per
+// monitor, that each show the whole picture; empty for the whole window, whatever its size. Null with
+// `error` set when there is no such window or display.
+std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
+                                           std::string& error);
+
+// The root window of the default display's default screen; 0 without a display.
+unsigned long DefaultRootWindowId();
+
+}  // namespace lunvale::platform

@@ -1,0 +1,139 @@
+// The module as Linux screen-saver hosts run it: drawing into the host's window, and stopped by signal.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+#include "support/process.h"
+#include "support/xtest.h"
+
+namespace lunvale::testing {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+long Ms(Clock::duration d) {
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
+}
+
+std::string Hex(unsigned long id) {
+  char text[32];
+  std::snprintf(text, sizeof text, "0x%lx", id);
+  return text;
+}
+
+// The scene's sky and clouds: lit, and not the host window's own white.
+bool Sky(uint32_t p) {
+  return p != 0xFFFFFF && (p & 0xFF) > 60;
+}
+
+bool AllSky(const std::vector<uint32_t>& pixels) {
+  for (uint32_t p : pixels)
+    if (!Sky(p)) return false;
+  return true;
+}
+
+// Polls the window until the rectangle shows sky; the time it took, or nothing.
+std::optional<Clock::duration> WaitForSky(TestWindow& window, int x, int y, int w, int h,
+                                          Clock::time_point since, Clock::duration timeout) {
+  while (Clock::now() - since < timeout) {
+    if (AllSky(window.Capture(x, y, w, h))) return Clock::now() - since;
+    std::this_thread::sleep_for(5ms);
+  }
+  return std::nullopt;
+}
+
+std::map<std::string, std::string> SaverEnv(const TempDir& dir, const std::string& host_window) {
+  return {{"XDG_CONFIG_HOME", dir.Path()},
+          {"XSCREENSAVER_WINDOW", host_window},
+          {"SDL_AUDIODRIVER", "disk"},
+          {"SDL_DISKAUDIOFILE", dir.Path() + "/sound.raw"}};
+}
+
+TEST(HostedOnX, DrawsTheSceneIntoTheHostsWindowFollowsItsSizeAndEndsOnSigterm) {
+  LUNVALE_REQUIRE_DISPLAY();
+  TempDir dir;
+  TestWindow host(640, 480, 0xFFFFFF);
+  host.Map();
+  const auto start = Clock::now();
+  ChildProcess saver({LUNVALE_EXE}, SaverEnv(dir, Hex(host.Id())));
+  // 640 x 480 takes the whole picture at five eighths: sky right across the top (but for the scene's
+  // own last column).
+  const auto first = WaitForSky(host, 0, 10, 636, 30, start, 60s);
+  ASSERT_TRUE(first.has_value()) << saver.Stderr();
+  std::cout << "[ figure ] hosted: start to the first frame in the window: " << Ms(*first) << " ms\n";
+  // No window of its own: nothing named after the saver comes up.
+  EXPECT_FALSE(WaitForWindow("Lunvale Screensaver", 300ms).has_value());
+
+  // Smaller and of another shape: the picture fits it anew, black beside it.
+  host.Resize(400, 200);
+  const auto resized = Clock::now();
+  ASSERT_TRUE(WaitForSky(host, 140, 5, 120, 20, resized, 10s).has_value());
+  for (int i = 0; i < 200 && host.Capture(5, 100, 20, 1) != std::vector<uint32_t>(20, 0u); ++i)
+    std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(host.Capture(5, 100, 20, 1), std::vector<uint32_t>(20, 0u));
+  EXPECT_EQ(host.Capture(375, 100, 20, 1), std::vector<uint32_t>(20, 0u));
+  EXPECT_TRUE(saver.Running());
+
+  const auto stop = Clock::now();
+  kill(saver.Pid(), SIGTERM);
+  EXPECT_EQ(saver.Wait(10s), 0) << saver.Stderr();
+  std::cout << "[ figure ] hosted: SIGTERM to exit: " << Ms(Clock::now() - stop) << " ms\n";
+  std::error_code ec;
+  EXPECT_GT(std::filesystem::file_size(dir.Path() + "/sound.raw", ec), 0u) << "the sound played";
+  EXPECT_EQ(saver.Stderr().find("rror"), std::string::npos) << saver.Stderr();
+}
+
+TEST(HostedOnX, TheWindowIdSwitchWinsAndTheWindowGoingAwayEndsTheRun) {
+  LUNVALE_REQUIRE_DISPLAY();
+  TempDir dir;
+  TestWindow host(320, 240, 0xFFFFFF);
+  host.Map();
+  // The variable names a window that is not there; the switch names the one that is.
+  ChildProcess saver({LUNVALE_EXE, "-window-id", std::to_string(host.Id())}, SaverEnv(dir, "0x1"));
+  ASSERT_TRUE(WaitForSky(host, 0, 4, 316, 10, Clock::now(), 60s).has_value()) << saver.Stderr();
+  host.Destroy();
+  EXPECT_EQ(saver.Wait(10s), 0) << saver.Stderr();
+
+  // A host window that does not exist is an error the user is told about, not a silent black screen.
+  ChildProcess missing({LUNVALE_EXE, "-window-id", "0x1"}, SaverEnv(dir, ""));
+  auto box = WaitForWindow("lunvale", 20s);
+  ASSERT_TRUE(box.has_value()) << missing.Stderr();
+  SendKey(*box, "Return");
+  EXPECT_EQ(missing.Wait(10s), 0);
+}
+
+TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
+  LUNVALE_REQUIRE_DISPLAY();
+  for (int signo : {SIGINT, SIGHUP}) {
+    TempDir dir;
+    ChildProcess saver({LUNVALE_EXE, "/s"}, SaverEnv(dir, ""));
+    ASSERT_TRUE(WaitForWindow("Lunvale Screensaver", 20s).has_value()) << saver.Stderr();
+    ASSERT_TRUE(WaitUntilLit(500, 10, 400, 60, 60s));
+    const auto stop = Clock::now();
+    kill(saver.Pid(), signo);
+    EXPECT_EQ(saver.Wait(10s), 0) << signo;
+    std::cout << "[ figure ] full screen: signal " << signo << " to exit: " << Ms(Clock::now() - stop)
+              << " ms\n";
+    EXPECT_FALSE(WaitForWindow("Lunvale Screensaver", 100ms).has_value());
+  }
+  TestWindow hidden(100, 100);
+  ChildProcess preview({LUNVALE_EXE, "/p", std::to_string(hidden.Id())});
+  std::this_thread::sleep_for(300ms);
+  ASSERT_TRUE(preview.Running());
+  kill(preview.Pid(), SIGTERM);
+  EXPECT_EQ(preview.Wait(5s), 0);
+}
+
+TEST(UsageOnX, HelpListsTheModes) {
+  ChildProcess help({LUNVALE_EXE, "--help"}, {{"DISPLAY", ""}});
+  EXPECT_EQ(help.Wait(10s), 0);
+  for (const char* mode : {"/s", "/c", "/p", "/a", "-root", "-window-id", "XSCREENSAVER_WINDOW", "SIGTERM"})
+    EXPECT_NE(help.Stdout().find(mode), std::string::npos) << mode;
+}
+
+}  // namespace
+}  // namespace lunvale::testing
