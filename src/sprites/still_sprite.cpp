@@ -42,6 +42,8 @@ void TQIM::CreateDXImage() {
   }
   PaintPicture(dc);
   fp_surface_->ReleaseDC(dc);
+  // The surface holds the picture now; a JPEG decodes again should the surface need repainting.
+  Picture().DropDecodedPixels();
 }
 
 void TQIM::CloseDXImage() {

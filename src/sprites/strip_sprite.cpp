@@ -17,13 +17,19 @@ void TQMV::SetYOffsetFrame(int32_t value) {
 
 void TQMV::SetFDibBitmap(const Bitmap* bitmap) {
   if (bitmap == nullptr) return;
-  dib_bitmap_ = *bitmap;
+  dib_is_picture_ = bitmap == &Picture().GetBitmap();
+  dib_bitmap_ = dib_is_picture_ ? Bitmap() : *bitmap;
   dib_loaded_ = true;
 }
 
 void TQMV::SetFDibBitmap(Bitmap&& bitmap) {
   dib_bitmap_ = std::move(bitmap);
+  dib_is_picture_ = false;
   dib_loaded_ = true;
+}
+
+const Bitmap& TQMV::DibBitmap() const {
+  return dib_is_picture_ ? Picture().GetBitmap() : dib_bitmap_;
 }
 
 IDirectDrawSurface* TQMV::FrameSurface(int index) const {
@@ -32,7 +38,7 @@ IDirectDrawSurface* TQMV::FrameSurface(int index) const {
 }
 
 const Bitmap& TQMV::FrameSource() const {
-  return from_jpeg_ ? dib_bitmap_ : Picture().GetBitmap();
+  return from_jpeg_ ? DibBitmap() : Picture().GetBitmap();
 }
 
 bool TQMV::MakeStrip(Bitmap& strip) {
@@ -90,6 +96,7 @@ void TQMV::CreateDXMovie() {
   }
   for (int i = 0; i < count; ++i) Create1Surface(i, frame_width_, frame_height_);
   strip_bitmap_ = Bitmap();
+  Picture().DropDecodedPixels();
 }
 
 void TQMV::Create1Surface(int index, int32_t width, int32_t height) {

@@ -16,7 +16,9 @@ namespace lunvale::sprites {
 // frame of the scene blits the surface of frame NumberFrame, clipped to the screen, opaque or keyed on
 // the colour of that frame's own top-left pixel.
 //
-// A JPEG strip takes its frames from DibBitmap, the decoded copy handed over with SetFDibBitmap.
+// A JPEG strip takes its frames from DibBitmap, the decoded copy handed over with SetFDibBitmap. The
+// picture's own pixels are taken as they are rather than copied, and once the frames are cut the picture
+// lets its decoded pixels go (platform::Picture): the frames are then the one decoded copy.
 class TQMV : public TQSpriteBase {
  public:
   // The size of the fixed frame table.
@@ -32,10 +34,11 @@ class TQMV : public TQSpriteBase {
   void SetYOffsetFrame(int32_t value);
   int32_t GetYOffsetFrame() const { return y_offset_frame_; }
 
-  // The decoded frames of a JPEG strip; null is ignored. Kept for the sprite's lifetime.
+  // The decoded frames of a JPEG strip; null is ignored. Kept for the sprite's lifetime; the sprite's own
+  // picture's pixels stand for themselves (a new picture then brings its own).
   void SetFDibBitmap(const platform::Bitmap* bitmap);
   void SetFDibBitmap(platform::Bitmap&& bitmap);
-  const platform::Bitmap& DibBitmap() const { return dib_bitmap_; }
+  const platform::Bitmap& DibBitmap() const;
   bool DibLoaded() const { return dib_loaded_; }
 
   // Needs the engine open; form thread.
@@ -80,6 +83,7 @@ class TQMV : public TQSpriteBase {
   int32_t frame_height_ = 0;
   bool from_jpeg_ = false;
   bool dib_loaded_ = false;
+  bool dib_is_picture_ = false;
   platform::Bitmap dib_bitmap_;
   // Only while the strip is being cut.
   platform::Bitmap strip_bitmap_;

@@ -35,10 +35,11 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     std::lock_guard lock(mutex_);
     width_ = width;
     height_ = height;
-    const size_t size = static_cast<size_t>(width) * height;
-    ready_.assign(size, 0u);
-    spare_.assign(size, 0u);
-    showing_.assign(size, 0u);
+    ready_.assign(static_cast<size_t>(width) * height, 0u);
+    // The main thread's two buffers come with the first frame shown: while the scene is still being set
+    // up, its pictures need the memory.
+    spare_.clear();
+    showing_.clear();
     fresh_ = false;
     shown_ = false;
   }
@@ -107,6 +108,13 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     GammaLut lut;
     bool fresh = false;
     bool repaint = false;
+    // Only the main thread sets the size, so it can read it without the lock.
+    const size_t size = static_cast<size_t>(width_) * static_cast<size_t>(std::max(height_, 0));
+    if (spare_.size() != size) {
+      spare_.assign(size, 0u);
+      showing_.assign(size, 0u);
+      shown_ = false;
+    }
     {
       std::lock_guard lock(mutex_);
       queued_ = false;

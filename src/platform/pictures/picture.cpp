@@ -290,6 +290,10 @@ Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name) {
 }
 
 Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view name) {
+  return Load(bytes, name, false);
+}
+
+Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting) {
   const auto starts = [&](std::string_view magic) {
     return bytes.size() >= magic.size() && std::memcmp(bytes.data(), magic.data(), magic.size()) == 0;
   };
@@ -297,6 +301,13 @@ Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view nam
   if (starts("\xFF\xD8\xFF")) {
     picture.bitmap_ = DecodeJpeg(bytes, name);
     picture.class_name_ = "TJPEGImage";
+    picture.name_ = std::string(name);
+    if (lasting) {
+      picture.jpeg_ = bytes;
+    } else {
+      picture.jpeg_copy_ = std::make_shared<const std::vector<unsigned char>>(bytes.begin(), bytes.end());
+      picture.jpeg_ = *picture.jpeg_copy_;
+    }
   } else if (starts("BM")) {
     picture.bitmap_ = DecodeWithSdl(bytes, name, "BMP");
     picture.class_name_ = "TBitmap";
@@ -306,13 +317,16 @@ Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view nam
   } else {
     Fail(name, bytes.empty() ? "empty picture" : "not a bitmap, JPEG or GIF picture");
   }
+  picture.width_ = picture.bitmap_.Width();
+  picture.height_ = picture.bitmap_.Height();
   return picture;
 }
 
 Picture Picture::LoadResource(std::string_view name) {
   const auto bytes = FindResource(name);
   if (!bytes) Fail(name, "no such resource");
-  return Load(*bytes, name);
+  // The embedded data lasts as long as the program: nothing to copy.
+  return Load(*bytes, name, true);
 }
 
 Picture Picture::LoadFile(const std::string& path) {
@@ -324,12 +338,22 @@ Picture Picture::LoadFile(const std::string& path) {
   return Load(bytes, path);
 }
 
+const Bitmap& Picture::GetBitmap() const {
+  // The data decoded before; it decodes the same way again.
+  if (bitmap_.Empty() && !jpeg_.empty()) bitmap_ = DecodeJpeg(jpeg_, name_);
+  return bitmap_;
+}
+
+void Picture::DropDecodedPixels() {
+  if (!jpeg_.empty()) bitmap_ = Bitmap();
+}
+
 void Picture::Draw(PixelView dst, int x, int y) const {
-  CopyRect(dst, x, y, bitmap_.View(), RECT{0, 0, Width(), Height()});
+  CopyRect(dst, x, y, GetBitmap().View(), RECT{0, 0, Width(), Height()});
 }
 
 void Picture::StretchDraw(PixelView dst, RECT rect) const {
-  platform::StretchDraw(dst, rect, bitmap_.View());
+  platform::StretchDraw(dst, rect, GetBitmap().View());
 }
 
 }  // namespace lunvale::platform

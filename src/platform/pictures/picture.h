@@ -6,6 +6,7 @@
 // need: copying rectangles between bitmaps and nearest-neighbour stretching into a surface.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -64,6 +65,10 @@ inline void StretchDraw(PixelView dst, RECT dst_rect, PixelView src) {
 }
 
 // A picture with its graphic's class: "TJPEGImage", "TBitmap" or "TGIFImage" ("" when empty).
+//
+// A JPEG picture keeps its compressed data, so that its decoded pixels, needed only while surfaces are
+// made from them, can be let go (DropDecodedPixels) and come back when asked for: each decoded picture
+// is then held once, in the surfaces cut from it.
 class Picture {
  public:
   Picture() = default;
@@ -73,11 +78,15 @@ class Picture {
   static Picture LoadResource(std::string_view name);
   static Picture LoadFile(const std::string& path);
 
-  bool Empty() const { return bitmap_.Empty(); }
-  int Width() const { return bitmap_.Width(); }
-  int Height() const { return bitmap_.Height(); }
+  bool Empty() const { return width_ <= 0 || height_ <= 0; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
   const std::string& ClassName() const { return class_name_; }
-  const Bitmap& GetBitmap() const { return bitmap_; }
+  // The pixels; a JPEG picture whose pixels were dropped decodes them again here (the thread that uses
+  // the picture, one at a time).
+  const Bitmap& GetBitmap() const;
+  // Lets a JPEG picture's decoded pixels go; other pictures keep theirs, having nothing to decode from.
+  void DropDecodedPixels();
 
   // Unscaled at (x, y), clipped.
   void Draw(PixelView dst, int x, int y) const;
@@ -85,8 +94,17 @@ class Picture {
   void StretchDraw(PixelView dst, RECT rect) const;
 
  private:
-  Bitmap bitmap_;
+  static Picture Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting);
+
+  mutable Bitmap bitmap_;
+  int width_ = 0;
+  int height_ = 0;
   std::string class_name_;
+  std::string name_;
+  // The compressed data of a JPEG picture: the embedded resource itself, or a copy of what it was
+  // loaded from.
+  std::span<const unsigned char> jpeg_;
+  std::shared_ptr<const std::vector<unsigned char>> jpeg_copy_;
 };
 
 // The JPEG decoder on its own: the JPEG picture class decodes through it, and strips are decoded with it.
