@@ -139,7 +139,20 @@ HRESULT MemorySurface::Blt(const RECT* dest_rect, IDirectDrawSurface* src, const
   const RECT r = dest_rect ? *dest_rect : RECT{0, 0, width_, height_};
   if (!Inside(r, width_, height_)) return DDERR_INVALIDRECT;
   const PixelView v = Pixels();
-  for (int y = r.top; y < r.bottom; ++y) std::fill(v.Row(y) + r.left, v.Row(y) + r.right, fx->dwFillColor);
+  const uint32_t c = fx->dwFillColor;
+  // Every frame starts with a black fill of the whole back buffer: a colour of four equal bytes goes
+  // through memset, which is several times quicker than a loop of words.
+  if (c == (c & 0xFF) * 0x01010101u) {
+    const int width = r.right - r.left;
+    if (r.left == 0 && width == v.width && width == v.pitch)
+      std::memset(v.Row(r.top), static_cast<int>(c & 0xFF),
+                  static_cast<size_t>(width) * (r.bottom - r.top) * 4);
+    else
+      for (int y = r.top; y < r.bottom; ++y)
+        std::memset(v.Row(y) + r.left, static_cast<int>(c & 0xFF), static_cast<size_t>(width) * 4);
+    return DD_OK;
+  }
+  for (int y = r.top; y < r.bottom; ++y) std::fill(v.Row(y) + r.left, v.Row(y) + r.right, c);
   return DD_OK;
 }
 

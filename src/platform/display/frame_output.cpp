@@ -73,11 +73,20 @@ std::vector<RECT> ChangedRects(const PixelView& now, const PixelView& before, in
       right = std::max(right, r);
     }
     if (right <= left) continue;
-    if (!rects.empty() && rects.back().bottom == top && rects.back().left == left &&
-        rects.back().right == right)
-      rects.back().bottom = bottom;
-    else
-      rects.push_back(RECT{left, top, right, bottom});
+    // Fewer, larger transfers cost the server less than many small ones, as long as little that did not
+    // change goes along.
+    if (!rects.empty() && rects.back().bottom == top) {
+      RECT& last = rects.back();
+      const RECT joined{std::min(last.left, left), last.top, std::max(last.right, right), bottom};
+      const auto area = [](const RECT& r) {
+        return static_cast<int64_t>(r.right - r.left) * (r.bottom - r.top);
+      };
+      if (area(joined) * 4 <= (area(last) + area(RECT{left, top, right, bottom})) * 5) {
+        last = joined;
+        continue;
+      }
+    }
+    rects.push_back(RECT{left, top, right, bottom});
   }
   return rects;
 }

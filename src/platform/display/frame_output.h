@@ -38,8 +38,8 @@ struct FitBox {
 FitBox FitPicture(int width, int height, int out_w, int out_h);
 
 // The parts of `now` that differ from `before` (the same size): for each band of `band` rows, the span
-// from its leftmost to its rightmost changed pixel; bands with the same span next to each other are
-// joined. Empty when nothing changed.
+// from its leftmost to its rightmost changed pixel; neighbouring bands are joined when their bounding
+// rectangle is at most a quarter larger than the two. Empty when nothing changed.
 std::vector<RECT> ChangedRects(const PixelView& now, const PixelView& before, int band = 16);
 
 // Draws the part `src` of `frame` where the whole frame is shown scaled into `box` of `dst` (nearest
