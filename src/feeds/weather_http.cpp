@@ -5,6 +5,7 @@
 #include <chrono>
 #include <stdexcept>
 
+#include "feeds/coordinate_forecast.h"
 #include "feeds/marker_text.h"
 #include "platform/app/application.h"
 #include "platform/system/conversions.h"
@@ -100,12 +101,14 @@ std::string WeatherHostSetting(const settings::SettingsStore& settings) {
   } catch (const platform::ERegistryException&) {
     host.clear();  // an optional value of the wrong type is no reason to stop the saver
   }
-  return host.empty() ? std::string(kDefaultWeatherHost) : host;
+  return host;
 }
 
-WeatherHTTP::WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock)
+WeatherHTTP::WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock,
+                         std::string forecast_host)
     : targets_(std::move(targets)),
       weather_host_(std::move(weather_host)),
+      forecast_host_(std::move(forecast_host)),
       clock_(clock ? std::move(clock) : MinuteClock(LocalMinute)) {}
 
 WeatherHTTP::~WeatherHTTP() {
@@ -188,8 +191,14 @@ bool WeatherHTTP::Download(const std::string& url) {
 
 void WeatherHTTP::FetchWeather() {
   const settings::SettingsStore& settings = *targets_.settings;
-  if (!Download(WeatherURL(weather_host_, settings.GetWeatherCode(), settings.GetTDegree()))) return;
-  const WeatherReading reading = ReadWeather(targets_.client->GetBody());
+  const bool feed = !weather_host_.empty();
+  const std::optional<std::string> url =
+      feed ? WeatherURL(weather_host_, settings.GetWeatherCode(), settings.GetTDegree())
+           : ForecastURL(forecast_host_, settings.GetWeatherCode(), settings.GetTDegree());
+  // A location the table does not know has no coordinates: nothing to ask, nothing changes.
+  if (!url || !Download(*url)) return;
+  const std::string& body = targets_.client->GetBody();
+  const WeatherReading reading = feed ? ReadWeather(body) : ReadForecast(body);
   gadgets::TQGW& gadget = *targets_.weather;
   if (!reading.weather) {
     gadget.SetTodayCode(kNotAvailableCode);

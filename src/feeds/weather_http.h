@@ -15,10 +15,11 @@
 
 namespace lunvale::feeds {
 
-// The weather service's feed host, unless the saver's key names another in the optional text value
-// "WeatherHost" (a name, or a name and ":port").
-inline constexpr char kDefaultWeatherHost[] = "xml.weather.yahoo.com";
+// The optional text value of the saver's key naming the host (a name, or a name and ":port") of a
+// weather feed of the weather service's kind. Without it the weather comes by the location's
+// coordinates from the forecast service at kForecastHost.
 inline constexpr char kWeatherHostValue[] = "WeatherHost";
+inline constexpr char kForecastHost[] = "api.open-meteo.com";
 // Between and after the news titles.
 inline constexpr std::string_view kNewsSeparator = "  ***  ";
 // Each network wait of a download, in milliseconds.
@@ -52,7 +53,7 @@ NewsReading ReadNews(std::string_view document);
 // "http://" + host + "/forecastrss?p=" + code + "&u=" + unit; the settings go in as they are (the
 // client refuses control bytes).
 std::string WeatherURL(std::string_view host, std::string_view code, std::string_view unit);
-// The host from "WeatherHost" under the store's key; the default when absent, empty or unreadable.
+// The host from "WeatherHost" under the store's key; empty when absent or unreadable.
 std::string WeatherHostSetting(const settings::SettingsStore& settings);
 
 // The feed fetcher. Its thread only paces the work: it has the main thread run SyncTick through the
@@ -79,7 +80,9 @@ class WeatherHTTP {
     std::function<void(const std::string&)> set_news_link;
   };
 
-  WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock = {});
+  // `weather_host`: the weather feed's host; empty: the forecast by coordinates from `forecast_host`.
+  WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock = {},
+              std::string forecast_host = kForecastHost);
   // Terminates and waits for the thread, serving its last tick request if it must.
   ~WeatherHTTP();
   WeatherHTTP(const WeatherHTTP&) = delete;
@@ -109,6 +112,7 @@ class WeatherHTTP {
 
   Targets targets_;
   std::string weather_host_;
+  std::string forecast_host_;
   MinuteClock clock_;
   int32_t last_minute_ = 0;
   bool downloading_ = false;

@@ -1,5 +1,7 @@
 #include "feeds/weather_http.h"
 
+#include "feeds/coordinate_forecast.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -71,7 +73,7 @@ class WeatherHTTPTest : public testing_support::TempConfigHome {
   void Text(const char* name, const std::string& value) { store_.WriteAKey(name, value); }
   void Number(const char* name, int32_t value) { store_.WriteRKey(name, value); }
 
-  WeatherHTTP& Make(const std::string& host) {
+  WeatherHTTP& Make(const std::string& host, const std::string& forecast_host = "forecast.invalid") {
     store_.SetRegistry();
     WeatherHTTP::Targets t{&client_,
                            &store_,
@@ -79,7 +81,8 @@ class WeatherHTTPTest : public testing_support::TempConfigHome {
                            news_,
                            [this] { return link_; },
                            [this](const std::string& link) { link_ = link; }};
-    fetcher_ = std::make_unique<WeatherHTTP>(t, host, [this] { return minute_; });
+    fetcher_ = std::make_unique<WeatherHTTP>(
+        t, host, [this] { return minute_; }, forecast_host);
     return *fetcher_;
   }
 
@@ -223,7 +226,7 @@ TEST_F(WeatherHTTPTest, TheNewsDownloadAloneGetsTheTimeOutAndTheProxy) {
   Text("Proxy", "127.0.0.1");
   Text("Port", std::to_string(proxy.Port()));
   Text("RSS_Url", "http://feeds.example.invalid/news.xml");
-  Make(kDefaultWeatherHost).SyncTick();
+  Make("").SyncTick();
   EXPECT_EQ(client_.GetTimeOut(), kFeedTimeOut);
   ASSERT_EQ(proxy.Requests().size(), 1u);
   EXPECT_EQ(proxy.Requests()[0].rfind("GET http://feeds.example.invalid/news.xml HTTP/1.0\r\n", 0), 0u);
@@ -248,12 +251,38 @@ TEST_F(WeatherHTTPTest, TerminateCancelsTheDownloadInProgressAndTheRestOfTheTick
   ExpectWeather(48, "NA", 48, "NA", "NA");
 }
 
+TEST_F(WeatherHTTPTest, WithoutAWeatherHostTheForecastComesByTheLocationsCoordinates) {
+  const std::string json =
+      R"({"current_units":{"temperature_2m":"F","weather_code":"wmo code"},"current":{"time":"2026-12-07T12:45",)"
+      R"("temperature_2m":41.6,"weather_code":2},"daily_units":{"weather_code":"wmo code"},"daily":{"time":)"
+      R"(["2026-12-07","2026-12-08"],"weather_code":[3,73],"temperature_2m_max":[45.0,38.4],)"
+      R"("temperature_2m_min":[33.1,-0.4]}})";
+  HttpTestServer server(HttpTestServer::Serve(HttpTestServer::Reply(200, "OK", "", json)));
+  Number("ShowWeather", 1);
+  Make("", Host(server)).SyncTick();
+  ASSERT_EQ(server.Requests().size(), 1u);
+  EXPECT_EQ(server.Requests()[0].rfind(
+                "GET /v1/forecast?latitude=38.8951&longitude=-77.0364&current=temperature_2m,"
+                "weather_code&daily=weather_code,temperature_2m_max,temperature_2m_min&"
+                "temperature_unit=fahrenheit&timezone=auto&forecast_days=2 HTTP/1.0\r\n",
+                0),
+            0u);
+  ExpectWeather(30, "42", 16, "0", "38");  // partly cloudy; snow tomorrow
+  // A location the table does not know asks nothing; a reply without the values is not available.
+  Text("WeatherCode", "nowhere");
+  weather_->SetRefreshCounter(0);
+  Make("", Host(server)).SyncTick();
+  EXPECT_EQ(server.Accepted(), 1);
+  ExpectWeather(30, "42", 16, "0", "38");
+  EXPECT_FALSE(ReadForecast(R"({"current":{"temperature_2m":1e999,"weather_code":2}})").weather);
+  EXPECT_EQ(ConditionCode(95), 4);
+  EXPECT_EQ(ConditionCode(42), 48);
+}
+
 TEST_F(WeatherHTTPTest, TheWeatherHostComesFromTheKeyWhenItIsThere) {
-  EXPECT_EQ(WeatherHostSetting(store_), kDefaultWeatherHost);
-  Text(kWeatherHostValue, "");
-  EXPECT_EQ(WeatherHostSetting(store_), kDefaultWeatherHost);
+  EXPECT_EQ(WeatherHostSetting(store_), "");
   Number(kWeatherHostValue, 5);  // of the wrong type
-  EXPECT_EQ(WeatherHostSetting(store_), kDefaultWeatherHost);
+  EXPECT_EQ(WeatherHostSetting(store_), "");
   Text(kWeatherHostValue, "127.0.0.1:8080");
   EXPECT_EQ(WeatherHostSetting(store_), "127.0.0.1:8080");
   EXPECT_EQ(WeatherURL("h:1", "AFXX0005", "c"), "http://h:1/forecastrss?p=AFXX0005&u=c");
