@@ -12,6 +12,7 @@
 
 #include <SDL.h>
 
+#include "gadgets/gadget_test_support.h"
 #include "platform/pictures/picture.h"
 #include "sprites/sprite_fixture.h"
 #include "support/picture_files.h"
@@ -24,6 +25,7 @@ using lunvale::testing::FakeOp;
 using platform::PixelView;
 using platform::TimeFormat;
 using namespace sprites::testing_support;
+using namespace gadgets::testing_support;
 
 std::tm Time(int hour, int minute, int second) {
   std::tm t{};
@@ -135,35 +137,6 @@ TEST(ClockParse1, CutsAtTheFirstClosingMarker) {
 
 // --- the gadget on the engine ---
 
-// One drawn run of text: the box of its lit pixels and the brightest channel in it.
-struct Ink {
-  int left = INT32_MAX, top = INT32_MAX, right = -1, bottom = -1;  // inclusive
-  int pixels = 0;
-  uint32_t brightest = 0;
-  bool Empty() const { return pixels == 0; }
-};
-
-// Lit pixels of `view` within columns [x0, x1) and rows [y0, y1) that differ from `ground`.
-Ink InkIn(PixelView view, int x0, int y0, int x1, int y1, const std::function<uint32_t(int, int)>& ground) {
-  Ink ink;
-  for (int y = std::max(0, y0); y < std::min(view.height, y1); ++y)
-    for (int x = std::max(0, x0); x < std::min(view.width, x1); ++x) {
-      const uint32_t p = At(view, x, y);
-      if (p == ground(x, y)) continue;
-      ++ink.pixels;
-      ink.left = std::min(ink.left, x);
-      ink.right = std::max(ink.right, x);
-      ink.top = std::min(ink.top, y);
-      ink.bottom = std::max(ink.bottom, y);
-      ink.brightest = std::max({ink.brightest, p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF});
-    }
-  return ink;
-}
-
-Ink InkOnBlack(PixelView view, int x0, int y0, int x1, int y1) {
-  return InkIn(view, x0, y0, x1, y1, [](int, int) { return 0u; });
-}
-
 class TQGCTest : public SpriteDisplay {
  protected:
   TQGC* MakeClock(const std::string& pattern) {
@@ -179,13 +152,7 @@ class TQGCTest : public SpriteDisplay {
     qss_->TimerCallback();
     return backend_->Primary()->Pixels();
   }
-  // Text widths in the clock's font, measured on a scratch context.
-  int Width(std::string_view text) {
-    platform::Bitmap scratch(4, 4);
-    platform::DeviceContext dc(scratch.View());
-    dc.SelectFont(platform::Font::Create("Arial", 22, platform::FW_BOLD));
-    return dc.GetTextExtent(text).cx;
-  }
+  static int Width(std::string_view text) { return TextWidth(22, text); }
 
   std::tm now_ = Time(9, 5, 0);
 };
@@ -207,10 +174,7 @@ void ExpectPieces(PixelView frame, int y, const std::vector<Piece>& pieces) {
     dc.SetTextColor(p.colour);
     dc.TextOut(p.x, y, p.text);
   }
-  int differing = 0;
-  for (int yy = 0; yy < frame.height; ++yy)
-    for (int xx = 0; xx < frame.width; ++xx) differing += At(frame, xx, yy) != At(expected.View(), xx, yy);
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(Differences(frame, expected.View()), 0);
 }
 
 TEST_F(TQGCTest, TheTimeSitsCentredInTheBoxAboveTheBottomRightCorner) {
@@ -218,9 +182,9 @@ TEST_F(TQGCTest, TheTimeSitsCentredInTheBoxAboveTheBottomRightCorner) {
   MakeClock("%H:%M");
   const PixelView frame = Frame(Time(22, 59, 0));
   // All text lies in the gadget's corner, starting at row 768 - 42 and centred in 911 .. 1016.
-  const Ink all = InkOnBlack(frame, 0, 0, 1024, 768);
+  const Ink all = InkIn(frame, 0, 0, 1024, 768);
   ASSERT_FALSE(all.Empty());
-  const Ink box = InkOnBlack(frame, 911, 726, 1017, 726 + 22);
+  const Ink box = InkIn(frame, 911, 726, 1017, 726 + 22);
   EXPECT_EQ(box.pixels, all.pixels);
   EXPECT_EQ(box.brightest, 255u);
   EXPECT_LE(std::abs((box.left - 911) - (1016 - box.right)), 3);  // side bearings only
@@ -229,7 +193,7 @@ TEST_F(TQGCTest, TheTimeSitsCentredInTheBoxAboveTheBottomRightCorner) {
   // At 800 x 600 the origin follows the screen's corner.
   qss_->SetEnabled(false);
   Open(800, 600);
-  const Ink small = InkOnBlack(Frame(Time(22, 59, 0)), 0, 0, 800, 600);
+  const Ink small = InkIn(Frame(Time(22, 59, 0)), 0, 0, 800, 600);
   EXPECT_EQ(small.left - 687, box.left - 911);
   EXPECT_EQ(small.top - 558, box.top - 726);
   EXPECT_EQ(small.pixels, box.pixels);
@@ -259,8 +223,8 @@ TEST_F(TQGCTest, EachFormatPlacesHoursSeparatorMinutesAndSuffix) {
                   {":", x0 + Width("9"), kWhite},
                   {"05", x0 + Width("9:"), kWhite},
                   {" PM", x0 + Width("9:05"), kGrey}});
-    EXPECT_EQ(InkOnBlack(frame, 0, 0, x0 + Width("9:05 "), 768).brightest, 255u);
-    const Ink suffix = InkOnBlack(frame, x0 + Width("9:05 "), 0, 1024, 768);
+    EXPECT_EQ(InkIn(frame, 0, 0, x0 + Width("9:05 "), 768).brightest, 255u);
+    const Ink suffix = InkIn(frame, x0 + Width("9:05 "), 0, 1024, 768);
     EXPECT_EQ(suffix.brightest, 128u);
     EXPECT_EQ(lunvale::testing::ReferenceDifferences(frame, 907, 698, 117, 69, "gadgets/clock-905pm"), 0);
   }
@@ -297,7 +261,7 @@ std::vector<int> ShownPerSecond(const std::function<PixelView(const std::tm&)>& 
   for (int s = 0; s < seconds; ++s)
     for (int f = 0; f < per_second; ++f) {
       const PixelView view = frame(Time(9, 5, 10 + s));
-      shown[static_cast<size_t>(s)] += !InkOnBlack(view, colon_left, 700, colon_right, 768).Empty();
+      shown[static_cast<size_t>(s)] += !InkIn(view, colon_left, 700, colon_right, 768).Empty();
     }
   return shown;
 }
@@ -349,20 +313,20 @@ TEST_F(TQGCTest, WithoutTheBackBuffersContextNothingIsDrawnAndNothingCounted) {
   ASSERT_EQ(clock->BlinkCount(), 1);
   backend_->Back()->Faults().Fail(FakeOp::GetDC, platform::DDERR_GENERIC);
   const PixelView frame = Frame(Time(9, 5, 8));
-  EXPECT_TRUE(InkOnBlack(frame, 0, 0, 1024, 768).Empty());
+  EXPECT_TRUE(InkIn(frame, 0, 0, 1024, 768).Empty());
   EXPECT_EQ(clock->BlinkCount(), 1);
   EXPECT_EQ(clock->LastSecond(), 7);
   EXPECT_EQ(errors_, 0);
   EXPECT_EQ(clock->GetErrorResult(), "");
 
   backend_->Back()->Faults().ClearAll();
-  EXPECT_FALSE(InkOnBlack(Frame(Time(9, 5, 8)), 0, 0, 1024, 768).Empty());
+  EXPECT_FALSE(InkIn(Frame(Time(9, 5, 8)), 0, 0, 1024, 768).Empty());
   EXPECT_EQ(clock->BlinkCount(), 0);
   EXPECT_EQ(clock->LastSecond(), 8);
 
   // A time the format cannot hold: only the separator, alone at the middle of the box.
   clock->SetTimeFormat(TimeFormat::ForPattern(std::string(300, 'x')));
-  const Ink alone = InkOnBlack(Frame(Time(9, 5, 9)), 0, 0, 1024, 768);
+  const Ink alone = InkIn(Frame(Time(9, 5, 9)), 0, 0, 1024, 768);
   EXPECT_GE(alone.left, 911 + 53);
   EXPECT_LT(alone.right, 911 + 53 + Width(":"));
   // Closed display: no back buffer, no text, no failure.
@@ -395,7 +359,7 @@ TEST_F(TQGCTest, TheClockWritesOverItsPlateAndTheEngineLeavesThePlateAlone) {
   const std::vector<uint32_t> plate(plate_view.Row(0),
                                     plate_view.Row(0) + plate_view.pitch * plate_view.height);
   const auto ground = [&](int x, int y) { return plate[static_cast<size_t>(y * plate_view.pitch + x)]; };
-  ASSERT_FALSE(InkOnBlack(plate_view, 907, 698, 1024, 767).Empty());
+  ASSERT_FALSE(InkIn(plate_view, 907, 698, 1024, 767).Empty());
   with_text = true;
   qss_->TimerCallback();
   const Ink text = InkIn(backend_->Primary()->Pixels(), 0, 0, 1024, 768, ground);
@@ -414,8 +378,8 @@ TEST_F(TQGCTest, TheClockWritesOverItsPlateAndTheEngineLeavesThePlateAlone) {
   qss_->TimerCallback();
   EXPECT_EQ(clock->GetErrorResult(), "Lost surface");
   const PixelView after = backend_->Primary()->Pixels();
-  EXPECT_TRUE(InkOnBlack(after, 0, 0, 1024, 726).Empty());
-  EXPECT_EQ(InkOnBlack(after, 0, 0, 1024, 768).left, text.left);
+  EXPECT_TRUE(InkIn(after, 0, 0, 1024, 726).Empty());
+  EXPECT_EQ(InkIn(after, 0, 0, 1024, 768).left, text.left);
 }
 
 TEST_F(TQGCTest, TimeAndFormatMayBeReplacedWhileTheTimerDrawsFrames) {

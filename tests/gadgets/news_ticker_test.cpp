@@ -13,6 +13,7 @@
 
 #include <SDL.h>
 
+#include "gadgets/gadget_test_support.h"
 #include "platform/pictures/picture.h"
 #include "scene/scene_setup.h"
 #include "sprites/sprite_fixture.h"
@@ -25,38 +26,12 @@ namespace {
 using lunvale::testing::FakeOp;
 using platform::PixelView;
 using namespace sprites::testing_support;
+using namespace gadgets::testing_support;
 
 constexpr int kX = 0, kY = 698;  // the plate's place with all three gadgets shown
 // The line's clipping box on the screen; right and bottom exclusive.
 constexpr int kBoxLeft = kX + 15, kBoxRight = kX + 560, kBoxTop = kY + 10, kBoxBottom = kY + 50;
 constexpr int kLineTop = kY + 30;
-
-bool Lit(uint32_t p) {
-  return (p & 0xFFFFFF) != 0;
-}
-
-struct Box {
-  int left = INT32_MAX, top = INT32_MAX, right = -1, bottom = -1;  // inclusive
-  bool Empty() const { return right < 0; }
-};
-
-Box LitIn(PixelView view, int x0, int y0, int x1, int y1) {
-  Box box;
-  for (int y = std::max(0, y0); y < std::min(view.height, y1); ++y)
-    for (int x = std::max(0, x0); x < std::min(view.width, x1); ++x)
-      if (Lit(At(view, x, y))) {
-        box.left = std::min(box.left, x), box.right = std::max(box.right, x);
-        box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
-      }
-  return box;
-}
-
-int Differences(PixelView a, PixelView b) {
-  int differing = 0;
-  for (int y = 0; y < a.height; ++y)
-    for (int x = 0; x < a.width; ++x) differing += At(a, x, y) != At(b, x, y);
-  return differing;
-}
 
 class TQGRTest : public SpriteDisplay {
  protected:
@@ -78,20 +53,13 @@ class TQGRTest : public SpriteDisplay {
     return backend_->Primary()->Pixels();
   }
 
-  static platform::FontHandle TickerFont() { return platform::Font::Create("Arial", 16, platform::FW_BOLD); }
-
-  int Width(const std::string& text) {
-    platform::Bitmap scratch(4, 4);
-    platform::DeviceContext dc(scratch.View());
-    dc.SelectFont(TickerFont());
-    return dc.GetTextExtent(text).cx;
-  }
+  static int Width(std::string_view text) { return TextWidth(16, text); }
 
   // Title and line drawn alone on black, as the ticker must draw them at `offset`.
   platform::Bitmap Expected(const std::string& title, const std::string& line, int offset) {
     platform::Bitmap expected(1024, 768);
     platform::DeviceContext dc(expected.View());
-    dc.SelectFont(TickerFont());
+    dc.SelectFont(platform::Font::Create("Arial", 16, platform::FW_BOLD));
     dc.SetBkMode(platform::TRANSPARENT);
     dc.SetTextColor(platform::Rgb(153, 153, 153));
     dc.TextOut(kX + 90, kY + 7, title);
@@ -126,7 +94,7 @@ TEST_F(TQGRTest, TheDefaultLineCreepsInFromTheBoxsRightEdgeUnderAnEmptyTitle) {
     }
   }
   // Well inside the box: the whole text, with its left edge 300 pixels left of the right edge.
-  const Box box = LitIn(backend_->Primary()->Pixels(), 0, 0, 1024, 768);
+  const Ink box = InkIn(backend_->Primary()->Pixels(), 0, 0, 1024, 768);
   EXPECT_GE(box.left, kBoxRight - 300);
   EXPECT_LE(box.left, kBoxRight - 300 + 2);
   EXPECT_GE(box.top, kLineTop);
@@ -182,7 +150,7 @@ TEST_F(TQGRTest, TheLineNeverLeavesItsBoxAndTheTitleIsNotClipped) {
     // Only the band around the plate is cleared and searched, to keep a cycle's frames quick.
     for (int y = kY - 40; y < 768; ++y) std::fill(back.Row(y), back.Row(y) + back.width, 0u);
     ticker->DrawRssNews();
-    const Box all = LitIn(back, 0, kY - 40, 1024, 768);
+    const Ink all = InkIn(back, 0, kY - 40, 1024, 768);
     if (all.Empty()) continue;
     ASSERT_GE(all.left, kBoxLeft) << i;
     ASSERT_LT(all.right, kBoxRight) << i;
@@ -193,7 +161,7 @@ TEST_F(TQGRTest, TheLineNeverLeavesItsBoxAndTheTitleIsNotClipped) {
   }
   EXPECT_TRUE(reached_left);
   EXPECT_TRUE(reached_right);
-  EXPECT_TRUE(LitIn(Frame(), 0, 0, 1024, kY - 40).Empty());
+  EXPECT_TRUE(InkIn(Frame(), 0, 0, 1024, kY - 40).Empty());
 
   // A feed name wider than the plate runs on past it, in grey at its point.
   const std::string name = "A News Channel With A Remarkably Long Name, Longer Than The Plate Is Wide";
@@ -202,7 +170,7 @@ TEST_F(TQGRTest, TheLineNeverLeavesItsBoxAndTheTitleIsNotClipped) {
   const PixelView view = Frame();
   EXPECT_EQ(Differences(view, Expected(name, line, ticker->GetScrollOffset()).View()), 0);
   EXPECT_EQ(lunvale::testing::ReferenceDifferences(view, 0, kY, 1024, 69, "gadgets/ticker-long-name"), 0);
-  const Box title = LitIn(view, 0, 0, 1024, kLineTop);
+  const Ink title = InkIn(view, 0, 0, 1024, kLineTop);
   EXPECT_GT(title.right, kX + 572);
   EXPECT_EQ(At(view, title.left, title.top) & 0xFF, At(view, title.left, title.top) >> 16 & 0xFF);
 }
@@ -227,8 +195,8 @@ TEST_F(TQGRTest, ANewLineGoesOnFromTheOffsetAndAShortOneRestartsAtOnce) {
   EXPECT_EQ(ticker->GetNameNews(), "World");
   const PixelView view = Frame();
   EXPECT_EQ(ticker->GetScrollOffset(), 0);
-  EXPECT_TRUE(LitIn(view, 0, kLineTop, 1024, 768).Empty());  // offset 0: just outside the box
-  EXPECT_FALSE(LitIn(view, 0, 0, 1024, kLineTop).Empty());
+  EXPECT_TRUE(InkIn(view, 0, kLineTop, 1024, 768).Empty());  // offset 0: just outside the box
+  EXPECT_FALSE(InkIn(view, 0, 0, 1024, kLineTop).Empty());
   Frame();
   EXPECT_EQ(ticker->GetScrollOffset(), 2);
 }
@@ -240,7 +208,7 @@ TEST_F(TQGRTest, WithoutTheContextATextIsLeftOutAndTheOffsetStays) {
   ASSERT_EQ(ticker->GetScrollOffset(), 2);
 
   backend_->Back()->Faults().Fail(FakeOp::GetDC, platform::DDERR_GENERIC);
-  EXPECT_TRUE(LitIn(Frame(), 0, 0, 1024, 768).Empty());
+  EXPECT_TRUE(InkIn(Frame(), 0, 0, 1024, 768).Empty());
   EXPECT_EQ(ticker->GetScrollOffset(), 2);
 
   // Only the line's context fails: the title is drawn, the line neither drawn nor moved.
@@ -278,7 +246,7 @@ TEST_F(TQGRTest, TheTickerOverItsPlate) {
   PixelView view;
   for (int i = 0; i < 200; ++i) view = Frame();
   ASSERT_EQ(errors_, 0) << ticker->GetErrorResult();
-  for (int x = 0; x < 1024; ++x) EXPECT_FALSE(Lit(At(view, x, kY - 1)));
+  EXPECT_TRUE(InkIn(view, 0, kY - 1, 1024, kY).Empty());
   if (const char* path = std::getenv("LUNVALE_TICKER_SNAPSHOT")) {
     lunvale::testing::SaveSnapshot(view, path);
   }

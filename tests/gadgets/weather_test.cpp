@@ -13,6 +13,7 @@
 
 #include <SDL.h>
 
+#include "gadgets/gadget_test_support.h"
 #include "platform/pictures/picture.h"
 #include "scene/scene_setup.h"
 #include "sprites/sprite_fixture.h"
@@ -25,6 +26,7 @@ namespace {
 using lunvale::testing::FakeOp;
 using platform::PixelView;
 using namespace sprites::testing_support;
+using namespace gadgets::testing_support;
 
 constexpr int kX = 571, kY = 698;  // the plate's place with all three gadgets shown
 constexpr int kFrames = 49, kSide = 52;
@@ -85,12 +87,7 @@ class TQGWTest : public SpriteDisplay {
     return expected;
   }
 
-  int Width(const std::string& text) {
-    platform::Bitmap scratch(4, 4);
-    platform::DeviceContext dc(scratch.View());
-    dc.SelectFont(platform::Font::Create("Arial", 20, platform::FW_BOLD));
-    return dc.GetTextExtent(text).cx;
-  }
+  static int Width(std::string_view text) { return TextWidth(20, text); }
 };
 
 // Pixels that differ from `expected` outside the two pictures' squares.
@@ -169,19 +166,13 @@ TEST_F(TQGWTest, TextsRunFromTheirPointsAndTomorrowsRangeReachesPastThePlate) {
   const PixelView frame = Frame();
   // Lit pixels right of tomorrow's picture belong to the range: it starts at +265, and the longest
   // plain range of the art's font is wider than the 71 pixels left on the 336-pixel plate.
-  int left = INT32_MAX, right = -1, top = INT32_MAX, bottom = -1;
-  for (int y = 0; y < 768; ++y)
-    for (int x = kX + 206 + kSide; x < 1024; ++x)
-      if (Lit(At(frame, x, y))) {
-        left = std::min(left, x), right = std::max(right, x);
-        top = std::min(top, y), bottom = std::max(bottom, y);
-      }
-  EXPECT_GE(left, kX + 265);
-  EXPECT_LE(left, kX + 265 + 2);
-  EXPECT_GE(top, kY + 29);
-  EXPECT_LT(bottom, kY + 29 + 20);
+  const Ink range = InkIn(frame, kX + 206 + kSide, 0, 1024, 768);
+  EXPECT_GE(range.left, kX + 265);
+  EXPECT_LE(range.left, kX + 265 + 2);
+  EXPECT_GE(range.top, kY + 29);
+  EXPECT_LT(range.bottom, kY + 29 + 20);
   EXPECT_GT(Width("-58...-78\xB0"), 336 - 265);
-  EXPECT_GT(right, kX + 336);
+  EXPECT_GT(range.right, kX + 336);
 }
 
 TEST_F(TQGWTest, PicturesFollowTheCodesAndUnknownCodesShowNotAvailable) {
@@ -221,8 +212,7 @@ TEST_F(TQGWTest, WithoutStripNothingAndWithoutContextOnlyThePictures) {
   TQGW* gadget = MakeGadget(false);
   gadget->SetTodayCode(99);
   const PixelView none = Frame();
-  for (int y = 0; y < 768; ++y)
-    for (int x = 0; x < 1024; ++x) ASSERT_FALSE(Lit(At(none, x, y))) << x << "," << y;
+  EXPECT_TRUE(InkIn(none, 0, 0, 1024, 768).Empty());
   EXPECT_EQ(gadget->GetTodayCode(), 99);  // not even the codes are touched
 
   gadget->SetWeatherPicVCL(MakeStrip());
@@ -265,7 +255,7 @@ TEST_F(TQGWTest, TheGadgetOverItsPlateWithTheArtsPictures) {
   ASSERT_EQ(errors_, 0) << gadget->GetErrorResult() << strip->GetErrorResult();
   // The art's pictures are opaque squares; everything lies on the plate's rows.
   EXPECT_NE(At(frame, kX + 94 + 26, kY + 8 + 26), At(frame, kX + 206 + 26, kY + 8 + 26));
-  for (int x = 0; x < 1024; ++x) EXPECT_FALSE(Lit(At(frame, x, kY - 1)));
+  EXPECT_TRUE(InkIn(frame, 0, kY - 1, 1024, kY).Empty());
   if (const char* path = std::getenv("LUNVALE_WEATHER_SNAPSHOT")) {
     lunvale::testing::SaveSnapshot(frame, path);
   }
