@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <X11/extensions/Xrandr.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -450,6 +451,26 @@ std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<REC
   auto output = std::make_unique<X11Output>(display, window, std::move(monitors));
   if (!output->Init(error)) return nullptr;
   return output;
+}
+
+std::vector<RECT> ListX11Monitors() {
+  std::vector<RECT> monitors;
+  ::Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return monitors;
+  int event_base = 0, error_base = 0, major = 0, minor = 0;
+  // Monitors came with version 1.5; they include those the user set up by hand over one wide output.
+  if (XRRQueryExtension(display, &event_base, &error_base) && XRRQueryVersion(display, &major, &minor) &&
+      (major > 1 || (major == 1 && minor >= 5))) {
+    int count = 0;
+    XRRMonitorInfo* info = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+    for (int i = 0; info != nullptr && i < count; ++i) {
+      if (info[i].width <= 0 || info[i].height <= 0) continue;
+      monitors.push_back(RECT{info[i].x, info[i].y, info[i].x + info[i].width, info[i].y + info[i].height});
+    }
+    if (info != nullptr) XRRFreeMonitors(info);
+  }
+  XCloseDisplay(display);
+  return monitors;
 }
 
 unsigned long DefaultRootWindowId() {

@@ -63,6 +63,10 @@ class FrameOutput {
 std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
                                            std::string& error);
 
+// The monitors of the default display as the desktop arranges them (RandR), in root-window coordinates;
+// empty when the server does not tell.
+std::vector<RECT> ListX11Monitors();
+
 // The root window of the default display's default screen; 0 without a display.
 unsigned long DefaultRootWindowId();
 

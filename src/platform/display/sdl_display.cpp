@@ -369,17 +369,25 @@ class SdlDirectDraw : public IDirectDraw {
  private:
   // The window covers the monitor asked for, or all of them: their bounding box, with each monitor's
   // part of it.
+  // The desktop's own list of monitors where the server keeps one, as it also knows monitors that share
+  // one output; else SDL's displays.
   bool MonitorLayout(std::vector<RECT>& monitors, SDL_Rect& all) const {
-    const int count = SDL_GetNumVideoDisplays();
-    for (int i = 0; i < count; ++i) {
-      if (display_ >= 0 && i != display_) continue;
-      SDL_Rect b;
-      if (SDL_GetDisplayBounds(i, &b) != 0) continue;
-      if (monitors.empty())
+    if (display_ < 0) monitors = ListX11Monitors();
+    if (monitors.empty()) {
+      const int count = SDL_GetNumVideoDisplays();
+      for (int i = 0; i < count; ++i) {
+        if (display_ >= 0 && i != display_) continue;
+        SDL_Rect b;
+        if (SDL_GetDisplayBounds(i, &b) == 0) monitors.push_back(RECT{b.x, b.y, b.x + b.w, b.y + b.h});
+      }
+    }
+    for (size_t i = 0; i < monitors.size(); ++i) {
+      const RECT& m = monitors[i];
+      const SDL_Rect b{m.left, m.top, m.right - m.left, m.bottom - m.top};
+      if (i == 0)
         all = b;
       else
         SDL_UnionRect(&all, &b, &all);
-      monitors.push_back(RECT{b.x, b.y, b.x + b.w, b.y + b.h});
     }
     for (RECT& m : monitors) m = RECT{m.left - all.x, m.top - all.y, m.right - all.x, m.bottom - all.y};
     return !monitors.empty();

@@ -1,0 +1,17 @@
+# Installing the saver as desktops and screen-saver hosts look for it: the program in bin/, the same
+# program where XScreenSaver looks for its hacks (libexec/xscreensaver), its description for
+# XScreenSaver's settings dialog, a manual page and a menu entry for the settings dialog.
+include(GNUInstallDirs)
+
+install(TARGETS lunvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(CODE "
+  set(hack_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
+  file(RELATIVE_PATH to_bin \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\"
+       \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/lunvale\")
+  file(MAKE_DIRECTORY \"\${hack_dir}\")
+  message(STATUS \"Installing: \${hack_dir}/lunvale -> \${to_bin}\")
+  file(CREATE_LINK \"\${to_bin}\" \"\${hack_dir}/lunvale\" SYMBOLIC)
+")
+install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
+install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale-settings.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

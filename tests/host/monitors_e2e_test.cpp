@@ -1,0 +1,86 @@
+// Every monitor: a wide screen that the desktop splits into two monitors, on an X server of the test's own.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "support/process.h"
+#include "support/xtest.h"
+
+// Last: Xlib's macros (None, Status) would clash with the test framework's names.
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+
+namespace lunvale::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Two monitors side by side over the screen's one output, as `xrandr --setmonitor` makes them.
+bool SplitIntoTwoMonitors(Display* d) {
+  const Window root = DefaultRootWindow(d);
+  XRRScreenResources* res = XRRGetScreenResources(d, root);
+  if (res == nullptr || res->noutput < 1) return false;
+  const char* names[2] = {"LEFT", "RIGHT"};
+  for (int i = 0; i < 2; ++i) {
+    XRRMonitorInfo* m = XRRAllocateMonitor(d, i == 0 ? 1 : 0);
+    m->name = XInternAtom(d, names[i], False);
+    m->x = 1024 * i;
+    m->y = 0;
+    m->width = 1024;
+    m->height = 768;
+    m->mwidth = 270;
+    m->mheight = 200;
+    if (i == 0) m->outputs[0] = res->outputs[0];
+    XRRSetMonitor(d, root, m);
+    XRRFreeMonitors(m);
+  }
+  XRRFreeScreenResources(res);
+  int count = 0;
+  XRRMonitorInfo* now = XRRGetMonitors(d, root, True, &count);
+  XRRFreeMonitors(now);
+  return count == 2;
+}
+
+TEST(MonitorsOnX, EachMonitorShowsTheWholeSceneAndInputOnAnyEndsTheRun) {
+  int n = 160;
+  while (n < 200 && (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) ||
+                     std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock")))
+    ++n;
+  const std::string name = ":" + std::to_string(n);
+  // -noreset: the monitors live in the server's state, which a reset after the last client would drop.
+  ChildProcess xvfb({"/usr/bin/Xvfb", name, "-screen", "0", "2048x768x24", "-nolisten", "tcp", "-noreset"});
+  Display* d = nullptr;
+  for (int i = 0; i < 100 && d == nullptr; ++i) {
+    std::this_thread::sleep_for(50ms);
+    d = XOpenDisplay(name.c_str());
+  }
+  ASSERT_NE(d, nullptr) << xvfb.Stderr();
+  ASSERT_TRUE(SplitIntoTwoMonitors(d));
+  XCloseDisplay(d);
+
+  ScopedEnv display("DISPLAY", name);
+  TempDir config;
+  ChildProcess saver({LUNVALE_EXE, "/s"}, {{"XDG_CONFIG_HOME", config.Path()}, {"SDL_AUDIODRIVER", "dummy"}});
+  ASSERT_TRUE(WaitUntilLit(1024 + 500, 10, 400, 60, 60s)) << saver.Stderr();
+  ASSERT_TRUE(WaitUntilLit(500, 10, 400, 60, 10s));
+  // Both halves show the same frame; a screenshot may fall between the two transfers of one frame.
+  bool same = false;
+  for (int i = 0; i < 5 && !same; ++i) {
+    int w = 0, h = 0;
+    const std::vector<uint32_t> shot = ScreenshotRoot(w, h, "/tmp/lunvale-two-monitors.png");
+    ASSERT_EQ(w, 2048);
+    same = Crop(shot, w, 0, 0, 1024, 768) == Crop(shot, w, 1024, 0, 1024, 768);
+  }
+  EXPECT_TRUE(same);
+
+  // The pointer moving on the right monitor ends the run.
+  for (const char* x : {"1500", "1520", "1600"}) {
+    RunAndCapture({"/usr/bin/xdotool", "mousemove", x, "400"}, 5s);
+    std::this_thread::sleep_for(200ms);
+  }
+  EXPECT_EQ(saver.Wait(15s), 0) << saver.Stderr();
+}
+
+}  // namespace
+}  // namespace lunvale::testing
