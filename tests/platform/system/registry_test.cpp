@@ -353,7 +353,7 @@ TEST_F(Registry, TwoProcessesWritingAtOnceKeepBothValues) {
     ASSERT_GE(children[c], 0);
     if (children[c] == 0) {
       const std::string name = c == 0 ? "First" : "Second";
-      for (int i = 1; i <= kWrites; ++i) {
+      for (int i = 1, failures = 0; i <= kWrites; ++i) {
         TRegistry r;
         if (!r.OpenKey(kKey, true)) ::_exit(2);
         try {
@@ -361,7 +361,10 @@ TEST_F(Registry, TwoProcessesWritingAtOnceKeepBothValues) {
           if (i > 1 && r.ReadInteger(name) != i - 1) ::_exit(4);
           r.WriteInteger(name, i);
         } catch (...) {
-          ::_exit(3);
+          // On a loaded machine the other writer may hold the lock past the bounded wait: that write
+          // failed as a whole and is made again. Only a lost or stale value is a fault.
+          if (++failures > 20) ::_exit(3);
+          --i;
         }
       }
       ::_exit(0);
