@@ -18,8 +18,8 @@ namespace lunvale::dialog {
 
 namespace {
 
-// The maker's catalogue of screen savers, opened by "More screensavers".
-constexpr char kCatalogueAddress[] = "http://www.miravelsoftware.com/screensavers.htm";
+// "More screensavers": the maker's catalogue is gone, so the desktop's own catalogue of screen savers.
+constexpr char kCatalogueAddress[] = "https://packages.debian.org/search?keywords=screensaver";
 
 constexpr char kKeysNote[] =
     "NOTES:  While screensaver is running, you can press:                                 - F2 - for "
