@@ -6,7 +6,8 @@ start_xvfb_if_needed() {
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/tmp/lunvale-xvfb-$n.log 2>&1 &
+    # -noreset: a server whose last client leaves resets itself and turns the next one away for a moment.
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset >/tmp/lunvale-xvfb-$n.log 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 100); do

@@ -14,7 +14,7 @@
 #include "host/preview.h"
 #include "host/run_modes.h"
 #include "platform/app/application.h"
-#include "platform/display/frame_output.h"
+#include "platform/app/quit_signals.h"
 
 namespace lunvale::host {
 
@@ -58,9 +58,7 @@ int RunModule(int argc, char** argv) {
         if (target.kind == HostTarget::kWindow) {
           RunHostedSaver(target.window);
         } else if (target.kind == HostTarget::kRoot) {
-          const unsigned long root = platform::DefaultRootWindowId();
-          if (root == 0) throw std::runtime_error("Cannot open the display for its root window");
-          RunHostedSaver(root);
+          RunHostedSaver(0);
         } else {
           RunSaver();
         }
@@ -68,9 +66,10 @@ int RunModule(int argc, char** argv) {
       }
     }
   } catch (const std::exception& e) {
-    ShowException(e.what());
+    // Whoever stopped the saver by signal is not waiting for a message box.
+    if (!platform::QuitSignalled()) ShowException(e.what());
   } catch (...) {
-    ShowException("Unknown error");
+    if (!platform::QuitSignalled()) ShowException("Unknown error");
   }
   return 0;
 }

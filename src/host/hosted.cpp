@@ -6,6 +6,7 @@
 
 #include "platform/app/application.h"
 #include "platform/app/quit_signals.h"
+#include "platform/display/frame_output.h"
 #include "platform/display/sdl_display.h"
 #include "platform/system/x11_window.h"
 #include "scene/scene_form.h"
@@ -15,7 +16,12 @@ namespace lunvale::host {
 void RunHostedSaver(unsigned long window) {
   platform::Application& app = platform::Application::Instance();
   platform::InstallQuitSignals();
+  platform::QuitSignalsScope quit_scope;
   app.Initialize();
+  // Looked up on a connection of its own only once SDL holds one: a lone connection closing can make a
+  // server with no other clients reset itself under the next one.
+  if (window == 0) window = platform::DefaultRootWindowId();
+  if (window == 0) throw std::runtime_error("Cannot find the root window");
   if (platform::QueryWindowState(window) == platform::WindowState::kMissing) {
     char text[64];
     std::snprintf(text, sizeof text, "Window 0x%lx does not exist", window);
@@ -26,9 +32,6 @@ void RunHostedSaver(unsigned long window) {
   form->SetHostWindow(window);
   form->MakeMainForm();
   app.SetOnQuitRequest([&form] { form->CloseSaver(); });
-  struct ForgetQuitHandler {
-    ~ForgetQuitHandler() { platform::Application::Instance().SetOnQuitRequest(nullptr); }
-  } forget;
   form->FormCreate();
   if (!form->Qss1()->FDDBACK()) throw std::runtime_error(form->Qss1()->GetErrorResult());
   form->Show();

@@ -47,14 +47,12 @@ void RunConfiguration(int argc, char** argv) {
 void RunSaver() {
   platform::Application& app = platform::Application::Instance();
   platform::InstallQuitSignals();
+  platform::QuitSignalsScope quit_scope;
   app.Initialize();
   auto form = std::make_unique<scene::TForm1>(nullptr);
   form->MakeMainForm();
   // A host or the session stops the saver by signal: the same exit sequence as Escape.
   app.SetOnQuitRequest([&form] { form->CloseSaver(); });
-  struct ForgetQuitHandler {
-    ~ForgetQuitHandler() { platform::Application::Instance().SetOnQuitRequest(nullptr); }
-  } forget;
   form->FormCreate();
   form->Show();
   app.Run();

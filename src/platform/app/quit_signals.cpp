@@ -52,6 +52,11 @@ void InstallQuitSignals() {
   });
 }
 
+QuitSignalsScope::~QuitSignalsScope() {
+  Application::Instance().SetOnQuitRequest(nullptr);
+  for (int signo : {SIGTERM, SIGINT, SIGHUP}) signal(signo, SIG_DFL);
+}
+
 bool QuitSignalled() {
   return g_signalled.load();
 }
