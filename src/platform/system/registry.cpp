@@ -83,17 +83,7 @@ bool Load(const fs::path& file, Document& doc) {
     doc.lines = {{kHeader, "\n"}, {"", "\n"}};
     return true;
   }
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t nl = bytes.find('\n', start);
-    if (nl == bytes.npos) {
-      doc.lines.push_back({bytes.substr(start), ""});
-      break;
-    }
-    bool cr = nl > start && bytes[nl - 1] == '\r';
-    doc.lines.push_back({bytes.substr(start, nl - start - cr), cr ? "\r\n" : "\n"});
-    start = nl + 1;
-  }
+  registry_text::SplitLines(bytes, doc);
   registry_text::Parse(file, doc);
   return true;
 }
@@ -143,8 +133,7 @@ void RemoveStaleTemporaries(const fs::path& file) {
 bool Store(const fs::path& link, const Document& doc) {
   const fs::path file = Resolve(link);
   RemoveStaleTemporaries(file);
-  std::string bytes;
-  for (const auto& l : doc.lines) bytes += l.text + l.eol;
+  const std::string bytes = registry_text::JoinLines(doc);
   std::string tmp = (file.parent_path() / (TemporaryPrefix(file) + "XXXXXX")).string();
   int fd = ::mkstemp(tmp.data());
   if (fd < 0) return false;

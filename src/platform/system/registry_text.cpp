@@ -321,6 +321,26 @@ std::string JoinKey(const std::vector<std::string>& names) {
   return s;
 }
 
+void SplitLines(const std::string& bytes, Document& doc) {
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t nl = bytes.find('\n', start);
+    if (nl == bytes.npos) {
+      doc.lines.push_back({bytes.substr(start), ""});
+      break;
+    }
+    bool cr = nl > start && bytes[nl - 1] == '\r';
+    doc.lines.push_back({bytes.substr(start, nl - start - cr), cr ? "\r\n" : "\n"});
+    start = nl + 1;
+  }
+}
+
+std::string JoinLines(const Document& doc) {
+  std::string bytes;
+  for (const auto& l : doc.lines) bytes += l.text + l.eol;
+  return bytes;
+}
+
 void Parse(const fs::path& file, Document& doc) {
   Parser(file, doc).Run();
 }

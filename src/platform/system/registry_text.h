@@ -50,6 +50,10 @@ struct Document {
   std::string eol = "\n";
 };
 
+// The file's bytes as lines with their own line ends, and back: JoinLines(SplitLines(b)) == b.
+void SplitLines(const std::string& bytes, Document& doc);
+std::string JoinLines(const Document& doc);
+
 // Indexes doc.lines into doc.sections; file names the errors. Throws ERegistryFileError.
 void Parse(const std::filesystem::path& file, Document& doc);
 

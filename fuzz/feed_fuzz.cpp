@@ -1,0 +1,50 @@
+// Feed extraction on any reply: the weather values and the news link are pieces of the document, the
+// ticker's texts hold no control byte, and a document of any size is read without a slow path (the
+// run's time limit catches one).
+#include <cstdio>
+#include <cstdlib>
+
+#include "feeds/weather_http.h"
+
+// A broken property is a crash for the fuzzer; the message says which one.
+#define CHECK(ok)                                                              \
+  do {                                                                         \
+    if (!(ok)) {                                                               \
+      std::fprintf(stderr, "property broken at line %d: %s\n", __LINE__, #ok); \
+      std::abort();                                                            \
+    }                                                                          \
+  } while (0)
+
+using namespace lunvale::feeds;
+
+namespace {
+
+bool Within(std::string_view document, const std::string& piece) {
+  return piece.empty() || document.find(piece) != std::string_view::npos;
+}
+
+bool Printable(const std::string& text) {
+  for (unsigned char c : text)
+    if (c < 32) return false;
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view document(reinterpret_cast<const char*>(data), size);
+  const WeatherReading weather = ReadWeather(document);
+  for (const std::string* value : {&weather.today_code, &weather.today_now, &weather.tomorrow_code,
+                                   &weather.tomorrow_low, &weather.tomorrow_hi})
+    CHECK(weather.weather ? Within(document, *value) : value->empty());
+
+  const NewsReading news = ReadNews(document);
+  if (!news.accepted) {
+    CHECK(news.name.empty() && !news.link && news.line.empty());
+    return 0;
+  }
+  CHECK(!news.link || Within(document, *news.link));
+  CHECK(Printable(news.name) && Printable(news.line));
+  CHECK(news.line.starts_with(kNewsSeparator));
+  return 0;
+}
