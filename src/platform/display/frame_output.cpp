@@ -204,6 +204,8 @@ class X11Output : public FrameOutput {
 
   ~X11Output() override {
     FreeImage();
+    // Closing the connection frees the server's side of the context, not the client's record of it.
+    if (gc_ != nullptr) XFreeGC(display_, gc_);
     XCloseDisplay(display_);
   }
 
