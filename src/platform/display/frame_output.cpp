@@ -182,21 +182,6 @@ class ErrorTrap {
   int start_ = 0;
 };
 
-int MaskShift(unsigned long mask) {
-  int s = 0;
-  while (mask != 0 && (mask & 1) == 0) {
-    mask >>= 1;
-    ++s;
-  }
-  return s;
-}
-
-int MaskWidth(unsigned long mask) {
-  int w = 0;
-  for (mask >>= MaskShift(mask); mask & 1; mask >>= 1) ++w;
-  return w;
-}
-
 class X11Output : public FrameOutput {
  public:
   X11Output(::Display* display, Window window, std::vector<RECT> monitors)

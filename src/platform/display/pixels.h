@@ -21,4 +21,21 @@ constexpr uint32_t Rgb(uint8_t r, uint8_t g, uint8_t b) {
   return (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) | b;
 }
 
+// Where a colour channel sits in a pixel of an X visual: the lowest bit of its mask, and how many bits
+// wide the mask is.
+inline int MaskShift(unsigned long mask) {
+  int s = 0;
+  while (mask != 0 && (mask & 1) == 0) {
+    mask >>= 1;
+    ++s;
+  }
+  return s;
+}
+
+inline int MaskWidth(unsigned long mask) {
+  int w = 0;
+  for (mask >>= MaskShift(mask); mask & 1; mask >>= 1) ++w;
+  return w;
+}
+
 }  // namespace lunvale::platform

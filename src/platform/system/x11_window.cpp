@@ -7,6 +7,8 @@
 #include <atomic>
 #include <vector>
 
+#include "platform/display/pixels.h"
+
 namespace lunvale::platform {
 
 namespace {
@@ -37,25 +39,6 @@ class ErrorTrap {
   Display* display_;
   int (*previous_)(Display*, XErrorEvent*);
 };
-
-int Shift(unsigned long mask) {
-  int s = 0;
-  while (mask != 0 && (mask & 1) == 0) {
-    mask >>= 1;
-    ++s;
-  }
-  return s;
-}
-
-int Width(unsigned long mask) {
-  int w = 0;
-  mask >>= Shift(mask);
-  while (mask & 1) {
-    mask >>= 1;
-    ++w;
-  }
-  return w;
-}
 
 }  // namespace
 
@@ -109,8 +92,8 @@ bool X11Window::PutPixels(const PixelView& pixels, int x, int y) {
   const unsigned long masks[3] = {visual->red_mask, visual->green_mask, visual->blue_mask};
   int shifts[3], widths[3];
   for (int c = 0; c < 3; ++c) {
-    shifts[c] = Shift(masks[c]);
-    widths[c] = Width(masks[c]);
+    shifts[c] = MaskShift(masks[c]);
+    widths[c] = MaskWidth(masks[c]);
   }
   for (int row = 0; row < pixels.height; ++row) {
     const uint32_t* src = pixels.Row(row);
