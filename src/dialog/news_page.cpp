@@ -137,6 +137,7 @@ void NewsPage::LoadDirectory() {
   client.SetInputFileMode(false);
   client.SetOutputFileMode(false);
   client.SetReportLevel(2);
+  client.SetSecureAllowed(true);
   if (context_.use_proxy()) {
     client.SetProxy(context_.proxy_host);
     try {
@@ -164,7 +165,7 @@ void NewsPage::LoadDirectory() {
     client.Disconnect();
     client.Abort();
   } catch (const std::runtime_error& e) {
-    // An address the client cannot ask (empty, https, a port that is not a number): told once, and
+    // An address the client cannot ask (empty, a port that is not a number): told once, and
     // the directory is still offered.
     context_.report_error(e.what());
     title = kNotAvailable;

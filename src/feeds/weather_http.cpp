@@ -168,6 +168,7 @@ bool WeatherHTTP::Download(const std::string& url) {
     client.SetInputFileMode(false);
     client.SetOutputFileMode(false);
     client.SetReportLevel(2);
+    client.SetSecureAllowed(true);
     if (settings.GetUseProxy() != 0) {
       const int32_t port = platform::StrToInt(settings.GetPort());
       client.SetProxy(settings.GetProxy());

@@ -76,18 +76,22 @@ void THTTPClient::ParseURL() {
     path_ = first == std::string::npos ? std::string() : url_.substr(first);
   }
 
+  // A colon after the first "/" belongs to a relative path (a redirect's "/a?t=1:2"), which keeps
+  // the current server's scheme and port.
   const size_t colon = url_.find(':');
-  if (colon != std::string::npos) {
+  if (colon != std::string::npos && colon < url_.find('/')) {
     const std::string scheme = Upper(std::string_view(url_).substr(0, colon));
     if (scheme == "GOPHER") {
       SetPort(70);
     } else if (scheme == "FTP") {
       SetPort(21);
     } else if (scheme == "HTTPS") {
-      throw std::runtime_error("HTTP Secure Socket is not supported");
+      if (!secure_allowed_) throw std::runtime_error("HTTP Secure Socket is not supported");
+      SetPort(443);
     } else {
       SetPort(80);
     }
+    secure_ = scheme == "HTTPS";
   }
 
   std::string host;
@@ -113,7 +117,9 @@ void THTTPClient::ParseURL() {
 
 std::string THTTPClient::RequestText() const {
   std::string target = path_;
-  if (!GetProxy().empty()) {
+  // A secure request goes inside the proxy's tunnel, where the server sees it as sent directly.
+  const bool forwarded = !GetProxy().empty() && !secure_;
+  if (forwarded) {
     // A proxy needs the absolute form; a relative redirect is made absolute with the current host.
     if (url_.find("//") != std::string::npos) {
       target = url_;
@@ -122,7 +128,7 @@ std::string THTTPClient::RequestText() const {
     }
   }
   std::string text = "GET " + target + " HTTP/1.0\r\n";
-  if (!GetProxy().empty()) text += "Proxy-Connection: Keep-Alive\r\n";
+  if (forwarded) text += "Proxy-Connection: Keep-Alive\r\n";
   text += "Host: " + GetHost() + "\r\n";
   text += "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n";
   text += "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n";
@@ -135,17 +141,23 @@ std::string THTTPClient::RequestText() const {
 void THTTPClient::Get(const std::string& url) {
   if (HasControl(url) || HasControl(GetProxy())) throw ESockError("Control character in URL");
   url_ = url;
+  // A URL without a scheme is plain http; a redirect without one stays on the current server.
+  secure_ = false;
   for (int redirects = 0;; ++redirects) {
     ParseURL();
     const std::string request = RequestText();
     Connect();
     try {
-      SendText(request);
-      status_code_ = 0;
       // However slowly a server trickles its bytes, one response ends within a bounded time.
       const Clock::time_point deadline =
           GetTimeOut() > 0 ? Clock::now() + std::chrono::milliseconds(GetTimeOut()) * kResponseTimeFactor
                            : Clock::time_point::max();
+      if (secure_) {
+        if (!GetProxy().empty()) OpenTunnel(deadline);
+        StartSecure(GetHost());
+      }
+      SendText(request);
+      status_code_ = 0;
       ReadResponseHeader(deadline);
       ReadBody(deadline);
     } catch (...) {
@@ -165,9 +177,27 @@ void THTTPClient::Get(const std::string& url) {
     url_ = location_;
     // A bare name is taken from the current server's root; its port must not be lost on the way.
     if (url_.find('/') == std::string::npos) {
-      const std::string port = GetPort() != 80 ? ":" + std::to_string(GetPort()) : "";
-      url_ = "http://" + GetHost() + port + "/" + url_;
+      const int default_port = secure_ ? 443 : 80;
+      const std::string port = GetPort() != default_port ? ":" + std::to_string(GetPort()) : "";
+      url_ = (secure_ ? "https://" : "http://") + GetHost() + port + "/" + url_;
     }
+  }
+}
+
+void THTTPClient::OpenTunnel(Clock::time_point deadline) {
+  const std::string target = GetHost() + ":" + std::to_string(GetPort());
+  SendText("CONNECT " + target + " HTTP/1.0\r\nHost: " + target + "\r\n\r\n");
+  const std::string status_line = ReadLine(deadline);
+  size_t size = status_line.size();
+  for (std::string line = status_line; !line.empty() && line != "\n" && line != "\r\n";) {
+    line = ReadLine(deadline);
+    size += line.size();
+    if (size > kMaxHeaderSize) throw ESockError("Response header too large");
+  }
+  const int status = StatusCode(status_line);
+  if (status < 200 || status > 299) {
+    const std::string_view shown = WithoutLineEnd(status_line);
+    throw ESockError(shown.empty() ? "Proxy closed the connection" : std::string(shown));
   }
 }
 
@@ -215,6 +245,11 @@ void THTTPClient::ReadBody(Clock::time_point deadline) {
   // connection open (a proxy answering our Keep-Alive) is read to its announced length instead.
   const int64_t expected = stays_open_ && content_length_ >= 0 ? content_length_ : -1;
   Capture(body_, kMaxBodySize, "Response body too large", expected, deadline);
+  // Over TLS a cut connection shows: without the server's close_notify, a body short of its
+  // announced length was cut off, not ended.
+  if (SecureTruncated() && content_length_ >= 0 && static_cast<int64_t>(body_.size()) < content_length_) {
+    throw ESockError("Secure connection closed before the end of the body");
+  }
 }
 
 }  // namespace lunvale::net

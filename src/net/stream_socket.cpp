@@ -14,6 +14,7 @@
 #include <thread>
 #include <utility>
 
+#include "net/secure_channel.h"
 #include "platform/app/application.h"
 
 namespace lunvale::net {
@@ -184,6 +185,7 @@ void TStreamSocket::OpenSocket(bool linger) {
 }
 
 void TStreamSocket::CloseSocket() {
+  tls_.reset();
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   connected_ = false;
@@ -335,6 +337,34 @@ void TStreamSocket::Connect() {
   }
 }
 
+ssize_t TStreamSocket::ReceiveSome(char* data, size_t size, short& wait) {
+  if (tls_) return tls_->Read(data, size, wait);
+  return ::recv(fd_, data, size, 0);
+}
+
+ssize_t TStreamSocket::SendSome(const char* data, size_t size, short& wait) {
+  if (tls_) return tls_->Write(data, size, wait);
+  return ::send(fd_, data, size, MSG_NOSIGNAL);
+}
+
+void TStreamSocket::StartSecure(const std::string& host) {
+  tls_ = std::make_unique<SecureChannel>(fd_, host);
+  StartTimer();
+  short wait = 0;
+  while (!tls_->Handshake(wait)) {
+    if (cancel_) {
+      StopTimer();
+      throw ESockError(timed_out_ ? "Secure handshake timed out" : "Secure handshake canceled");
+    }
+    WaitStep(wait);
+  }
+  StopTimer();
+}
+
+bool TStreamSocket::SecureTruncated() const {
+  return tls_ && tls_->Truncated();
+}
+
 void TStreamSocket::SendText(std::string_view text) {
   StartTimer();
   size_t sent = 0;
@@ -343,7 +373,8 @@ void TStreamSocket::SendText(std::string_view text) {
       StopTimer();
       throw EAbortError("Socket send aborted");
     }
-    const ssize_t n = ::send(fd_, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
+    short wait = POLLOUT;
+    const ssize_t n = SendSome(text.data() + sent, text.size() - sent, wait);
     if (n > 0) {
       sent += static_cast<size_t>(n);
       continue;
@@ -352,7 +383,7 @@ void TStreamSocket::SendText(std::string_view text) {
       StopTimer();
       RaiseErrno(errno);
     }
-    WaitStep(POLLOUT);
+    WaitStep(wait);
   }
   StopTimer();
 }
@@ -382,7 +413,8 @@ std::string TStreamSocket::ReadLine(Clock::time_point deadline) {
       StopTimer();
       throw EAbortError("Socket readln aborted");
     }
-    const ssize_t n = ::recv(fd_, chunk.data(), chunk.size(), 0);
+    short wait = POLLIN;
+    const ssize_t n = ReceiveSome(chunk.data(), chunk.size(), wait);
     if (n > 0) {
       pending_.append(chunk.data(), static_cast<size_t>(n));
       continue;
@@ -395,7 +427,7 @@ std::string TStreamSocket::ReadLine(Clock::time_point deadline) {
       StopTimer();
       RaiseErrno(errno);
     }
-    WaitStep(POLLIN);
+    WaitStep(wait);
   }
 }
 
@@ -416,7 +448,8 @@ void TStreamSocket::Capture(std::string& into, size_t limit, const char* too_lar
   check_size();
   std::array<char, 16384> chunk;
   while (!cancel_ && !complete()) {
-    const ssize_t n = ::recv(fd_, chunk.data(), chunk.size(), 0);
+    short wait = POLLIN;
+    const ssize_t n = ReceiveSome(chunk.data(), chunk.size(), wait);
     if (n > 0) {
       into.append(chunk.data(), static_cast<size_t>(n));
       check_size();
@@ -428,7 +461,7 @@ void TStreamSocket::Capture(std::string& into, size_t limit, const char* too_lar
       StopTimer();
       RaiseErrno(errno);
     }
-    WaitStep(POLLIN);
+    WaitStep(wait);
     if (Clock::now() >= deadline) {
       timed_out_ = true;
       cancel_ = true;

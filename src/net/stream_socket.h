@@ -15,6 +15,8 @@
 
 namespace lunvale::net {
 
+class SecureChannel;
+
 // Every network failure of the socket and the HTTP client.
 class ESockError : public std::runtime_error {
  public:
@@ -84,10 +86,20 @@ class TStreamSocket : public platform::TComponent {
   // Ends the wait in progress with its cancel error; stays requested until the next Connect.
   void Abort() { cancel_ = true; }
 
+  // The connection runs TLS (from StartSecure until it is closed).
+  bool Secure() const { return tls_ != nullptr; }
+
   // Replaces the host lookup (tests); an empty function restores the system's resolver.
   static void SetResolver(Resolver resolver);
 
  protected:
+  // Runs the TLS handshake with the server on the connection, verifying that its certificate names
+  // `host`; failures raise ESockError ("Certificate verification failed: <reason>", "Secure
+  // handshake failed: <reason>", "Secure handshake timed out", "Secure handshake canceled").
+  void StartSecure(const std::string& host);
+  // The secure stream ended without the server's close_notify: the data may be cut short.
+  bool SecureTruncated() const;
+
   // Sends all of `text`; "Socket send aborted" on time-out or cancel.
   void SendText(std::string_view text);
   // One line with its line end, at most kReceiveBufferSize bytes; the bytes so far (possibly none)
@@ -115,6 +127,10 @@ class TStreamSocket : public platform::TComponent {
   // Waits for `events` on the socket for at most a few milliseconds; then one pump pass.
   void WaitStep(short events);
   [[noreturn]] void RaiseErrno(int posix_errno);
+  // recv and send, through TLS when the connection runs it; `wait` is the readiness to wait for
+  // when the call would block.
+  ssize_t ReceiveSome(char* data, size_t size, short& wait);
+  ssize_t SendSome(const char* data, size_t size, short& wait);
 
   int fd_ = -1;
   std::string host_;
@@ -129,6 +145,7 @@ class TStreamSocket : public platform::TComponent {
   bool timer_running_ = false;
   std::chrono::steady_clock::time_point timer_deadline_;
   std::string pending_;  // received bytes not yet handed out
+  std::unique_ptr<SecureChannel> tls_;
 };
 
 }  // namespace lunvale::net

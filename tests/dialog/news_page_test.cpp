@@ -182,6 +182,17 @@ TEST_F(NewsPageTest, TitleAndChannelsThroughTheProxy) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(NewsPageTest, TitleOfAnHttpsFeed) {
+  testing::FeedServers servers(true);
+  servers.Put("feed.xml", kFeed);
+  testing::ScopedEnv store("SSL_CERT_FILE", servers.AuthorityFile());
+  StoreDefaults();
+  Text("RSS_Url", servers.SecureUrl("/feed.xml"));
+  TForm2& f = OpenOnNewsPage();
+  EXPECT_EQ(f.TabSheet3->StaticText3->text(), "Lake & Shore News");
+  EXPECT_TRUE(errors.empty());
+}
+
 // The client's waits serve Qt's events: the dialog repaints and Cancel ends a download at once.
 TEST_F(NewsPageTest, DownloadsKeepTheDialogServedAndCancelEndsThem) {
   HttpTestServer slow([](HttpTestServer::Connection& c) {

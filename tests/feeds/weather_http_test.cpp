@@ -9,6 +9,7 @@
 
 #include "platform/app/application.h"
 #include "settings/temp_config_home.h"
+#include "support/feed_servers.h"
 #include "support/http_test_server.h"
 
 namespace lunvale::feeds {
@@ -162,8 +163,9 @@ TEST_F(WeatherHTTPTest, ABadDownloadKeepsItsValuesAndStopsNothingElse) {
     f.SyncTick();
   };
 
-  // An https news URL fails that download only: the weather comes, now and at the next refresh.
-  Text("RSS_Url", "https://127.0.0.1/news");
+  // A news server that is not there fails that download only: the weather comes, now and at the
+  // next refresh.
+  Text("RSS_Url", "https://127.0.0.1:" + std::to_string(test::ClosedPort()) + "/news");
   tick(Make(Host(server)));
   ExpectWeather(34, "75", 30, "58", "78");
   EXPECT_EQ(news_->GetRssLine(), gadgets::TQGR::kNotAvailable);
@@ -231,6 +233,20 @@ TEST_F(WeatherHTTPTest, TheNewsDownloadAloneGetsTheTimeOutAndTheProxy) {
   ASSERT_EQ(proxy.Requests().size(), 1u);
   EXPECT_EQ(proxy.Requests()[0].rfind("GET http://feeds.example.invalid/news.xml HTTP/1.0\r\n", 0), 0u);
   EXPECT_EQ(news_->GetNameNews(), "P");
+}
+
+TEST_F(WeatherHTTPTest, HttpsNewsComesThroughTheProxysTunnel) {
+  testing::FeedServers servers(true);
+  servers.Put("news.xml", Feed("Secure", "<item><title>one</title></item>"));
+  testing::ScopedEnv store("SSL_CERT_FILE", servers.AuthorityFile());
+  Number("ShowNews", 1);
+  Number("UseProxy", 1);
+  Text("Proxy", "127.0.0.1");
+  Text("Port", std::to_string(servers.ProxyPort()));
+  Text("RSS_Url", servers.SecureUrl("/news.xml"));
+  Make("").SyncTick();
+  EXPECT_EQ(news_->GetNameNews(), "Secure");
+  EXPECT_NE(servers.ProxyLog().find("CONNECT "), std::string::npos);
 }
 
 TEST_F(WeatherHTTPTest, TerminateCancelsTheDownloadInProgressAndTheRestOfTheTick) {

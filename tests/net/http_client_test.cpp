@@ -128,7 +128,7 @@ TEST(THTTPClient, FollowsRedirectsAndSendsTheirCookie) {
     } else if (request.starts_with("GET /second ")) {
       reply = HttpTestServer::Reply(301, "Moved", "Location: third.xml\r\n", "");
     } else if (request.starts_with("GET /third.xml ")) {
-      reply = HttpTestServer::Reply(307, "Temporary", "Location: /final\r\n", "");
+      reply = HttpTestServer::Reply(307, "Temporary", "Location: /final?at=12:30\r\n", "");
     } else {
       reply = HttpTestServer::Reply(200, "OK", "", "final");
     }
@@ -143,11 +143,12 @@ TEST(THTTPClient, FollowsRedirectsAndSendsTheirCookie) {
   const auto requests = server.Requests();
   ASSERT_EQ(requests.size(), 4u);
   EXPECT_EQ(requests[0].find("Cookie:"), std::string::npos);
-  // The bare name keeps the server's port; the cookie goes with every later request.
+  // The bare name and a path with a colon keep the server's port; the cookie goes with every later
+  // request.
   EXPECT_EQ(requests[2], "GET /third.xml HTTP/1.0\r\nHost: 127.0.0.1\r\n" + kFixedLines +
                              "Cookie: id=42\r\n" + kContentType);
-  EXPECT_EQ(requests[3].rfind("GET /final HTTP/1.0\r\n", 0), 0u);
-  EXPECT_EQ(client.GetURL(), "/final");
+  EXPECT_EQ(requests[3].rfind("GET /final?at=12:30 HTTP/1.0\r\n", 0), 0u);
+  EXPECT_EQ(client.GetURL(), "/final?at=12:30");
 }
 
 TEST(THTTPClient, StopsRedirectsThatLeadNowhere) {

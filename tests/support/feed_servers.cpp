@@ -5,12 +5,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <thread>
 
 #include "support/http_test_server.h"
+#include "support/test_authority.h"
 
 namespace lunvale::testing {
 
@@ -43,15 +45,37 @@ void WaitUntilListening(uint16_t port, ChildProcess& process, const char* name) 
 
 }  // namespace
 
-FeedServers::FeedServers() {
+FeedServers::FeedServers(bool secure) {
   const std::string dir = dir_.Path();
   std::filesystem::create_directories(dir + "/www");
   const std::string servers = std::string(LUNVALE_SOURCE_DIR) + "/tests/feeds/servers/";
-  web_port_ = test::ClosedPort();
-  do {
-    proxy_port_ = test::ClosedPort();
-  } while (proxy_port_ == web_port_);
-  std::string web = Fill(ReadFile(servers + "nginx.conf.in"), "@PORT@", std::to_string(web_port_));
+  std::vector<uint16_t> taken;
+  const auto free_port = [&taken] {
+    uint16_t port;
+    do {
+      port = test::ClosedPort();
+    } while (std::find(taken.begin(), taken.end(), port) != taken.end());
+    taken.push_back(port);
+    return port;
+  };
+  web_port_ = free_port();
+  proxy_port_ = free_port();
+  std::string secure_servers;
+  if (secure) {
+    const TestAuthority authority(dir);
+    const TestAuthority::Issued issued[] = {
+        authority.Issue("good", {"127.0.0.1", "feeds.lunvale.test"}),
+        authority.Issue("expired", {"127.0.0.1"}, -7200, -3600),
+        authority.Issue("self-signed", {"127.0.0.1"}, -3600, 86400, true)};
+    for (int i = 0; i < 3; ++i) {
+      secure_ports_[i] = free_port();
+      std::string server =
+          Fill(ReadFile(servers + "nginx-secure.conf.in"), "@PORT@", std::to_string(secure_ports_[i]));
+      secure_servers += Fill(Fill(server, "@CERT@", issued[i].certificate), "@KEY@", issued[i].key);
+    }
+  }
+  std::string web = Fill(ReadFile(servers + "nginx.conf.in"), "@SECURE@", secure_servers);
+  web = Fill(web, "@PORT@", std::to_string(web_port_));
   web = Fill(Fill(web, "@ROOT@", dir + "/www"), "@DIR@", dir);
   std::ofstream(dir + "/nginx.conf") << web;
   const std::string proxy = Fill(
@@ -64,6 +88,9 @@ FeedServers::FeedServers() {
       std::vector<std::string>{"/usr/bin/tinyproxy", "-d", "-c", dir + "/tinyproxy.conf"});
   WaitUntilListening(web_port_, *web_, "nginx");
   WaitUntilListening(proxy_port_, *proxy_, "tinyproxy");
+  for (uint16_t port : secure_ports_) {
+    if (port != 0) WaitUntilListening(port, *web_, "nginx");
+  }
 }
 
 FeedServers::~FeedServers() = default;
@@ -77,6 +104,10 @@ void FeedServers::Put(const std::string& name, const std::string& content) const
 
 std::string FeedServers::Url(const std::string& path) const {
   return "http://127.0.0.1:" + std::to_string(web_port_) + path;
+}
+
+std::string FeedServers::SecureUrl(const std::string& path, Secure which) const {
+  return "https://127.0.0.1:" + std::to_string(SecurePort(which)) + path;
 }
 
 std::string FeedServers::WebLog() const {

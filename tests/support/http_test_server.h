@@ -32,6 +32,8 @@ class HttpTestServer {
     // Aborts the connection: the peer sees a reset.
     void Reset();
     bool Stopping() const;
+    // The connection's socket (non-blocking), for handlers that speak another protocol on it.
+    int Fd() const { return fd_; }
 
    private:
     HttpTestServer& server_;

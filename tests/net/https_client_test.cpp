@@ -1,0 +1,187 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <openssl/ssl.h>
+#include <pthread.h>
+#include <sys/socket.h>
+
+#include <csignal>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "net/http_client.h"
+#include "platform/app/application.h"
+#include "support/feed_servers.h"
+#include "support/http_test_server.h"
+#include "support/test_authority.h"
+
+namespace lunvale::net {
+namespace {
+
+using test::HttpTestServer;
+using testing::FeedServers;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr char kFeed[] = "<rss><channel><title>Secure Lake</title></channel></rss>";
+
+std::string FailureOf(THTTPClient& client, const std::string& url) {
+  try {
+    client.Get(url);
+  } catch (const ESockError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+// A client that may ask for https, trusting only the authority in `authority_file`.
+struct SecureClient : THTTPClient {
+  explicit SecureClient(const std::string& authority_file, int timeout_ms = 3000)
+      : store("SSL_CERT_FILE", authority_file) {
+    SetSecureAllowed(true);
+    SetTimeOut(timeout_ms);
+  }
+  testing::ScopedEnv store;
+};
+
+// A TLS server of our own on a test server's connection, for what a web server never does: after
+// the handshake and the request, `serve` sends, and the connection is cut without close_notify.
+HttpTestServer::Handler SecureHandler(const testing::TestAuthority::Issued& issued,
+                                      std::function<void(SSL*)> serve) {
+  return [issued, serve](HttpTestServer::Connection& connection) {
+    // A client gone away is an error of SSL_write here, not a signal for the whole test.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+    fcntl(connection.Fd(), F_SETFL, 0);
+    timeval limit{3, 0};
+    setsockopt(connection.Fd(), SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    setsockopt(connection.Fd(), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    SSL_CTX* context = SSL_CTX_new(TLS_server_method());
+    SSL_CTX_use_certificate_file(context, issued.certificate.c_str(), SSL_FILETYPE_PEM);
+    SSL_CTX_use_PrivateKey_file(context, issued.key.c_str(), SSL_FILETYPE_PEM);
+    SSL* ssl = SSL_new(context);
+    SSL_set_fd(ssl, connection.Fd());
+    char request[4096];
+    if (SSL_accept(ssl) == 1 && SSL_read(ssl, request, sizeof request) > 0) serve(ssl);
+    SSL_free(ssl);
+    SSL_CTX_free(context);
+  };
+}
+
+TEST(THTTPClientSecure, VerifiesTheServerAgainstTheStoreAndItsName) {
+  FeedServers servers(true);
+  servers.Put("feed.xml", kFeed);
+  SecureClient client(servers.AuthorityFile());
+  client.Get(servers.SecureUrl("/feed.xml"));
+  EXPECT_EQ(client.GetBody(), kFeed);
+  EXPECT_EQ(client.GetPort(), servers.SecurePort());
+  // A name is sent to the server and checked against the certificate's names.
+  TStreamSocket::SetResolver([](const std::string& name, in_addr& address) {
+    address.s_addr = htonl(INADDR_LOOPBACK);
+    return name != "nowhere.lunvale.test";
+  });
+  const std::string port = ":" + std::to_string(servers.SecurePort()) + "/feed.xml";
+  client.Get("https://feeds.lunvale.test" + port);
+  EXPECT_EQ(client.GetBody(), kFeed);
+  EXPECT_EQ(FailureOf(client, "https://other.lunvale.test" + port),
+            "Certificate verification failed: hostname mismatch");
+  TStreamSocket::SetResolver({});
+  EXPECT_EQ(FailureOf(client, servers.SecureUrl("/feed.xml", FeedServers::kExpired)),
+            "Certificate verification failed: certificate has expired");
+  EXPECT_EQ(FailureOf(client, servers.SecureUrl("/feed.xml", FeedServers::kSelfSigned)),
+            "Certificate verification failed: self-signed certificate");
+  EXPECT_EQ(servers.CountInWebLog("GET /feed.xml HTTP/1.0|"), 2) << servers.WebLog();
+  {
+    // The system's store does not know the test authority.
+    testing::ScopedEnv system_store("SSL_CERT_FILE", "/etc/ssl/certs/ca-certificates.crt");
+    EXPECT_EQ(FailureOf(client, servers.SecureUrl("/feed.xml")),
+              "Certificate verification failed: unable to get local issuer certificate");
+  }
+  // Limits hold inside TLS as outside.
+  EXPECT_EQ(FailureOf(client, servers.SecureUrl("/loop")), "Too many redirects");
+}
+
+TEST(THTTPClientSecure, RedirectsToHttpsAndTunnelsThroughTheProxy) {
+  FeedServers servers(true);
+  servers.Put("feed.xml", kFeed);
+  SecureClient client(servers.AuthorityFile());
+  HttpTestServer plain(HttpTestServer::Serve(
+      HttpTestServer::Reply(302, "Found", "Location: " + servers.SecureUrl("/feed.xml") + "\r\n", "")));
+  client.Get(plain.Url("/news"));
+  EXPECT_EQ(client.GetBody(), kFeed);
+  EXPECT_EQ(client.GetStatusCode(), 200);
+
+  // The proxy sees only the tunnel; the request inside goes as to the server itself.
+  client.SetProxy("127.0.0.1");
+  client.SetProxyPort(servers.ProxyPort());
+  client.Get(servers.SecureUrl("/feed.xml"));
+  EXPECT_EQ(client.GetBody(), kFeed);
+  EXPECT_EQ(servers.CountInWebLog("GET /feed.xml HTTP/1.0|127.0.0.1|-"), 2) << servers.WebLog();
+  EXPECT_NE(servers.ProxyLog().find("CONNECT 127.0.0.1:" + std::to_string(servers.SecurePort())),
+            std::string::npos)
+      << servers.ProxyLog();
+  // A proxy that refuses the tunnel.
+  HttpTestServer refusing(HttpTestServer::Serve("HTTP/1.0 403 Forbidden\r\n\r\n"));
+  client.SetProxyPort(refusing.Port());
+  EXPECT_EQ(FailureOf(client, servers.SecureUrl("/feed.xml")), "HTTP/1.0 403 Forbidden");
+  EXPECT_EQ(refusing.Requests().at(0).rfind("CONNECT 127.0.0.1:", 0), 0u) << refusing.Requests()[0];
+
+  // Without leave, https is still refused before anything is asked.
+  THTTPClient plain_only;
+  EXPECT_FALSE(plain_only.SecureAllowed());
+  EXPECT_THROW(plain_only.Get(plain.Url("/news")), std::runtime_error);
+  EXPECT_EQ(plain.Accepted(), 2);
+}
+
+TEST(THTTPClientSecure, AStalledHandshakeEndsInTheTimeOutOrAbort) {
+  HttpTestServer silent([](HttpTestServer::Connection& connection) { connection.Pause(3s); });
+  SecureClient client("/nonexistent", 300);
+  const std::string url = "https://127.0.0.1:" + std::to_string(silent.Port()) + "/";
+  const auto start = Clock::now();
+  EXPECT_EQ(FailureOf(client, url), "Secure handshake timed out");
+  EXPECT_GE(Clock::now() - start, 280ms);
+  EXPECT_LT(Clock::now() - start, 1500ms);
+  EXPECT_FALSE(client.Connected());
+
+  client.SetTimeOut(0);
+  std::thread later([&client] {
+    std::this_thread::sleep_for(150ms);
+    platform::Application::Instance().QueueCall([&client] { client.Abort(); });
+  });
+  EXPECT_EQ(FailureOf(client, url), "Secure handshake canceled");
+  later.join();
+}
+
+TEST(THTTPClientSecure, CutAndOversizedSecureStreamsFail) {
+  testing::TempDir dir;
+  const testing::TestAuthority authority(dir.Path());
+  const auto issued = authority.Issue("server", {"127.0.0.1"});
+  SecureClient client(authority.Certificate());
+  const auto serving = [&](std::string reply, bool endless) {
+    return std::make_unique<HttpTestServer>(SecureHandler(issued, [reply, endless](SSL* ssl) {
+      int sent = SSL_write(ssl, reply.data(), static_cast<int>(reply.size()));
+      const std::string filler(65536, 'z');
+      while (endless && sent > 0) sent = SSL_write(ssl, filler.data(), static_cast<int>(filler.size()));
+    }));
+  };
+  const auto url = [](const HttpTestServer& s) {
+    return "https://127.0.0.1:" + std::to_string(s.Port()) + "/";
+  };
+
+  auto server = serving("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nonly ten..", false);
+  EXPECT_EQ(FailureOf(client, url(*server)), "Secure connection closed before the end of the body");
+  // A body that is whole, or has no length to fall short of, ends as the connection does.
+  server = serving("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nwhole", false);
+  client.Get(url(*server));
+  EXPECT_EQ(client.GetBody(), "whole");
+  server = serving("HTTP/1.0 200 OK\r\n\r\nuntil the end", false);
+  client.Get(url(*server));
+  EXPECT_EQ(client.GetBody(), "until the end");
+  server = serving("HTTP/1.0 200 OK\r\n\r\n", true);
+  EXPECT_EQ(FailureOf(client, url(*server)), "Response body too large");
+}
+
+}  // namespace
+}  // namespace lunvale::net
