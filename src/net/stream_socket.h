@@ -86,9 +86,6 @@ class TStreamSocket : public platform::TComponent {
   // Ends the wait in progress with its cancel error; stays requested until the next Connect.
   void Abort() { cancel_ = true; }
 
-  // The connection runs TLS (from StartSecure until it is closed).
-  bool Secure() const { return tls_ != nullptr; }
-
   // Replaces the host lookup (tests); an empty function restores the system's resolver.
   static void SetResolver(Resolver resolver);
 

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <pthread.h>
 #include <sys/socket.h>
@@ -92,6 +93,7 @@ TEST(THTTPClientSecure, VerifiesTheServerAgainstTheStoreAndItsName) {
             "Certificate verification failed: certificate has expired");
   EXPECT_EQ(FailureOf(client, servers.SecureUrl("/feed.xml", FeedServers::kSelfSigned)),
             "Certificate verification failed: self-signed certificate");
+  EXPECT_EQ(ERR_peek_error(), 0u);
   EXPECT_EQ(servers.CountInWebLog("GET /feed.xml HTTP/1.0|"), 2) << servers.WebLog();
   {
     // The system's store does not know the test authority.
@@ -135,9 +137,17 @@ TEST(THTTPClientSecure, RedirectsToHttpsAndTunnelsThroughTheProxy) {
   EXPECT_EQ(plain.Accepted(), 2);
 }
 
-TEST(THTTPClientSecure, AStalledHandshakeEndsInTheTimeOutOrAbort) {
-  HttpTestServer silent([](HttpTestServer::Connection& connection) { connection.Pause(3s); });
+TEST(THTTPClientSecure, HandshakesThatStallOrFailEnd) {
+  // A server that does not speak TLS.
+  HttpTestServer plain(
+      [](HttpTestServer::Connection& connection) { connection.Send("HTTP/1.0 400 Bad Request\r\n\r\n"); });
   SecureClient client("/nonexistent", 300);
+  EXPECT_EQ(FailureOf(client, "https://127.0.0.1:" + std::to_string(plain.Port()) + "/"),
+            "Secure handshake failed: wrong version number");
+  // OpenSSL's reasons are taken, not left behind.
+  EXPECT_EQ(ERR_peek_error(), 0u);
+
+  HttpTestServer silent([](HttpTestServer::Connection& connection) { connection.Pause(3s); });
   const std::string url = "https://127.0.0.1:" + std::to_string(silent.Port()) + "/";
   const auto start = Clock::now();
   EXPECT_EQ(FailureOf(client, url), "Secure handshake timed out");
