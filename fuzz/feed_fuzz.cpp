@@ -1,9 +1,11 @@
 // Feed extraction on any reply: the weather values and the news link are pieces of the document, the
-// ticker's texts hold no control byte, and a document of any size is read without a slow path (the
-// run's time limit catches one).
+// forecast service's values are picture codes and whole degrees, the ticker's texts hold no control
+// byte, and a document of any size is read without a slow path (the run's time limit catches one).
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "feeds/coordinate_forecast.h"
 #include "feeds/weather_http.h"
 
 // A broken property is a crash for the fuzzer; the message says which one.
@@ -37,6 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string* value : {&weather.today_code, &weather.today_now, &weather.tomorrow_code,
                                    &weather.tomorrow_low, &weather.tomorrow_hi})
     CHECK(weather.weather ? Within(document, *value) : value->empty());
+
+  const WeatherReading forecast = ReadForecast(document);
+  if (forecast.weather) {
+    for (const std::string* code : {&forecast.today_code, &forecast.tomorrow_code}) {
+      const int value = std::stoi(*code);
+      CHECK(value >= 0 && value <= 48 && std::to_string(value) == *code);
+    }
+    for (const std::string* degrees : {&forecast.today_now, &forecast.tomorrow_low, &forecast.tomorrow_hi})
+      CHECK(std::to_string(std::stoi(*degrees)) == *degrees && std::abs(std::stoi(*degrees)) <= 1000);
+  }
 
   const NewsReading news = ReadNews(document);
   if (!news.accepted) {

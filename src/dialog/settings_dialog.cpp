@@ -93,6 +93,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   PageControl1->setFont(VerdanaFont(13));
   BuildConfigurationPage();
   TabSheet2 = new WeatherPage(location_code, unit_letter);
+  TabSheet2->open_address = [this](const std::string& address) { open_address(address); };
   news_ = TabSheet3 =
       new NewsPage(NewsPage::Context{feed_url, loaded_proxy_host, loaded_proxy_port, directory_pending,
                                      [this] { return CheckBox1Proxy->isChecked(); }, HTTPClient1,

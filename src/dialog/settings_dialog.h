@@ -40,7 +40,8 @@ class TForm2 : public QDialog {
   void ComboBox2TitleNewsChange() { news_->ComboBox2TitleNewsChange(); }
   void UrlNewsChange() { news_->UrlNewsChange(); }
 
-  // Opens an address for "More screensavers" (the shell's open; tests replace it).
+  // Opens an address for "More screensavers" and the weather credit (the shell's open; tests replace
+  // it).
   std::function<void(const std::string& address)> open_address;
 
   // Held values.

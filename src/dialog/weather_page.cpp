@@ -17,6 +17,10 @@ constexpr char kNote[] =
     "your computer, you must allow access to Internet for this screensaver. Don't be alarmed: this "
     "screensaver does not contain any adware or spyware.";
 
+// Open-Meteo's data comes under CC BY 4.0, which asks for this credit with a link.
+constexpr char kCreditAddress[] = "https://open-meteo.com/";
+constexpr char kCredit[] = "Weather data by Open-Meteo.com";
+
 QFont Font(const QStringList& families, int pixels, bool bold = false) {
   QFont font;
   font.setFamilies(families);
@@ -93,6 +97,15 @@ WeatherPage::WeatherPage(std::string& location_code, std::string& unit_letter, Q
   ComboBox1Units = MakeList(this, {71, 196});
   ComboBox1Units->addItems({"Fahrenheit degrees", "Celsius degrees"});
   StaticText1 = MakeLabel(this, kNote, {73, 245, 347, 51}, SansSerif(11), true);
+  LabelCredit = MakeLabel(this, "", {73, 306, 0, 0}, SansSerif(11));
+  LabelCredit->setTextFormat(Qt::RichText);
+  LabelCredit->setText(QString("<a href=\"%1\">%2</a>").arg(kCreditAddress, kCredit));
+  LabelCredit->adjustSize();
+  LabelCredit->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+  LabelCredit->setCursor(Qt::PointingHandCursor);
+  connect(LabelCredit, &QLabel::linkActivated, this, [this](const QString& address) {
+    if (open_address) open_address(address.toStdString());
+  });
 
   // activated: the user's picks only, never the selections the handlers make themselves.
   connect(ComboBox1Country, &QComboBox::activated, this, [this] { ComboBox1CountryChange(); });

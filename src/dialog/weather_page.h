@@ -3,13 +3,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace lunvale::dialog {
 
 // The weather page: country, city and unit pickers over the location table. It edits the dialog's
-// location code and unit letter, which the dialog owns and OK stores.
+// location code and unit letter, which the dialog owns and OK stores. Below its note it credits the
+// forecast service whose data the saver shows.
 class WeatherPage : public QWidget {
  public:
   WeatherPage(std::string& location_code, std::string& unit_letter, QWidget* parent = nullptr);
@@ -27,6 +29,10 @@ class WeatherPage : public QWidget {
   QLabel* Label15;
   QLabel* Label16;
   QLabel* StaticText1;
+  // The credit the forecast service's licence asks for, a link to its site.
+  QLabel* LabelCredit;
+  // Opens the credit's link (the dialog's shell open; tests replace it).
+  std::function<void(const std::string& address)> open_address;
   // The code of each listed city, at the city's list position.
   std::vector<std::string> ListBox1Code;
 

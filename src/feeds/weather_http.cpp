@@ -104,11 +104,22 @@ std::string WeatherHostSetting(const settings::SettingsStore& settings) {
   return host;
 }
 
+std::string WeatherApiSetting(const settings::SettingsStore& settings) {
+  std::string address;
+  try {
+    settings.ReadAKey(kWeatherApiValue, address);
+  } catch (const platform::ERegistryException&) {
+    return "";  // set, but not to a text: no address the user meant can be guessed
+  }
+  if (address.empty()) return kForecastApi;
+  return UsableServiceAddress(address) ? address : "";
+}
+
 WeatherHTTP::WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock,
-                         std::string forecast_host)
+                         std::string forecast_api)
     : targets_(std::move(targets)),
       weather_host_(std::move(weather_host)),
-      forecast_host_(std::move(forecast_host)),
+      forecast_api_(std::move(forecast_api)),
       clock_(clock ? std::move(clock) : MinuteClock(LocalMinute)) {}
 
 WeatherHTTP::~WeatherHTTP() {
@@ -193,13 +204,19 @@ bool WeatherHTTP::Download(const std::string& url) {
 void WeatherHTTP::FetchWeather() {
   const settings::SettingsStore& settings = *targets_.settings;
   const bool feed = !weather_host_.empty();
-  const std::optional<std::string> url =
-      feed ? WeatherURL(weather_host_, settings.GetWeatherCode(), settings.GetTDegree())
-           : ForecastURL(forecast_host_, settings.GetWeatherCode(), settings.GetTDegree());
-  // A location the table does not know has no coordinates: nothing to ask, nothing changes.
-  if (!url || !Download(*url)) return;
-  const std::string& body = targets_.client->GetBody();
-  const WeatherReading reading = feed ? ReadWeather(body) : ReadForecast(body);
+  std::optional<std::string> url;
+  if (feed) {
+    url = WeatherURL(weather_host_, settings.GetWeatherCode(), settings.GetTDegree());
+  } else if (!forecast_api_.empty()) {
+    url = ForecastURL(forecast_api_, settings.GetWeatherCode(), settings.GetTDegree());
+  }
+  // Without a place or a service to ask there is no weather to show, rather than another place's.
+  WeatherReading reading;
+  if (url) {
+    if (!Download(*url)) return;
+    const std::string& body = targets_.client->GetBody();
+    reading = feed ? ReadWeather(body) : ReadForecast(body);
+  }
   gadgets::TQGW& gadget = *targets_.weather;
   if (!reading.weather) {
     gadget.SetTodayCode(kNotAvailableCode);

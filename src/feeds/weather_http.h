@@ -17,9 +17,12 @@ namespace lunvale::feeds {
 
 // The optional text value of the saver's key naming the host (a name, or a name and ":port") of a
 // weather feed of the weather service's kind. Without it the weather comes by the location's
-// coordinates from the forecast service at kForecastHost.
+// coordinates from the forecast service.
 inline constexpr char kWeatherHostValue[] = "WeatherHost";
-inline constexpr char kForecastHost[] = "api.open-meteo.com";
+// The optional text value with the forecast service's base address ("http://" or "https://", the
+// host and any path); absent or empty: kForecastApi.
+inline constexpr char kWeatherApiValue[] = "WeatherApi";
+inline constexpr char kForecastApi[] = "https://api.open-meteo.com";
 // Between and after the news titles.
 inline constexpr std::string_view kNewsSeparator = "  ***  ";
 // Each network wait of a download, in milliseconds.
@@ -55,6 +58,9 @@ NewsReading ReadNews(std::string_view document);
 std::string WeatherURL(std::string_view host, std::string_view code, std::string_view unit);
 // The host from "WeatherHost" under the store's key; empty when absent or unreadable.
 std::string WeatherHostSetting(const settings::SettingsStore& settings);
+// The forecast service's address from "WeatherApi": kForecastApi when absent or empty; empty when the
+// value cannot be an address (not http:// or https://, control bytes, not a text).
+std::string WeatherApiSetting(const settings::SettingsStore& settings);
 
 // The feed fetcher. Its thread only paces the work: it has the main thread run SyncTick through the
 // application's synchronise call, sleeps 1 ms and asks again, until Terminate. Every download and all
@@ -64,7 +70,9 @@ std::string WeatherHostSetting(const settings::SettingsStore& settings);
 // weather (when its gadget is shown) and the news (when the ticker is shown) and hands the values to
 // the gadgets' setters and the news link to its holder. A download that fails in any way (network,
 // an https or empty URL, a proxy port or a weather code that is not a number, too many redirects)
-// shows nothing and keeps every value; the other download and the later refreshes still run.
+// shows nothing and keeps every value; the other download and the later refreshes still run. A
+// forecast by coordinates that cannot be asked for (a location the table does not know, an unusable
+// service address) shows the "not available" values, as a reply that cannot be read does.
 class WeatherHTTP {
  public:
   // The local time's minute, 0..59; tests inject their own.
@@ -80,9 +88,10 @@ class WeatherHTTP {
     std::function<void(const std::string&)> set_news_link;
   };
 
-  // `weather_host`: the weather feed's host; empty: the forecast by coordinates from `forecast_host`.
+  // `weather_host`: the weather feed's host; empty: the forecast by coordinates from the service at
+  // `forecast_api` (as WeatherApiSetting gives it; empty: none can be asked).
   WeatherHTTP(Targets targets, std::string weather_host, MinuteClock clock = {},
-              std::string forecast_host = kForecastHost);
+              std::string forecast_api = kForecastApi);
   // Terminates and waits for the thread, serving its last tick request if it must.
   ~WeatherHTTP();
   WeatherHTTP(const WeatherHTTP&) = delete;
@@ -112,7 +121,7 @@ class WeatherHTTP {
 
   Targets targets_;
   std::string weather_host_;
-  std::string forecast_host_;
+  std::string forecast_api_;
   MinuteClock clock_;
   int32_t last_minute_ = 0;
   bool downloading_ = false;

@@ -1,7 +1,9 @@
 #include "scene/scene_form.h"
 
 #include <cstdlib>
+#include <optional>
 
+#include "feeds/coordinate_forecast.h"
 #include "feeds/weather_http.h"
 #include "net/http_client.h"
 #include "platform/app/cursor.h"
@@ -12,11 +14,6 @@
 #include "scene/scene_setup.h"
 
 namespace lunvale::scene {
-
-std::string WeatherPageAddress(const std::string& location_code, const std::string& unit) {
-  return std::string("http://") + kWeatherSiteHost + "/forecast/" + location_code +
-         (unit == "c" ? "_c.html" : ".html");
-}
 
 TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
     : platform::TForm(owner),
@@ -149,8 +146,9 @@ void TForm1::SetupGadgetPanel() {
   targets.news = qgr1_;
   targets.get_news_link = [this] { return GetNewsLink(); };
   targets.set_news_link = [this](const std::string& link) { SetNewsLink(link); };
-  weather_http_ = std::make_unique<feeds::WeatherHTTP>(
-      std::move(targets), feeds::WeatherHostSetting(qss1_->Settings()), FeedMinuteClock);
+  weather_http_ =
+      std::make_unique<feeds::WeatherHTTP>(std::move(targets), feeds::WeatherHostSetting(qss1_->Settings()),
+                                           FeedMinuteClock, feeds::WeatherApiSetting(qss1_->Settings()));
   weather_http_->Start();
   if (qss1_->GetShowNews() != 0) {
     SetupImage(qgr1_, true, true, 69, 572, 698, 1024 - (117 * show_time + 336 * show_weather + 571));
@@ -185,8 +183,10 @@ void TForm1::FormKeyDown(uint16_t& key, unsigned) {
     platform::ShellExecuteA(Handle(), "open", GetNewsLink().c_str(), "", "", platform::SW_SHOW);
     CloseSaver();
   } else if (key == platform::VK_F3) {
-    const std::string page = WeatherPageAddress(qss1_->GetWeatherCode(), qss1_->GetTDegree());
-    platform::ShellExecuteA(Handle(), "open", page.c_str(), "", "", platform::SW_SHOW);
+    // A place the table does not know has no page: the key does nothing then.
+    const std::optional<std::string> page = feeds::ForecastPageURL(qss1_->GetWeatherCode());
+    if (!page) return;
+    platform::ShellExecuteA(Handle(), "open", page->c_str(), "", "", platform::SW_SHOW);
     CloseSaver();
   }
 }

@@ -24,12 +24,6 @@ class THTTPClient;
 
 namespace lunvale::scene {
 
-// The host of the weather service's forecast pages that F3 opens.
-inline constexpr char kWeatherSiteHost[] = "weather.yahoo.com";
-
-// The address F3 opens for a location code and a temperature unit ("c": Celsius pages).
-std::string WeatherPageAddress(const std::string& location_code, const std::string& unit);
-
 // The scene form of the full-screen run: the engine Qss1 with the lake's pictures on it. Its creation
 // opens the display, puts every picture on its surfaces, sets the gulls on their paths and starts the
 // frame timer and the sound; every 45 ms the engine calls Qss1Timer on its timer thread, which draws

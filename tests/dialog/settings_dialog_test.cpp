@@ -121,5 +121,19 @@ TEST_F(SettingsDialog, MissingNumberIsReportedAndLeavesTheRestAsDesigned) {
   EXPECT_TRUE(f.Edit1ProxyServer->text().isEmpty());
 }
 
+TEST_F(SettingsDialog, TheWeatherPageCreditsTheForecastServiceWithItsLink) {
+  StoreDefaults();
+  TForm2& f = Open();
+  std::vector<std::string> opened;
+  f.open_address = [&](const std::string& address) { opened.push_back(address); };
+  f.show();
+  f.PageControl1->setCurrentIndex(1);
+  QLabel* credit = f.TabSheet2->LabelCredit;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(credit));
+  EXPECT_TRUE(credit->text().contains(">Weather data by Open-Meteo.com</a>"));
+  QTest::mouseClick(credit, Qt::LeftButton, {}, QPoint(20, credit->height() / 2));
+  EXPECT_EQ(opened, std::vector<std::string>{"https://open-meteo.com/"});
+}
+
 }  // namespace
 }  // namespace lunvale::dialog

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/app/application.h"
 #include "settings/temp_config_home.h"
@@ -74,7 +77,7 @@ class WeatherHTTPTest : public testing_support::TempConfigHome {
   void Text(const char* name, const std::string& value) { store_.WriteAKey(name, value); }
   void Number(const char* name, int32_t value) { store_.WriteRKey(name, value); }
 
-  WeatherHTTP& Make(const std::string& host, const std::string& forecast_host = "forecast.invalid") {
+  WeatherHTTP& Make(const std::string& host, const std::string& forecast_api = "http://forecast.invalid") {
     store_.SetRegistry();
     WeatherHTTP::Targets t{&client_,
                            &store_,
@@ -83,7 +86,7 @@ class WeatherHTTPTest : public testing_support::TempConfigHome {
                            [this] { return link_; },
                            [this](const std::string& link) { link_ = link; }};
     fetcher_ = std::make_unique<WeatherHTTP>(
-        t, host, [this] { return minute_; }, forecast_host);
+        t, host, [this] { return minute_; }, forecast_api);
     return *fetcher_;
   }
 
@@ -267,41 +270,166 @@ TEST_F(WeatherHTTPTest, TerminateCancelsTheDownloadInProgressAndTheRestOfTheTick
   ExpectWeather(48, "NA", 48, "NA", "NA");
 }
 
-TEST_F(WeatherHTTPTest, WithoutAWeatherHostTheForecastComesByTheLocationsCoordinates) {
-  const std::string json =
-      R"({"current_units":{"temperature_2m":"F","weather_code":"wmo code"},"current":{"time":"2026-12-07T12:45",)"
-      R"("temperature_2m":41.6,"weather_code":2},"daily_units":{"weather_code":"wmo code"},"daily":{"time":)"
-      R"(["2026-12-07","2026-12-08"],"weather_code":[3,73],"temperature_2m_max":[45.0,38.4],)"
-      R"("temperature_2m_min":[33.1,-0.4]}})";
-  HttpTestServer server(HttpTestServer::Serve(HttpTestServer::Reply(200, "OK", "", json)));
+// The service's reply as it comes, in the unit asked for; tomorrow's low below zero.
+std::string Forecast(const std::string& unit, double now, int is_day) {
+  const bool c = unit == "celsius";
+  const std::string degrees = c ? "\u00b0C" : "\u00b0F";
+  return R"({"latitude":38.89037,"longitude":-77.03196,"generationtime_ms":0.06,"utc_offset_seconds":-18000,)"
+         R"("timezone":"America/New_York","timezone_abbreviation":"GMT-5","elevation":6.0,"current_units":)"
+         R"({"time":"iso8601","interval":"seconds","temperature_2m":")" +
+         degrees +
+         R"(","weather_code":"wmo code","is_day":""},"current":{"time":"2026-12-07T09:45",)"
+         R"("interval":900,"temperature_2m":)" +
+         std::to_string(now) + R"(,"weather_code":2,"is_day":)" + std::to_string(is_day) +
+         R"(},"daily_units":{"time":"iso8601","weather_code":"wmo code"},"daily":{"time":["2026-12-07",)"
+         R"("2026-12-08"],"weather_code":[3,73],"temperature_2m_max":)" +
+         (c ? "[7.2,3.6]" : "[45.0,38.4]") + R"(,"temperature_2m_min":)" +
+         (c ? "[0.6,-17.4]" : "[33.1,-0.4]") + "}}";
+}
+
+TEST_F(WeatherHTTPTest, WithoutAWeatherHostTheForecastComesByCoordinatesInTheSettingsUnit) {
+  int is_day = 1;
+  HttpTestServer server(
+      [&](HttpTestServer::Connection& c) {
+        const std::string request = c.ReadRequest();
+        const bool celsius = request.find("temperature_unit=celsius") != std::string::npos;
+        c.Send(HttpTestServer::Reply(
+            200, "OK", "", Forecast(celsius ? "celsius" : "fahrenheit", celsius ? 5.3 : 41.6, is_day)));
+      },
+      std::chrono::seconds(30));
   Number("ShowWeather", 1);
-  Make("", Host(server)).SyncTick();
+  Make("", server.Url("/")).SyncTick();  // a trailing slash on the address is not doubled
   ASSERT_EQ(server.Requests().size(), 1u);
   EXPECT_EQ(server.Requests()[0].rfind(
                 "GET /v1/forecast?latitude=38.8951&longitude=-77.0364&current=temperature_2m,"
-                "weather_code&daily=weather_code,temperature_2m_max,temperature_2m_min&"
+                "weather_code,is_day&daily=weather_code,temperature_2m_max,temperature_2m_min&"
                 "temperature_unit=fahrenheit&timezone=auto&forecast_days=2 HTTP/1.0\r\n",
                 0),
             0u);
   ExpectWeather(30, "42", 16, "0", "38");  // partly cloudy; snow tomorrow
-  // A location the table does not know asks nothing; a reply without the values is not available.
-  Text("WeatherCode", "nowhere");
+  // Celsius, at night: the night's partly cloudy picture now, tomorrow's by day.
+  Text("TDegree", "c");
+  is_day = 0;
   weather_->SetRefreshCounter(0);
-  Make("", Host(server)).SyncTick();
-  EXPECT_EQ(server.Accepted(), 1);
-  ExpectWeather(30, "42", 16, "0", "38");
-  EXPECT_FALSE(ReadForecast(R"({"current":{"temperature_2m":1e999,"weather_code":2}})").weather);
-  EXPECT_EQ(ConditionCode(95), 4);
-  EXPECT_EQ(ConditionCode(42), 48);
+  Make("", server.Url("/api")).SyncTick();
+  ASSERT_EQ(server.Requests().size(), 2u);
+  EXPECT_EQ(server.Requests()[1].rfind("GET /api/v1/forecast?latitude=38.8951&", 0), 0u);
+  EXPECT_NE(server.Requests()[1].find("&temperature_unit=celsius&"), std::string::npos);
+  ExpectWeather(29, "5", 16, "-17", "4");
 }
 
-TEST_F(WeatherHTTPTest, TheWeatherHostComesFromTheKeyWhenItIsThere) {
+TEST_F(WeatherHTTPTest, AForecastThatCannotBeAskedForOrReadIsNotAvailable) {
+  std::string reply;
+  HttpTestServer server(
+      [&](HttpTestServer::Connection& c) {
+        c.ReadRequest();
+        c.Send(reply);
+      },
+      std::chrono::seconds(30));
+  Number("ShowWeather", 1);
+  const auto fetch = [&](const std::string& api, const std::string& served) {
+    reply = served;
+    weather_->SetRefreshCounter(0);
+    Make("", api).SyncTick();
+  };
+  const std::string good = HttpTestServer::Reply(200, "OK", "", Forecast("fahrenheit", 70, 1));
+  const auto shown = [&] { ExpectWeather(30, "70", 16, "0", "38"); };
+  const auto not_available = [&] { ExpectWeather(48, "NA", 48, "NA", "NA"); };
+  // The service's error reply, and replies without a value or with one it never sends.
+  const std::string forecast = Forecast("fahrenheit", 70, 1);
+  std::string no_tomorrow = forecast;
+  no_tomorrow.replace(no_tomorrow.find("[3,73]"), 6, "[3,null]");
+  for (const std::string& body :
+       {std::string(
+            R"({"error":true,"reason":"Cannot initialize WeatherVariable from invalid String value"})"),
+        forecast.substr(0, forecast.find(R"(,"temperature_2m_min")")) + "}}", no_tomorrow,
+        std::string("<html>busy</html>"),
+        std::string(R"({"current":{"temperature_2m":1e999,"weather_code":2},"daily":{}})")}) {
+    SCOPED_TRACE(body);
+    fetch(server.Url("/"), good);
+    shown();
+    fetch(server.Url("/"), HttpTestServer::Reply(400, "Bad Request", "", body));
+    not_available();
+  }
+  const int asked = server.Accepted();
+  // Nothing to ask: a place the table does not know, an address that is no address.
+  fetch(server.Url("/"), good);
+  Text("WeatherCode", "nowhere");
+  fetch(server.Url("/"), good);
+  not_available();
+  Text("WeatherCode", "20001");
+  fetch(server.Url("/"), good);
+  fetch("", good);
+  not_available();
+  EXPECT_EQ(server.Accepted(), asked + 2);
+  // A request that fails keeps what is shown.
+  fetch(server.Url("/"), good);
+  fetch("http://127.0.0.1:" + std::to_string(test::ClosedPort()), good);
+  shown();
+}
+
+TEST(ConditionCodes, EveryCodeOfTheServiceShowsAPictureOfItsOwnKind) {
+  // The service's documented WMO codes and the pictures' kinds by their codes (the feed's condition
+  // codes, labels as drawn on the pictures).
+  const std::vector<std::pair<std::vector<int>, std::set<int>>> kinds = {
+      {{0, 1, 2}, {32, 34, 30, 31, 33, 29}},  // SUNNY, FAIR, P.CLOUDY by day and night
+      {{3}, {26}},                            // CLOUDY
+      {{45, 48}, {20}},                       // FOG
+      {{51, 53, 55}, {9}},                    // DRIZZLE
+      {{56, 57}, {8}},                        // FRZ DRIZZLE
+      {{61, 63, 65, 81, 82}, {11, 12}},       // SHOWERS (rain)
+      {{66, 67}, {10}},                       // FRZ RAIN
+      {{71, 73, 75, 77}, {13, 14, 16, 41}},   // FLURRIES, LT SNOW, SNOW, HVY SNOW
+      {{80}, {40}},                           // SCT SHWR
+      {{85, 86}, {46, 41}},                   // SNOW SHWR, HVY SNOW
+      {{95, 96, 99}, {4, 3}},                 // T-STORMS, SEVERE
+  };
+  int documented = 0;
+  for (const auto& [codes, pictures] : kinds) {
+    for (const int wmo : codes) {
+      ++documented;
+      for (const bool night : {false, true}) {
+        const int picture = ConditionCode(wmo, night);
+        EXPECT_TRUE(picture >= 0 && picture <= gadgets::TQGW::kLastCode) << wmo;
+        EXPECT_TRUE(pictures.count(picture)) << wmo << " shows " << picture;
+      }
+    }
+  }
+  EXPECT_EQ(documented, 28);
+  // The sky's own pictures by night; anything else has no picture.
+  EXPECT_EQ((std::vector{ConditionCode(0, true), ConditionCode(1, true), ConditionCode(2, true)}),
+            (std::vector{31, 33, 29}));
+  for (const int other : {-1, 4, 42, 100}) EXPECT_EQ(ConditionCode(other), 48);
+  // Pretty-printed replies read the same; a code that is not whole has no picture.
+  const WeatherReading spaced = ReadForecast(
+      "{\"current\" : { \"temperature_2m\" : -3.5, \"weather_code\" : 2.5 },\n \"daily\" : {\n"
+      "  \"weather_code\" : [ 1 , 0 ], \"temperature_2m_max\" : [1, 2], \"temperature_2m_min\" : [0,-1] } }");
+  EXPECT_TRUE(spaced.weather);
+  EXPECT_EQ(spaced.today_code + " " + spaced.today_now + " " + spaced.tomorrow_code, "48 -4 32");
+}
+
+TEST_F(WeatherHTTPTest, TheWeatherSettingsComeFromTheKeyWhenTheyAreThere) {
   EXPECT_EQ(WeatherHostSetting(store_), "");
+  EXPECT_EQ(WeatherApiSetting(store_), kForecastApi);
   Number(kWeatherHostValue, 5);  // of the wrong type
   EXPECT_EQ(WeatherHostSetting(store_), "");
   Text(kWeatherHostValue, "127.0.0.1:8080");
   EXPECT_EQ(WeatherHostSetting(store_), "127.0.0.1:8080");
   EXPECT_EQ(WeatherURL("h:1", "AFXX0005", "c"), "http://h:1/forecastrss?p=AFXX0005&u=c");
+  // A service address: http or https to a host; anything else gives none.
+  for (const char* usable : {"http://127.0.0.1:8080", "https://api.example.test/meteo/"}) {
+    Text(kWeatherApiValue, usable);
+    EXPECT_EQ(WeatherApiSetting(store_), usable);
+  }
+  Text(kWeatherApiValue, "");
+  EXPECT_EQ(WeatherApiSetting(store_), kForecastApi);
+  for (const char* unusable : {"api.open-meteo.com", "ftp://h", "http://", "https:///v1", "http://h\r\nX: 1",
+                               "http://h/a b", "file:///etc/passwd"}) {
+    Text(kWeatherApiValue, unusable);
+    EXPECT_EQ(WeatherApiSetting(store_), "") << unusable;
+  }
+  Number(kWeatherApiValue, 1);
+  EXPECT_EQ(WeatherApiSetting(store_), "");
 }
 
 }  // namespace

@@ -110,9 +110,9 @@ TEST(SceneOnX, FunctionKeysOpenTheirPagesThenEndTheRun) {
     ASSERT_TRUE(window.has_value()) << run.Saver().Stderr();
     SendKey(*window, "F3");
     EXPECT_EQ(run.Saver().Wait(15s), 0) << run.Saver().Stderr();
-    // The first run stored the defaults: location 20001 in Fahrenheit.
+    // The first run stored the defaults: Washington, DC.
     for (int i = 0; i < 50 && run.Opened().empty(); ++i) std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(run.Opened(), "http://weather.yahoo.com/forecast/20001.html\n");
+    EXPECT_EQ(run.Opened(), "https://www.yr.no/en/forecast/daily-table/38.8951,-77.0364\n");
   }
   {
     // No news link yet: nothing can be opened, and the run ends all the same.

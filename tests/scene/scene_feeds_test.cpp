@@ -1,5 +1,6 @@
 // The scene form fetching its feeds while its frames draw on the timer thread: from a real web server
 // through a real proxy, and from the project's server with values that change at every refresh.
+#include <SDL.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 #include "support/feed_servers.h"
 #include "support/http_test_server.h"
 #include "support/process.h"
+#include "support/reference_picture.h"
 #include "support/xtest.h"
 
 namespace lunvale::scene {
@@ -281,6 +283,66 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
   EXPECT_EQ(saver.Wait(15s), 0) << saver.Stderr();
   for (int i = 0; i < 50 && Opened().empty(); ++i) std::this_thread::sleep_for(100ms);
   EXPECT_EQ(Opened(), "http://news.test/lake?a=1&amp;b=2\n");
+}
+
+// Frame `code` of the weather pictures as committed, as 0x00RRGGBB pixels.
+std::vector<uint32_t> WeatherPicture(int code) {
+  SDL_Surface* strip = SDL_LoadBMP(LUNVALE_SOURCE_DIR "/assets/QMV3Weather.bmp");
+  if (strip == nullptr) return {};
+  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(strip, SDL_PIXELFORMAT_RGB888, 0);
+  SDL_FreeSurface(strip);
+  std::vector<uint32_t> picture;
+  for (int y = code * 52; y < (code + 1) * 52 && rgb != nullptr; ++y) {
+    const auto* row =
+        reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
+    for (int x = 0; x < 52; ++x) picture.push_back(row[x] & 0xFFFFFF);
+  }
+  SDL_FreeSurface(rgb);
+  return picture;
+}
+
+TEST_F(SceneFeedsOnX, TheForecastServiceByCoordinatesFillsTheWeatherGadget) {
+  LUNVALE_REQUIRE_DISPLAY();
+  testing::FeedServers servers;
+  // Washington, DC in Celsius, at night: partly cloudy now (the night's picture), snow tomorrow.
+  servers.Put(
+      "forecast-38.8951,-77.0364-celsius.json",
+      R"({"latitude":38.89037,"longitude":-77.03196,"utc_offset_seconds":-18000,"current_units":)"
+      R"({"temperature_2m":"°C"},"current":{"time":"2026-12-07T21:45","interval":900,)"
+      R"("temperature_2m":-2.6,"weather_code":2,"is_day":0},"daily_units":{"weather_code":"wmo code"},)"
+      R"("daily":{"time":["2026-12-07","2026-12-08"],"weather_code":[3,73],"temperature_2m_max":)"
+      R"([7.2,3.6],"temperature_2m_min":[0.6,-8.4]}})");
+  servers.Put("news.xml", News("Gulls return to the lake,Ferry timetable changes,Ice &amp;amp; snow"));
+  store_.WriteAKey("TDegree", "c");
+  store_.WriteAKey("RSS_Url", servers.Url("/news.xml"));
+  store_.WriteAKey(feeds::kWeatherApiValue, servers.Url("/"));
+  testing::ChildProcess saver({LUNVALE_EXE, "/s"}, {{"XDG_CONFIG_HOME", config_.Path()},
+                                                    {"SDL_AUDIODRIVER", "dummy"},
+                                                    {"PATH", FakeBrowser() + ":/usr/bin:/bin"}});
+  auto window = testing::WaitForWindow("Lunvale Screensaver", 20s);
+  ASSERT_TRUE(window.has_value()) << saver.Stderr();
+  const auto shown = Clock::now();
+  while (servers.WebLog().find("GET /news.xml") == std::string::npos && Clock::now() - shown < 20s) {
+    std::this_thread::sleep_for(20ms);
+  }
+  EXPECT_EQ(servers.CountInWebLog("GET /v1/forecast?latitude=38.8951&longitude=-77.0364&"), 1)
+      << servers.WebLog();
+  EXPECT_EQ(servers.CountInWebLog("temperature_unit=celsius&"), 1);
+  EXPECT_TRUE(testing::WaitUntilLit(500, 10, 400, 60, 60s));
+  std::this_thread::sleep_for(500ms);
+  int w = 0, h = 0;
+  const std::vector<uint32_t> shot = testing::ScreenshotRoot(w, h, "/tmp/lunvale-forecast.png");
+  if (w == 1024 && h == 768) {
+    // The weather plate at x 571: the pictures as committed, the texts as once looked at.
+    EXPECT_EQ(testing::Crop(shot, w, 665, 706, 52, 52), WeatherPicture(29));
+    EXPECT_EQ(testing::Crop(shot, w, 777, 706, 52, 52), WeatherPicture(16));
+    const platform::PixelView view{const_cast<uint32_t*>(shot.data()), w, h, w};
+    EXPECT_EQ(testing::ReferenceDifferences(view, 724, 727, 180, 22, "feeds/forecast-texts"), 0);
+  }
+  testing::SendKey(*window, "F3");
+  EXPECT_EQ(saver.Wait(15s), 0) << saver.Stderr();
+  for (int i = 0; i < 50 && Opened().empty(); ++i) std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(Opened(), "https://www.yr.no/en/forecast/daily-table/38.8951,-77.0364\n");
 }
 
 }  // namespace

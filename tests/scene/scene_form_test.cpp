@@ -196,12 +196,16 @@ TEST_F(SceneFormTest, OnlyEscapeLargeMouseStepsAndTheFunctionKeysEndTheRun) {
   form->FormMouseMove(0, 300, 46);
   EXPECT_TRUE(closed);
 
-  // F3: the forecast page in the stored unit; Shift+F2: the stored news link, as it is.
-  form = start({{"TDegree", "c"}, {"WeatherCode", "12345"}});
+  // F3: the forecast page of the stored place; a place the table does not know has none, and the
+  // key does nothing. Shift+F2: the stored news link, as it is.
   uint16_t f3 = platform::VK_F3;
+  form = start({{"TDegree", "c"}, {"WeatherCode", "12345"}});
+  form->FormKeyDown(f3, 0);
+  EXPECT_FALSE(closed);
+  form = start({{"TDegree", "c"}, {"WeatherCode", "AFXX0005"}});
   form->FormKeyDown(f3, 0);
   EXPECT_TRUE(closed);
-  EXPECT_EQ(opened_page(), "http://weather.yahoo.com/forecast/12345_c.html\n");
+  EXPECT_EQ(opened_page(), "https://www.yr.no/en/forecast/daily-table/31.5938,64.3716\n");
   form = start();
   form->SetNewsLink("http://news.example.test/front?a=1&b=2");
   uint16_t f2 = platform::VK_F2;
