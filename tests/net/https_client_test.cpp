@@ -6,7 +6,6 @@
 #include <sys/socket.h>
 
 #include <csignal>
-#include <functional>
 #include <string>
 #include <thread>
 
@@ -14,7 +13,6 @@
 #include "platform/app/application.h"
 #include "support/feed_servers.h"
 #include "support/http_test_server.h"
-#include "support/test_authority.h"
 
 namespace lunvale::net {
 namespace {
@@ -45,11 +43,12 @@ struct SecureClient : THTTPClient {
   testing::ScopedEnv store;
 };
 
-// A TLS server of our own on a test server's connection, for what a web server never does: after
-// the handshake and the request, `serve` sends, and the connection is cut without close_notify.
-HttpTestServer::Handler SecureHandler(const testing::TestAuthority::Issued& issued,
-                                      std::function<void(SSL*)> serve) {
-  return [issued, serve](HttpTestServer::Connection& connection) {
+// A TLS server of our own (with the good certificate of `servers`), for what a web server never
+// does: after the handshake and the request it sends `reply` (then filler without end, when
+// `endless`), and cuts the connection without close_notify.
+HttpTestServer::Handler SecureHandler(const FeedServers& servers, std::string reply, bool endless) {
+  return [cert = servers.SecureFile("good.pem"), key = servers.SecureFile("good.key"), reply,
+          endless](HttpTestServer::Connection& connection) {
     // A client gone away is an error of SSL_write here, not a signal for the whole test.
     sigset_t pipe;
     sigemptyset(&pipe);
@@ -60,12 +59,16 @@ HttpTestServer::Handler SecureHandler(const testing::TestAuthority::Issued& issu
     setsockopt(connection.Fd(), SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     setsockopt(connection.Fd(), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
     SSL_CTX* context = SSL_CTX_new(TLS_server_method());
-    SSL_CTX_use_certificate_file(context, issued.certificate.c_str(), SSL_FILETYPE_PEM);
-    SSL_CTX_use_PrivateKey_file(context, issued.key.c_str(), SSL_FILETYPE_PEM);
+    SSL_CTX_use_certificate_file(context, cert.c_str(), SSL_FILETYPE_PEM);
+    SSL_CTX_use_PrivateKey_file(context, key.c_str(), SSL_FILETYPE_PEM);
     SSL* ssl = SSL_new(context);
     SSL_set_fd(ssl, connection.Fd());
     char request[4096];
-    if (SSL_accept(ssl) == 1 && SSL_read(ssl, request, sizeof request) > 0) serve(ssl);
+    if (SSL_accept(ssl) == 1 && SSL_read(ssl, request, sizeof request) > 0) {
+      int sent = SSL_write(ssl, reply.data(), static_cast<int>(reply.size()));
+      const std::string filler(65536, 'z');
+      while (endless && sent > 0) sent = SSL_write(ssl, filler.data(), static_cast<int>(filler.size()));
+    }
     SSL_free(ssl);
     SSL_CTX_free(context);
   };
@@ -165,32 +168,19 @@ TEST(THTTPClientSecure, HandshakesThatStallOrFailEnd) {
 }
 
 TEST(THTTPClientSecure, CutAndOversizedSecureStreamsFail) {
-  testing::TempDir dir;
-  const testing::TestAuthority authority(dir.Path());
-  const auto issued = authority.Issue("server", {"127.0.0.1"});
-  SecureClient client(authority.Certificate());
-  const auto serving = [&](std::string reply, bool endless) {
-    return std::make_unique<HttpTestServer>(SecureHandler(issued, [reply, endless](SSL* ssl) {
-      int sent = SSL_write(ssl, reply.data(), static_cast<int>(reply.size()));
-      const std::string filler(65536, 'z');
-      while (endless && sent > 0) sent = SSL_write(ssl, filler.data(), static_cast<int>(filler.size()));
-    }));
+  FeedServers servers(true);
+  SecureClient client(servers.AuthorityFile());
+  const auto get = [&](const std::string& reply, bool endless = false) {
+    HttpTestServer server(SecureHandler(servers, reply, endless));
+    const std::string failure = FailureOf(client, "https://127.0.0.1:" + std::to_string(server.Port()) + "/");
+    return failure.empty() ? "body: " + client.GetBody() : failure;
   };
-  const auto url = [](const HttpTestServer& s) {
-    return "https://127.0.0.1:" + std::to_string(s.Port()) + "/";
-  };
-
-  auto server = serving("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nonly ten..", false);
-  EXPECT_EQ(FailureOf(client, url(*server)), "Secure connection closed before the end of the body");
+  EXPECT_EQ(get("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nonly ten.."),
+            "Secure connection closed before the end of the body");
   // A body that is whole, or has no length to fall short of, ends as the connection does.
-  server = serving("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nwhole", false);
-  client.Get(url(*server));
-  EXPECT_EQ(client.GetBody(), "whole");
-  server = serving("HTTP/1.0 200 OK\r\n\r\nuntil the end", false);
-  client.Get(url(*server));
-  EXPECT_EQ(client.GetBody(), "until the end");
-  server = serving("HTTP/1.0 200 OK\r\n\r\n", true);
-  EXPECT_EQ(FailureOf(client, url(*server)), "Response body too large");
+  EXPECT_EQ(get("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nwhole"), "body: whole");
+  EXPECT_EQ(get("HTTP/1.0 200 OK\r\n\r\nuntil the end"), "body: until the end");
+  EXPECT_EQ(get("HTTP/1.0 200 OK\r\n\r\n", true), "Response body too large");
 }
 
 }  // namespace

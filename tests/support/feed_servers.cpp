@@ -2,17 +2,19 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <openssl/pem.h>
+#include <openssl/x509v3.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <thread>
 
 #include "support/http_test_server.h"
-#include "support/test_authority.h"
 
 namespace lunvale::testing {
 
@@ -43,6 +45,58 @@ void WaitUntilListening(uint16_t port, ChildProcess& process, const char* name) 
   throw std::runtime_error(std::string(name) + " did not start: " + process.Stderr() + process.Stdout());
 }
 
+struct Issued {
+  std::unique_ptr<X509, decltype(&X509_free)> cert{nullptr, X509_free};
+  std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key{nullptr, EVP_PKEY_free};
+};
+
+// A new key and a certificate for it, written to <path>.pem and <path>.key: for the names in
+// `alt_names` (none: the test authority itself), valid from `from_s` to `until_s` seconds from now,
+// signed by `issuer` (null: by its own key).
+Issued Issue(const std::string& path, const std::string& alt_names, long from_s, long until_s,
+             const Issued* issuer) {
+  static long serial = 1;
+  Issued made;
+  made.key.reset(EVP_EC_gen("P-256"));
+  made.cert.reset(X509_new());
+  if (!made.key || !made.cert) throw std::runtime_error("test authority: no key");
+  X509* cert = made.cert.get();
+  X509_set_version(cert, 2);
+  ASN1_INTEGER_set(X509_get_serialNumber(cert), serial++);
+  X509_gmtime_adj(X509_getm_notBefore(cert), from_s);
+  X509_gmtime_adj(X509_getm_notAfter(cert), until_s);
+  X509_set_pubkey(cert, made.key.get());
+  const std::string name = alt_names.empty() ? "Lunvale Test Authority" : "Lunvale test server";
+  X509_NAME_add_entry_by_txt(X509_get_subject_name(cert), "CN", MBSTRING_ASC,
+                             reinterpret_cast<const unsigned char*>(name.c_str()), -1, -1, 0);
+  X509* signer = issuer ? issuer->cert.get() : cert;
+  X509_set_issuer_name(cert, X509_get_subject_name(signer));
+  X509V3_CTX context;
+  X509V3_set_ctx_nodb(&context);
+  X509V3_set_ctx(&context, signer, cert, nullptr, nullptr, 0);
+  const std::vector<std::pair<int, std::string>> extensions =
+      alt_names.empty()
+          ? std::vector<std::pair<int, std::string>>{{NID_basic_constraints, "critical,CA:TRUE"},
+                                                     {NID_key_usage, "critical,keyCertSign"}}
+          : std::vector<std::pair<int, std::string>>{{NID_basic_constraints, "CA:FALSE"},
+                                                     {NID_subject_alt_name, alt_names},
+                                                     {NID_ext_key_usage, "serverAuth"}};
+  for (const auto& [nid, value] : extensions) {
+    X509_EXTENSION* extension = X509V3_EXT_conf_nid(nullptr, &context, nid, value.c_str());
+    if (extension == nullptr) throw std::runtime_error("test authority: bad extension " + value);
+    X509_add_ext(cert, extension, -1);
+    X509_EXTENSION_free(extension);
+  }
+  X509_sign(cert, issuer ? issuer->key.get() : made.key.get(), EVP_sha256());
+  FILE* file = std::fopen((path + ".pem").c_str(), "w");
+  PEM_write_X509(file, cert);
+  std::fclose(file);
+  file = std::fopen((path + ".key").c_str(), "w");
+  PEM_write_PrivateKey(file, made.key.get(), nullptr, nullptr, 0, nullptr, nullptr);
+  std::fclose(file);
+  return made;
+}
+
 }  // namespace
 
 FeedServers::FeedServers(bool secure) {
@@ -62,16 +116,16 @@ FeedServers::FeedServers(bool secure) {
   proxy_port_ = free_port();
   std::string secure_servers;
   if (secure) {
-    const TestAuthority authority(dir);
-    const TestAuthority::Issued issued[] = {
-        authority.Issue("good", {"127.0.0.1", "feeds.lunvale.test"}),
-        authority.Issue("expired", {"127.0.0.1"}, -7200, -3600),
-        authority.Issue("self-signed", {"127.0.0.1"}, -3600, 86400, true)};
+    const Issued authority = Issue(dir + "/authority", "", -3600, 86400, nullptr);
+    Issue(dir + "/good", "IP:127.0.0.1,DNS:feeds.lunvale.test", -3600, 86400, &authority);
+    Issue(dir + "/expired", "IP:127.0.0.1", -7200, -3600, &authority);
+    Issue(dir + "/self-signed", "IP:127.0.0.1", -3600, 86400, nullptr);
+    const char* const stems[] = {"good", "expired", "self-signed"};
     for (int i = 0; i < 3; ++i) {
       secure_ports_[i] = free_port();
-      std::string server =
+      const std::string server =
           Fill(ReadFile(servers + "nginx-secure.conf.in"), "@PORT@", std::to_string(secure_ports_[i]));
-      secure_servers += Fill(Fill(server, "@CERT@", issued[i].certificate), "@KEY@", issued[i].key);
+      secure_servers += Fill(server, "@CERT@", dir + "/" + stems[i]);
     }
   }
   std::string web = Fill(ReadFile(servers + "nginx.conf.in"), "@SECURE@", secure_servers);

@@ -13,8 +13,9 @@ namespace lunvale::testing {
 // (tinyproxy) in front of it, each on a free loopback port with a configuration from
 // tests/feeds/servers. Both are stopped with the object.
 //
-// `secure` adds TLS servers for the same folder, with certificates of a test authority made for
-// the run: one valid for 127.0.0.1 and "feeds.lunvale.test", one expired, one self-signed.
+// `secure` adds TLS servers for the same folder (where /loop redirects to itself), with certificates
+// of a test authority made for the run: one valid for 127.0.0.1 and "feeds.lunvale.test", one
+// expired, one self-signed.
 class FeedServers {
  public:
   enum Secure { kGood, kExpired, kSelfSigned };
@@ -31,8 +32,10 @@ class FeedServers {
   // The TLS server's port; "https://127.0.0.1:<port>" + path.
   uint16_t SecurePort(Secure which = kGood) const { return secure_ports_[which]; }
   std::string SecureUrl(const std::string& path, Secure which = kGood) const;
-  // The test authority's certificate, for SSL_CERT_FILE.
-  std::string AuthorityFile() const { return dir_.Path() + "/authority.pem"; }
+  // The test authority's certificate (for SSL_CERT_FILE) and the other files the TLS servers use:
+  // "authority.pem", "good.pem", "good.key".
+  std::string SecureFile(const std::string& name) const { return dir_.Path() + "/" + name; }
+  std::string AuthorityFile() const { return SecureFile("authority.pem"); }
   // The web server's request log, one "request line|Host|Via" line per request. The server writes a
   // line once it has closed the connection, so the client may have its reply a moment earlier.
   std::string WebLog() const;
