@@ -36,7 +36,7 @@ class FeedServers {
   // "authority.pem", "good.pem", "good.key".
   std::string SecureFile(const std::string& name) const { return dir_.Path() + "/" + name; }
   std::string AuthorityFile() const { return SecureFile("authority.pem"); }
-  // The web server's request log, one "request line|Host|Via" line per request. The server writes a
+  // The web server's request log, one "request line|Host|Via|TLS name" line per request. The server writes a
   // line once it has closed the connection, so the client may have its reply a moment earlier.
   std::string WebLog() const;
   // How often `text` occurs in the log once it stops growing (or after two seconds).
