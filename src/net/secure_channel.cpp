@@ -68,14 +68,18 @@ std::string Env(const char* name) {
 }
 
 // One client context for the process, loading the certificate store once; made again when the
-// variables that place the store change (tests point them at their own authority).
+// variables that place the store change (tests point them at their own authority). The caller
+// gets a reference of its own, to free.
 SSL_CTX* Context() {
   static std::mutex mutex;
   static SSL_CTX* context = nullptr;
   static std::string store;
   std::lock_guard lock(mutex);
   const std::string wanted = Env("SSL_CERT_FILE") + '\n' + Env("SSL_CERT_DIR");
-  if (context != nullptr && store == wanted) return context;
+  if (context != nullptr && store == wanted) {
+    SSL_CTX_up_ref(context);
+    return context;
+  }
   SSL_CTX* made = SSL_CTX_new(TLS_client_method());
   if (made == nullptr) return nullptr;
   SSL_CTX_set_min_proto_version(made, TLS1_2_VERSION);
@@ -89,6 +93,7 @@ SSL_CTX* Context() {
   SSL_CTX_free(context);
   context = made;
   store = wanted;
+  SSL_CTX_up_ref(context);
   return context;
 }
 
@@ -111,6 +116,7 @@ SecureChannel::SecureChannel(int fd, const std::string& host) {
   SSL_CTX* context = Context();
   BIO* bio = context ? BIO_new(LinkMethod()) : nullptr;
   ssl_ = bio ? SSL_new(context) : nullptr;
+  SSL_CTX_free(context);
   if (ssl_ == nullptr) {
     BIO_free(bio);
     throw ESockError("Secure connection failed: " + QueueReason("no TLS context"));
