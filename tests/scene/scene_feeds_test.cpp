@@ -303,7 +303,7 @@ std::vector<uint32_t> WeatherPicture(int code) {
 
 TEST_F(SceneFeedsOnX, TheForecastServiceByCoordinatesFillsTheWeatherGadget) {
   LUNVALE_REQUIRE_DISPLAY();
-  testing::FeedServers servers;
+  testing::FeedServers servers(true);  // the service over https, as the built-in address asks it
   // Washington, DC in Celsius, at night: partly cloudy now (the night's picture), snow tomorrow.
   servers.Put(
       "forecast-38.8951,-77.0364-celsius.json",
@@ -315,9 +315,10 @@ TEST_F(SceneFeedsOnX, TheForecastServiceByCoordinatesFillsTheWeatherGadget) {
   servers.Put("news.xml", News("Gulls return to the lake,Ferry timetable changes,Ice &amp;amp; snow"));
   store_.WriteAKey("TDegree", "c");
   store_.WriteAKey("RSS_Url", servers.Url("/news.xml"));
-  store_.WriteAKey(feeds::kWeatherApiValue, servers.Url("/"));
+  store_.WriteAKey(feeds::kWeatherApiValue, servers.SecureUrl(""));
   testing::ChildProcess saver({LUNVALE_EXE, "/s"}, {{"XDG_CONFIG_HOME", config_.Path()},
                                                     {"SDL_AUDIODRIVER", "dummy"},
+                                                    {"SSL_CERT_FILE", servers.AuthorityFile()},
                                                     {"PATH", FakeBrowser() + ":/usr/bin:/bin"}});
   auto window = testing::WaitForWindow("Lunvale Screensaver", 20s);
   ASSERT_TRUE(window.has_value()) << saver.Stderr();
