@@ -1,5 +1,6 @@
 #include "feeds/weather_http.h"
 
+#include <pthread.h>
 #include <time.h>
 
 #include <chrono>
@@ -138,12 +139,28 @@ void WeatherHTTP::Start() {
   if (!thread_.joinable()) thread_ = std::thread([this] { Execute(); });
 }
 
+namespace {
+constexpr auto kPace = std::chrono::milliseconds(10);
+}  // namespace
+
 void WeatherHTTP::Execute() {
+  pthread_setname_np(pthread_self(), "lunvale-feeds");
   auto& app = platform::Application::Instance();
+  bool first = true;
+  int seen = 0;
   while (!terminated_) {
-    // False once the message loop has ended: nothing will run ticks any more.
-    if (!app.Synchronize([this] { SyncTick(); })) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // The thread looks at the clock every 10 ms and wakes the main thread only for a tick that has
+    // something to do: the first one, one that sees another minute, and the one after the counter
+    // came round to a refresh. The others would only compare the minute with itself; asking for them
+    // every millisecond was most of the saver's idle cost.
+    const int minute = clock_();
+    if (first || minute != seen || refresh_due_.load()) {
+      // False once the message loop has ended: nothing will run ticks any more.
+      if (!app.Synchronize([this, minute] { Tick(minute); })) break;
+      first = false;
+      seen = minute;
+    }
+    std::this_thread::sleep_for(kPace);
   }
   finished_ = true;
 }
@@ -154,6 +171,10 @@ void WeatherHTTP::Terminate() {
 }
 
 void WeatherHTTP::SyncTick() {
+  Tick(clock_());
+}
+
+void WeatherHTTP::Tick(int minute) {
   if (terminated_) return;
   gadgets::TQGW& gadget = *targets_.weather;
   const settings::SettingsStore& settings = *targets_.settings;
@@ -163,10 +184,10 @@ void WeatherHTTP::SyncTick() {
     gadget.SetRefreshCounter(1);
   }
   // A start in minute 0 counts no change at the first tick; any other start counts one.
-  const int minute = clock_();
   if (minute != last_minute_) gadget.SetRefreshCounter(gadget.GetRefreshCounter() + 1);
   if (gadget.GetRefreshCounter() > kRefreshMinutes) gadget.SetRefreshCounter(0);
   last_minute_ = minute;
+  refresh_due_ = gadget.GetRefreshCounter() == 0;
 }
 
 bool WeatherHTTP::Download(const std::string& url) {

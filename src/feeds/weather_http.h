@@ -62,9 +62,10 @@ std::string WeatherHostSetting(const settings::SettingsStore& settings);
 // value cannot be an address (not http:// or https://, control bytes, not a text).
 std::string WeatherApiSetting(const settings::SettingsStore& settings);
 
-// The feed fetcher. Its thread only paces the work: it has the main thread run SyncTick through the
-// application's synchronise call, sleeps 1 ms and asks again, until Terminate. Every download and all
-// parsing run on the main thread, inside the tick; the client's waits keep the windows served.
+// The feed fetcher. Its thread only paces the work: every 10 ms, until Terminate, it reads the minute
+// and has the main thread run the tick through the application's synchronise call when the tick has
+// something to do (the first one, another minute, a refresh due). Every download and all parsing run
+// on the main thread, inside the tick; the client's waits keep the windows served.
 //
 // At the first tick and after every kRefreshMinutes changes of the local minute the tick fetches the
 // weather (when its gadget is shown) and the news (when the ticker is shown) and hands the values to
@@ -75,7 +76,7 @@ std::string WeatherApiSetting(const settings::SettingsStore& settings);
 // service address) shows the "not available" values, as a reply that cannot be read does.
 class WeatherHTTP {
  public:
-  // The local time's minute, 0..59; tests inject their own.
+  // The local time's minute, 0..59; tests inject their own. Called on the fetcher's thread while it runs.
   using MinuteClock = std::function<int()>;
 
   // What the fetcher works on; all of it lives longer than the fetcher and is used on the main thread.
@@ -106,7 +107,7 @@ class WeatherHTTP {
   // The thread's loop has ended.
   bool Finished() const { return finished_.load(); }
 
-  // One tick of the schedule (main thread).
+  // One tick of the schedule (main thread), in the clock's minute.
   void SyncTick();
   void FetchWeather();
   void FetchNews();
@@ -116,6 +117,7 @@ class WeatherHTTP {
 
  private:
   void Execute();
+  void Tick(int minute);
   // Sets the client up and gets `url`; false, with the client reset, when the download failed.
   bool Download(const std::string& url);
 
@@ -125,6 +127,7 @@ class WeatherHTTP {
   MinuteClock clock_;
   int32_t last_minute_ = 0;
   bool downloading_ = false;
+  std::atomic<bool> refresh_due_ = false;  // the last tick left the counter at 0
   std::atomic<bool> terminated_ = false;
   std::atomic<bool> finished_ = false;
   std::thread thread_;

@@ -66,7 +66,8 @@ class TForm1 : public platform::TForm {
   net::THTTPClient* HTTPClient1() const { return httpclient1_; }
   // The feed fetcher started by FormCreate; null before.
   feeds::WeatherHTTP* Fetcher() const { return weather_http_.get(); }
-  // The minute (0..59) the fetcher's schedule counts; set before FormCreate to replace the local time.
+  // The minute (0..59) the fetcher's schedule counts, read on its thread; set before FormCreate to
+  // replace the local time.
   std::function<int()> FeedMinuteClock;
   int32_t FrameCounter() const { return frame_counter_; }
   const SpritePath& Path(int bird) const { return *paths_[bird]; }

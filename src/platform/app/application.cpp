@@ -6,7 +6,9 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QThread>
+#include <chrono>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -187,12 +189,19 @@ void Application::Run() {
         std::lock_guard lock(queue_mutex_);
         if (!queue_.empty()) continue;
       }
-      if (initialized_) {
+      if (initialized_ && !sinks_.empty()) {
         SDL_Event event;
         if (SDL_WaitEvent(&event)) Dispatch(event);
       } else {
+        // Without a window SDL can wait only by polling every millisecond, and with no window no SDL
+        // event needs a prompt answer (a host's window reaches us through queued calls): wait for the
+        // queue, and let SDL look at its events a few times a second.
         std::unique_lock lock(queue_mutex_);
-        queue_done_.wait(lock, [this] { return !queue_.empty() || terminated_; });
+        const auto ready = [this] { return !queue_.empty() || terminated_; };
+        if (initialized_)
+          queue_done_.wait_for(lock, std::chrono::milliseconds(100), ready);
+        else
+          queue_done_.wait(lock, ready);
       }
     }
   }

@@ -1,5 +1,7 @@
 #include "platform/media/multimedia_timer.h"
 
+#include <pthread.h>
+
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -31,6 +33,7 @@ struct Timer {
 // Ticks until stopped. Deadlines are start + k x period; deadlines already past when a tick ends
 // are skipped, so an overrun costs frames but never bunches them.
 void Run(std::shared_ptr<Timer> timer, Clock::time_point start) {
+  pthread_setname_np(pthread_self(), "lunvale-timer");  // as `top -H` and debuggers show it
   Clock::time_point deadline = start + timer->period;
   for (;;) {
     {
