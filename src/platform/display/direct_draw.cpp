@@ -138,22 +138,44 @@ HRESULT MemorySurface::Blt(const RECT* dest_rect, IDirectDrawSurface* src, const
   if (fx == nullptr) return DDERR_INVALIDPARAMS;
   const RECT r = dest_rect ? *dest_rect : RECT{0, 0, width_, height_};
   if (!Inside(r, width_, height_)) return DDERR_INVALIDRECT;
-  const PixelView v = Pixels();
   const uint32_t c = fx->dwFillColor;
-  // Every frame starts with a black fill of the whole back buffer: a colour of four equal bytes goes
-  // through memset, which is several times quicker than a loop of words.
-  if (c == (c & 0xFF) * 0x01010101u) {
-    const int width = r.right - r.left;
-    if (r.left == 0 && width == v.width && width == v.pitch)
-      std::memset(v.Row(r.top), static_cast<int>(c & 0xFF),
-                  static_cast<size_t>(width) * (r.bottom - r.top) * 4);
-    else
-      for (int y = r.top; y < r.bottom; ++y)
-        std::memset(v.Row(y) + r.left, static_cast<int>(c & 0xFF), static_cast<size_t>(width) * 4);
+  if (r.left == 0 && r.top == 0 && r.right == width_ && r.bottom == height_ && !Busy()) {
+    pending_fill_ = c;
     return DD_OK;
   }
-  for (int y = r.top; y < r.bottom; ++y) std::fill(v.Row(y) + r.left, v.Row(y) + r.right, c);
+  const PixelView v = Pixels();
+  const int width = r.right - r.left;
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* row = v.Row(y) + r.left;
+    if (c == (c & 0xFF) * 0x01010101u)
+      std::memset(row, static_cast<int>(c & 0xFF), static_cast<size_t>(width) * 4);
+    else
+      std::fill(row, row + width, c);
+  }
   return DD_OK;
+}
+
+void MemorySurface::SettleFill(const RECT& covered) {
+  if (!pending_fill_) return;
+  const uint32_t c = *pending_fill_;
+  pending_fill_.reset();
+  const auto fill = [this, c](int y, int left, int right) {
+    uint32_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
+    // A colour of four equal bytes (black, which begins every frame) goes through memset, several
+    // times quicker than a loop of words.
+    if (c == (c & 0xFF) * 0x01010101u)
+      std::memset(row + left, static_cast<int>(c & 0xFF), static_cast<size_t>(right - left) * 4);
+    else
+      std::fill(row + left, row + right, c);
+  };
+  for (int y = 0; y < height_; ++y) {
+    if (y < covered.top || y >= covered.bottom) {
+      fill(y, 0, width_);
+    } else {
+      if (covered.left > 0) fill(y, 0, covered.left);
+      if (covered.right < width_) fill(y, covered.right, width_);
+    }
+  }
 }
 
 HRESULT MemorySurface::BltFast(int x, int y, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags) {
@@ -169,8 +191,10 @@ HRESULT MemorySurface::BltFast(int x, int y, IDirectDrawSurface* src, const RECT
   if (w == 0 || h == 0) return DD_OK;
 
   const PixelView from = source->Pixels();
-  const PixelView to = Pixels();
   const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) && source->key_.has_value();
+  // An opaque copy leaves of a waiting fill only what lies around it.
+  if (!keyed && source != this && pending_fill_) SettleFill(RECT{x, y, x + w, y + h});
+  const PixelView to = Pixels();
   if (!keyed) {
     if (source == this) {
       // Rows may overlap: copy in the direction that reads each row before it is written.

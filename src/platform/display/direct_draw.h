@@ -237,20 +237,32 @@ class MemorySurface : public IDirectDrawSurface {
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The pixels, for the display's own use and for tests; not for the components.
-  PixelView Pixels() { return {pixels_.data(), width_, height_, width_}; }
+  PixelView Pixels() {
+    SettleFill();
+    return {pixels_.data(), width_, height_, width_};
+  }
   std::optional<DDCOLORKEY> SourceColorKey() const { return key_; }
   // A device context or a lock is out: the memory must stay where it is.
   bool Busy() const { return dc_ != nullptr || locked_; }
 
  protected:
   // Exchanges the memory with a buffer of the same size (page flipping).
-  void SwapStorage(std::vector<uint32_t>& other) { pixels_.swap(other); }
+  void SwapStorage(std::vector<uint32_t>& other) {
+    SettleFill();
+    pixels_.swap(other);
+  }
 
  private:
+  // A fill of the whole surface waits until something looks at the pixels or draws on them: every
+  // frame begins with one, and the background picture that follows covers nearly all of it. Settling
+  // fills what lies outside `covered`.
+  void SettleFill(const RECT& covered = {});
+
   int width_;
   int height_;
   std::vector<uint32_t> pixels_;
   std::optional<DDCOLORKEY> key_;
+  std::optional<uint32_t> pending_fill_;
   std::unique_ptr<DeviceContext> dc_;
   bool locked_ = false;
 };

@@ -56,17 +56,22 @@ TEST(MemorySurface, StartsBlackAndColourFillCoversWholeSurfaceOrRectangle) {
   EXPECT_EQ(s.Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, nullptr), DDERR_INVALIDPARAMS);
 }
 
-TEST(MemorySurface, OpaqueBltFastCopiesTheRectangleToThePoint) {
-  auto src = Pattern(8, 6);
-  MemorySurface dst(10, 10);
-  const RECT r{2, 1, 6, 4};
-  ASSERT_EQ(dst.BltFast(3, 5, src.get(), &r, DDBLTFAST_NOCOLORKEY), DD_OK);
-  for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x) {
-      const bool inside = x >= 3 && x < 7 && y >= 5 && y < 8;
-      const uint32_t want = inside ? src->Pixels().Row(y - 5 + 1)[x - 3 + 2] : 0u;
-      EXPECT_EQ(dst.Pixels().Row(y)[x], want) << x << "," << y;
-    }
+TEST(MemorySurface, OpaqueBltFastCopiesTheRectangleToThePointOverAFill) {
+  // The fill before the copy shows wherever the copy does not reach (a frame's clear, then its
+  // background picture).
+  for (const uint32_t fill : {0x00C0FFEEu, 0x01010101u}) {
+    auto src = Pattern(8, 6);
+    MemorySurface dst(10, 10);
+    Fill(dst, fill);
+    const RECT r{2, 1, 6, 4};
+    ASSERT_EQ(dst.BltFast(3, 5, src.get(), &r, DDBLTFAST_NOCOLORKEY), DD_OK);
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < 10; ++x) {
+        const bool inside = x >= 3 && x < 7 && y >= 5 && y < 8;
+        const uint32_t want = inside ? src->Pixels().Row(y - 5 + 1)[x - 3 + 2] : fill;
+        EXPECT_EQ(dst.Pixels().Row(y)[x], want) << x << "," << y;
+      }
+  }
 }
 
 TEST(MemorySurface, KeyedBltFastSkipsExactlyTheKeyRange) {
