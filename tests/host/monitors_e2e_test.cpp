@@ -43,19 +43,12 @@ bool SplitIntoTwoMonitors(Display* d) {
 }
 
 TEST(MonitorsOnX, EachMonitorShowsTheWholeSceneAndInputOnAnyEndsTheRun) {
-  int n = 160;
-  while (n < 200 && (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) ||
-                     std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock")))
-    ++n;
-  const std::string name = ":" + std::to_string(n);
-  // -noreset: the monitors live in the server's state, which a reset after the last client would drop.
-  ChildProcess xvfb({"/usr/bin/Xvfb", name, "-screen", "0", "2048x768x24", "-nolisten", "tcp", "-noreset"});
-  Display* d = nullptr;
-  for (int i = 0; i < 100 && d == nullptr; ++i) {
-    std::this_thread::sleep_for(50ms);
-    d = XOpenDisplay(name.c_str());
-  }
-  ASSERT_NE(d, nullptr) << xvfb.Stderr();
+  // The monitors live in the server's state, which its -noreset keeps after this connection leaves.
+  PrivateXServer xvfb("2048x768x24");
+  const std::string& name = xvfb.Name();
+  ASSERT_FALSE(name.empty()) << xvfb.Stderr();
+  Display* d = XOpenDisplay(name.c_str());
+  ASSERT_NE(d, nullptr);
   ASSERT_TRUE(SplitIntoTwoMonitors(d));
   XCloseDisplay(d);
 

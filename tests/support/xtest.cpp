@@ -36,6 +36,30 @@ bool HaveDisplay() {
   return true;
 }
 
+PrivateXServer::PrivateXServer(const std::string& geometry) {
+  int n = 160;
+  while (n < 200 && (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) ||
+                     std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock")))
+    ++n;
+  const std::string name = ":" + std::to_string(n);
+  process_ = std::make_unique<ChildProcess>(std::vector<std::string>{
+      "/usr/bin/Xvfb", name, "-screen", "0", geometry, "-nolisten", "tcp", "-noreset"});
+  for (int i = 0; i < 100; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (Display* d = XOpenDisplay(name.c_str())) {
+      XCloseDisplay(d);
+      name_ = name;
+      return;
+    }
+  }
+}
+
+PrivateXServer::~PrivateXServer() = default;
+
+std::string PrivateXServer::Stderr() const {
+  return process_->Stderr();
+}
+
 TestWindow::TestWindow(int width, int height, uint32_t background) {
   display_ = OpenDisplay();
   if (display_ == nullptr) throw std::runtime_error("no X display");

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,22 @@ namespace lunvale::testing {
   } while (0)
 
 bool HaveDisplay();
+
+class ChildProcess;
+
+// An Xvfb of the test's own on a free display number, up when constructed (empty Name() if it did not
+// come up). -noreset: what a test sets in the server survives its clients leaving.
+class PrivateXServer {
+ public:
+  explicit PrivateXServer(const std::string& geometry);
+  ~PrivateXServer();
+  const std::string& Name() const { return name_; }
+  std::string Stderr() const;
+
+ private:
+  std::unique_ptr<ChildProcess> process_;
+  std::string name_;
+};
 
 // A plain top-level window of the test's own, standing in for another program's window.
 class TestWindow {

@@ -13,6 +13,8 @@
 #include "platform/display/direct_draw.h"
 #include "platform/display/pixels.h"
 
+struct SDL_Window;
+
 namespace lunvale::platform {
 
 // The gamma ramp as three 8-bit lookup tables, used at presentation.
@@ -62,6 +64,10 @@ class FrameOutput {
 // `error` set when there is no such window or display.
 std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
                                            std::string& error);
+
+// SDL's own surface of `window`, for a window that no X server shows (native Wayland): the picture is
+// scaled into the window with its aspect kept. Used on the main thread only.
+std::unique_ptr<FrameOutput> OpenSurfaceOutput(SDL_Window* window);
 
 // The monitors of the default display as the desktop arranges them (RandR), in root-window coordinates;
 // empty when the server does not tell.

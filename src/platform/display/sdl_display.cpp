@@ -310,10 +310,16 @@ class SdlDirectDraw : public IDirectDraw {
       SDL_RaiseWindow(window);
       SDL_SysWMinfo info;
       SDL_VERSION(&info.version);
-      if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return DDERR_GENERIC;
-      // The window must be known to the server before another connection can draw into it.
-      XSync(info.info.x11.display, False);
-      output = OpenX11Output(info.info.x11.window, std::move(monitors), error);
+      if (!SDL_GetWindowWMInfo(window, &info)) return DDERR_GENERIC;
+      if (info.subsystem == SDL_SYSWM_X11) {
+        // The window must be known to the server before another connection can draw into it.
+        XSync(info.info.x11.display, False);
+        output = OpenX11Output(info.info.x11.window, std::move(monitors), error);
+      } else {
+        // A compositor places its windows itself: the saver asks for its monitor's whole area.
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        output = OpenSurfaceOutput(window);
+      }
     }
     if (!output) return DDERR_GENERIC;
     presenter_ = std::make_shared<Presenter>(post_, std::move(output));
