@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <optional>
+#include <thread>
+#include <vector>
 
 #include "feeds/coordinate_forecast.h"
 #include "feeds/weather_http.h"
@@ -17,6 +19,9 @@ namespace lunvale::scene {
 
 TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
     : platform::TForm(owner),
+      // The JPEG pictures, the slowest first: the water strips, then the background.
+      prefetch_(std::make_unique<platform::PicturePrefetch>(std::vector<std::string>{"QMV1", "QMV2", "QIM1"},
+                                                            std::thread::hardware_concurrency() > 1 ? 2 : 0)),
       qss1_(new engine::TQss(this, std::move(display))),
       qim1_(NewImage(this, qss1_, "QIM1")),
       qmv1_(NewStrip(this, qss1_, "QMV1")),
@@ -59,6 +64,7 @@ TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBac
   OnKeyDown = [this](uint16_t& key, unsigned shift) { FormKeyDown(key, shift); };
   OnMouseMove = [this](unsigned shift, int x, int y) { FormMouseMove(shift, x, y); };
   for (auto& path : paths_) path = std::make_unique<SpritePath>();
+  prefetch_.reset();  // every picture is loaded
 }
 
 TForm1::~TForm1() {

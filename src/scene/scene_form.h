@@ -11,6 +11,7 @@
 #include "gadgets/news_ticker.h"
 #include "gadgets/weather.h"
 #include "platform/app/form.h"
+#include "platform/pictures/picture_prefetch.h"
 #include "scene/sprite_path.h"
 #include "sprites/still_sprite.h"
 #include "sprites/strip_sprite.h"
@@ -80,6 +81,9 @@ class TForm1 : public platform::TForm {
   void SetupGadgetPanel();
   void DrawGadgetPanel();
 
+  // The large pictures are decoded on helper threads while the components are created; only during the
+  // constructor.
+  std::unique_ptr<platform::PicturePrefetch> prefetch_;
   // The form's components, created as its description lists them; all owned by the form.
   engine::TQss* qss1_;
   sprites::TQIM* qim1_;

@@ -20,6 +20,7 @@
 #include <jpeglib.h>
 
 #include "platform/app/resources.h"
+#include "platform/pictures/picture_prefetch.h"
 
 namespace lunvale::platform {
 
@@ -293,13 +294,14 @@ Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view nam
   return Load(bytes, name, false);
 }
 
-Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting) {
+Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting,
+                      std::optional<Bitmap> decoded) {
   const auto starts = [&](std::string_view magic) {
     return bytes.size() >= magic.size() && std::memcmp(bytes.data(), magic.data(), magic.size()) == 0;
   };
   Picture picture;
   if (starts("\xFF\xD8\xFF")) {
-    picture.bitmap_ = DecodeJpeg(bytes, name);
+    picture.bitmap_ = decoded ? std::move(*decoded) : DecodeJpeg(bytes, name);
     picture.class_name_ = "TJPEGImage";
     picture.name_ = std::string(name);
     if (lasting) {
@@ -326,7 +328,7 @@ Picture Picture::LoadResource(std::string_view name) {
   const auto bytes = FindResource(name);
   if (!bytes) Fail(name, "no such resource");
   // The embedded data lasts as long as the program: nothing to copy.
-  return Load(*bytes, name, true);
+  return Load(*bytes, name, true, PicturePrefetch::Take(name));
 }
 
 Picture Picture::LoadFile(const std::string& path) {

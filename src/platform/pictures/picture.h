@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -94,7 +95,9 @@ class Picture {
   void StretchDraw(PixelView dst, RECT rect) const;
 
  private:
-  static Picture Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting);
+  // `decoded`: the JPEG's pixels when they were decoded ahead.
+  static Picture Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting,
+                      std::optional<Bitmap> decoded = std::nullopt);
 
   mutable Bitmap bitmap_;
   int width_ = 0;

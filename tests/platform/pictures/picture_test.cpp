@@ -4,10 +4,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/app/resources.h"
+#include "platform/pictures/picture_prefetch.h"
 #include "support/picture_files.h"
 
 namespace lunvale::platform {
@@ -181,6 +183,25 @@ TEST(Picture, TheScenePicturesDecodeAtTheirSizes) {
     EXPECT_EQ(p.Width(), e.width) << e.name;
     EXPECT_EQ(p.Height(), e.height) << e.name;
   }
+}
+
+TEST(Picture, PicturesDecodedAheadAreTheSamePicturesEachTakenOnce) {
+  const auto same = [](const Picture& a, const Picture& b) {
+    const PixelView x = a.GetBitmap().View(), y = b.GetBitmap().View();
+    if (x.width != y.width || x.height != y.height) return false;
+    for (int row = 0; row < x.height; ++row)
+      if (std::memcmp(x.Row(row), y.Row(row), static_cast<size_t>(x.width) * 4) != 0) return false;
+    return true;
+  };
+  const Picture water = Picture::LoadResource("QMV2"), lake = Picture::LoadResource("QIM1");
+  const Picture clock = Picture::LoadResource("QGC1");
+  // A GIF among them fails on the helpers and is decoded by the loader as usual.
+  PicturePrefetch prefetch({"QMV2", "QIM1", "QGC1"}, 2);
+  EXPECT_TRUE(same(Picture::LoadResource("QIM1"), lake));
+  EXPECT_TRUE(same(Picture::LoadResource("QMV2"), water));
+  EXPECT_TRUE(same(Picture::LoadResource("QMV2"), water));
+  EXPECT_TRUE(same(Picture::LoadResource("QGC1"), clock));
+  EXPECT_FALSE(PicturePrefetch::Take("QIM1"));
 }
 
 TEST(Picture, FilesAndMissingResources) {
