@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
 #include <utility>
@@ -288,7 +290,7 @@ std::string Forecast(const std::string& unit, double now, int is_day) {
 }
 
 TEST_F(WeatherHTTPTest, WithoutAWeatherHostTheForecastComesByCoordinatesInTheSettingsUnit) {
-  int is_day = 1;
+  std::atomic<int> is_day = 1;
   HttpTestServer server(
       [&](HttpTestServer::Connection& c) {
         const std::string request = c.ReadRequest();
@@ -319,16 +321,23 @@ TEST_F(WeatherHTTPTest, WithoutAWeatherHostTheForecastComesByCoordinatesInTheSet
 }
 
 TEST_F(WeatherHTTPTest, AForecastThatCannotBeAskedForOrReadIsNotAvailable) {
+  std::mutex mutex;  // the server may still be sending when the client has the whole reply
   std::string reply;
   HttpTestServer server(
       [&](HttpTestServer::Connection& c) {
         c.ReadRequest();
-        c.Send(reply);
+        std::unique_lock lock(mutex);
+        const std::string served = reply;
+        lock.unlock();
+        c.Send(served);
       },
       std::chrono::seconds(30));
   Number("ShowWeather", 1);
   const auto fetch = [&](const std::string& api, const std::string& served) {
-    reply = served;
+    {
+      std::lock_guard lock(mutex);
+      reply = served;
+    }
     weather_->SetRefreshCounter(0);
     Make("", api).SyncTick();
   };
