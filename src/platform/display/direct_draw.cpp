@@ -161,9 +161,9 @@ void MemorySurface::SettleFill(const RECT& covered) {
   pending_fill_.reset();
   const auto fill = [this, c](int y, int left, int right) {
     uint32_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
-    // A colour of four equal bytes (black, which begins every frame) goes through memset, several
-    // times quicker than a loop of words.
-    if (c == (c & 0xFF) * 0x01010101u)
+    // A long run of a colour of four equal bytes (black, which begins every frame) goes through memset,
+    // several times quicker than a loop of words; a few pixels at the edge are quicker without a call.
+    if (right - left >= 16 && c == (c & 0xFF) * 0x01010101u)
       std::memset(row + left, static_cast<int>(c & 0xFF), static_cast<size_t>(right - left) * 4);
     else
       std::fill(row + left, row + right, c);
