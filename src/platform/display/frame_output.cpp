@@ -66,10 +66,11 @@ std::vector<RECT> ChangedRects(const PixelView& now, const PixelView& before, in
       const uint32_t* a = now.Row(y);
       const uint32_t* b = before.Row(y);
       if (std::memcmp(a, b, static_cast<size_t>(w) * sizeof(uint32_t)) == 0) continue;
+      // Only a change outside the span the band has so far can widen it: the scans stop at its ends.
       int l = 0;
-      while (a[l] == b[l]) ++l;
+      while (l < left && a[l] == b[l]) ++l;
       int r = w;
-      while (a[r - 1] == b[r - 1]) --r;
+      while (r > right && a[r - 1] == b[r - 1]) --r;
       left = std::min(left, l);
       right = std::max(right, r);
     }
