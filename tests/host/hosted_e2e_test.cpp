@@ -125,7 +125,7 @@ TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
   std::this_thread::sleep_for(300ms);
   ASSERT_TRUE(preview.Running());
   kill(preview.Pid(), SIGTERM);
-  EXPECT_EQ(preview.Wait(5s), 0);
+  EXPECT_EQ(preview.Wait(5s), 0) << preview.Stderr();
 }
 
 TEST(UsageOnX, HelpListsTheModes) {

@@ -72,8 +72,10 @@ void RequireDisplay(bool x11Only) {
 }
 
 Application& Application::Instance() {
-  static Application app;
-  return app;
+  // Never destroyed: threads that outlive the run (the quit-signal watcher, a fetcher being let go)
+  // may still queue calls while the process exits, and must not meet a destroyed queue.
+  static Application* app = new Application();
+  return *app;
 }
 
 Application::Application() : main_thread_(std::this_thread::get_id()) {}
