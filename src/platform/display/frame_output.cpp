@@ -385,25 +385,10 @@ class X11Output : public FrameOutput {
   }
 
   void Convert(const RECT& r) {
-    const unsigned long masks[3] = {visual_->red_mask, visual_->green_mask, visual_->blue_mask};
-    int shifts[3], widths[3];
-    for (int c = 0; c < 3; ++c) {
-      shifts[c] = MaskShift(masks[c]);
-      widths[c] = MaskWidth(masks[c]);
-    }
+    const VisualLayout layout(visual_->red_mask, visual_->green_mask, visual_->blue_mask);
     for (int y = r.top; y < r.bottom; ++y) {
       const uint32_t* row = canvas_.Row(y);
-      for (int x = r.left; x < r.right; ++x) {
-        const uint32_t p = row[x];
-        const unsigned channel[3] = {(p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF};
-        unsigned long value = 0;
-        for (int c = 0; c < 3; ++c) {
-          const unsigned long v =
-              widths[c] >= 8 ? channel[c] << (widths[c] - 8) : channel[c] >> (8 - widths[c]);
-          value |= (v << shifts[c]) & masks[c];
-        }
-        XPutPixel(image_, x, y, value);
-      }
+      for (int x = r.left; x < r.right; ++x) XPutPixel(image_, x, y, layout.Pack(row[x]));
     }
   }
 

@@ -38,4 +38,31 @@ inline int MaskWidth(unsigned long mask) {
   return w;
 }
 
+// The pixel layout of an X visual with those channel masks (red, green, blue): packs an XRGB pixel into
+// it, each 8-bit channel widened or narrowed to its mask's width.
+class VisualLayout {
+ public:
+  VisualLayout(unsigned long red, unsigned long green, unsigned long blue) : masks_{red, green, blue} {
+    for (int c = 0; c < 3; ++c) {
+      shifts_[c] = MaskShift(masks_[c]);
+      widths_[c] = MaskWidth(masks_[c]);
+    }
+  }
+
+  unsigned long Pack(uint32_t xrgb) const {
+    unsigned long value = 0;
+    for (int c = 0; c < 3; ++c) {
+      const unsigned long channel = (xrgb >> (16 - 8 * c)) & 0xFF;
+      const unsigned long v = widths_[c] >= 8 ? channel << (widths_[c] - 8) : channel >> (8 - widths_[c]);
+      value |= (v << shifts_[c]) & masks_[c];
+    }
+    return value;
+  }
+
+ private:
+  unsigned long masks_[3];
+  int shifts_[3] = {};
+  int widths_[3] = {};
+};
+
 }  // namespace lunvale::platform

@@ -89,25 +89,10 @@ bool X11Window::PutPixels(const PixelView& pixels, int x, int y) {
   if (image == nullptr) return false;
   std::vector<char> data(static_cast<size_t>(image->bytes_per_line) * static_cast<size_t>(pixels.height));
   image->data = data.data();
-  const unsigned long masks[3] = {visual->red_mask, visual->green_mask, visual->blue_mask};
-  int shifts[3], widths[3];
-  for (int c = 0; c < 3; ++c) {
-    shifts[c] = MaskShift(masks[c]);
-    widths[c] = MaskWidth(masks[c]);
-  }
+  const VisualLayout layout(visual->red_mask, visual->green_mask, visual->blue_mask);
   for (int row = 0; row < pixels.height; ++row) {
     const uint32_t* src = pixels.Row(row);
-    for (int col = 0; col < pixels.width; ++col) {
-      const uint32_t p = src[col];
-      const unsigned channel[3] = {(p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF};
-      unsigned long value = 0;
-      for (int c = 0; c < 3; ++c) {
-        const unsigned long v =
-            widths[c] >= 8 ? channel[c] << (widths[c] - 8) : channel[c] >> (8 - widths[c]);
-        value |= (v << shifts[c]) & masks[c];
-      }
-      XPutPixel(image, col, row, value);
-    }
+    for (int col = 0; col < pixels.width; ++col) XPutPixel(image, col, row, layout.Pack(src[col]));
   }
   GC gc = XCreateGC(display_, id_, 0, nullptr);
   XPutImage(display_, id_, gc, image, 0, 0, x, y, static_cast<unsigned>(pixels.width),

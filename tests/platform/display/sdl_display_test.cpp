@@ -64,6 +64,16 @@ TEST(Presentation, PictureFitsWithItsAspectKept) {
   EXPECT_FALSE(DisplayModeOffered(4097, 768, 32));
 }
 
+TEST(VisualLayout, PacksEachChannelIntoItsMaskAtItsWidth) {
+  const VisualLayout rgb565(0xF800, 0x07E0, 0x001F);
+  EXPECT_EQ(rgb565.Pack(0xFFFFFF), 0xFFFFu);
+  EXPECT_EQ(rgb565.Pack(0x808080), 0x8410u);
+  const VisualLayout bgr(0x0000FF, 0x00FF00, 0xFF0000);
+  EXPECT_EQ(bgr.Pack(0x123456), 0x563412u);
+  const VisualLayout rgb30(0x3FF00000, 0x000FFC00, 0x000003FF);
+  EXPECT_EQ(rgb30.Pack(0xFF0001), (0x3FCul << 20) | 0x4ul);
+}
+
 TEST(Presentation, OnlyTheChangedBandsGoOutScaledIntoTheirBox) {
   std::vector<uint32_t> before(64 * 48, 0u), now = before;
   const PixelView b{before.data(), 64, 48, 64}, n{now.data(), 64, 48, 64};
