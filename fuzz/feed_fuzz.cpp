@@ -7,15 +7,7 @@
 
 #include "feeds/coordinate_forecast.h"
 #include "feeds/weather_http.h"
-
-// A broken property is a crash for the fuzzer; the message says which one.
-#define CHECK(ok)                                                              \
-  do {                                                                         \
-    if (!(ok)) {                                                               \
-      std::fprintf(stderr, "property broken at line %d: %s\n", __LINE__, #ok); \
-      std::abort();                                                            \
-    }                                                                          \
-  } while (0)
+#include "property_check.h"
 
 using namespace lunvale::feeds;
 

@@ -11,20 +11,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-// A broken property is a crash for the fuzzer; the message says which one.
-#define CHECK(ok)                                                              \
-  do {                                                                         \
-    if (!(ok)) {                                                               \
-      std::fprintf(stderr, "property broken at line %d: %s\n", __LINE__, #ok); \
-      std::abort();                                                            \
-    }                                                                          \
-  } while (0)
 #include <mutex>
 #include <stdexcept>
 #include <thread>
 
 #include "net/http_client.h"
 #include "platform/system/conversions.h"
+#include "property_check.h"
 
 namespace {
 

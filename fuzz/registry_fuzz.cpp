@@ -7,17 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-// A broken property is a crash for the fuzzer; the message says which one.
-#define CHECK(ok)                                                              \
-  do {                                                                         \
-    if (!(ok)) {                                                               \
-      std::fprintf(stderr, "property broken at line %d: %s\n", __LINE__, #ok); \
-      std::abort();                                                            \
-    }                                                                          \
-  } while (0)
 #include <map>
 
 #include "platform/system/registry_text.h"
+#include "property_check.h"
 
 using namespace lunvale::platform;
 using namespace lunvale::platform::registry_text;
