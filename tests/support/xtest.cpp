@@ -36,14 +36,17 @@ bool HaveDisplay() {
   return true;
 }
 
-PrivateXServer::PrivateXServer(const std::string& geometry) {
+PrivateXServer::PrivateXServer(const std::string& geometry, const std::vector<std::string>& more_screens) {
   int n = 160;
   while (n < 200 && (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) ||
                      std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock")))
     ++n;
   const std::string name = ":" + std::to_string(n);
-  process_ = std::make_unique<ChildProcess>(std::vector<std::string>{
-      "/usr/bin/Xvfb", name, "-screen", "0", geometry, "-nolisten", "tcp", "-noreset"});
+  std::vector<std::string> argv{"/usr/bin/Xvfb", name, "-screen", "0", geometry};
+  for (size_t i = 0; i < more_screens.size(); ++i)
+    argv.insert(argv.end(), {"-screen", std::to_string(i + 1), more_screens[i]});
+  argv.insert(argv.end(), {"-nolisten", "tcp", "-noreset"});
+  process_ = std::make_unique<ChildProcess>(argv);
   for (int i = 0; i < 100; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     if (Display* d = XOpenDisplay(name.c_str())) {

@@ -22,10 +22,11 @@ bool HaveDisplay();
 class ChildProcess;
 
 // An Xvfb of the test's own on a free display number, up when constructed (empty Name() if it did not
-// come up). -noreset: what a test sets in the server survives its clients leaving.
+// come up). -noreset: what a test sets in the server survives its clients leaving. `more_screens`: the
+// geometries of screens 1, 2, ... besides screen 0.
 class PrivateXServer {
  public:
-  explicit PrivateXServer(const std::string& geometry);
+  explicit PrivateXServer(const std::string& geometry, const std::vector<std::string>& more_screens = {});
   ~PrivateXServer();
   const std::string& Name() const { return name_; }
   std::string Stderr() const;

@@ -139,8 +139,7 @@ RECT DrawScaled(PixelView dst, const FitBox& box, const PixelView& frame, const 
 
 namespace {
 
-// Xlib reports errors through one process-wide handler whose default ends the process. While the output
-// talks to the server, errors on its own connection are counted instead; others go where they went.
+// The connection whose errors the outermost trap counts, and the handler it took over from.
 ::Display* g_trapped = nullptr;
 int g_trapped_errors = 0;
 XErrorHandler g_previous = nullptr;
@@ -153,35 +152,31 @@ int TrapError(::Display* display, XErrorEvent* event) {
   return g_previous != nullptr ? g_previous(display, event) : 0;
 }
 
-// Traps nest: an inner one only counts from where it starts.
-class ErrorTrap {
- public:
-  explicit ErrorTrap(::Display* display) : display_(display), nested_(g_trapped != nullptr) {
-    if (!nested_) {
-      g_trapped = display;
-      g_trapped_errors = 0;
-      g_previous = XSetErrorHandler(TrapError);
-    }
-    start_ = g_trapped_errors;
-  }
-  ~ErrorTrap() {
-    XSync(display_, False);
-    if (!nested_) {
-      XSetErrorHandler(g_previous);
-      g_trapped = nullptr;
-    }
-  }
-  // Waits for the server to have handled everything sent so far.
-  bool Failed() {
-    XSync(display_, False);
-    return g_trapped_errors != start_;
-  }
+}  // namespace
 
- private:
-  ::Display* display_;
-  bool nested_;
-  int start_ = 0;
-};
+X11ErrorTrap::X11ErrorTrap(::Display* display) : display_(display), nested_(g_trapped != nullptr) {
+  if (!nested_) {
+    g_trapped = display;
+    g_trapped_errors = 0;
+    g_previous = XSetErrorHandler(TrapError);
+  }
+  start_ = g_trapped_errors;
+}
+
+X11ErrorTrap::~X11ErrorTrap() {
+  XSync(display_, False);
+  if (!nested_) {
+    XSetErrorHandler(g_previous);
+    g_trapped = nullptr;
+  }
+}
+
+bool X11ErrorTrap::Failed() {
+  XSync(display_, False);
+  return g_trapped_errors != start_;
+}
+
+namespace {
 
 class X11Output : public FrameOutput {
  public:
@@ -196,7 +191,7 @@ class X11Output : public FrameOutput {
   }
 
   bool Init(std::string& error) {
-    ErrorTrap trap(display_);
+    X11ErrorTrap trap(display_);
     XWindowAttributes attrs{};
     const Status ok = XGetWindowAttributes(display_, window_, &attrs);
     if (trap.Failed() || ok == 0) {
@@ -229,7 +224,7 @@ class X11Output : public FrameOutput {
     if (gone_) return false;
     ReadEvents();
     if (gone_) return false;
-    ErrorTrap trap(display_);
+    X11ErrorTrap trap(display_);
     if (image_ == nullptr || image_w_ != width_ || image_h_ != height_) {
       FreeImage();
       if (!MakeImage()) return !trap.Failed();
@@ -315,7 +310,7 @@ class X11Output : public FrameOutput {
           shm_.shmaddr = image_->data = static_cast<char*>(memory);
           shm_.readOnly = False;
           // A server on another machine refuses to share: plain transfers then.
-          ErrorTrap attach(display_);
+          X11ErrorTrap attach(display_);
           attached = XShmAttach(display_, &shm_) != 0 && !attach.Failed();
         }
         // Marked for removal now, it goes once both sides have let go of it, however we end.
@@ -427,22 +422,27 @@ std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<REC
 }
 
 std::vector<RECT> ListX11Monitors() {
-  std::vector<RECT> monitors;
   ::Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return monitors;
+  if (display == nullptr) return {};
+  std::vector<RECT> monitors = ListX11Monitors(display, DefaultRootWindow(display));
+  XCloseDisplay(display);
+  return monitors;
+}
+
+std::vector<RECT> ListX11Monitors(::Display* display, unsigned long root) {
+  std::vector<RECT> monitors;
   int event_base = 0, error_base = 0, major = 0, minor = 0;
   // Monitors came with version 1.5; they include those the user set up by hand over one wide output.
   if (XRRQueryExtension(display, &event_base, &error_base) && XRRQueryVersion(display, &major, &minor) &&
       (major > 1 || (major == 1 && minor >= 5))) {
     int count = 0;
-    XRRMonitorInfo* info = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+    XRRMonitorInfo* info = XRRGetMonitors(display, root, True, &count);
     for (int i = 0; info != nullptr && i < count; ++i) {
       if (info[i].width <= 0 || info[i].height <= 0) continue;
       monitors.push_back(RECT{info[i].x, info[i].y, info[i].x + info[i].width, info[i].y + info[i].height});
     }
     if (info != nullptr) XRRFreeMonitors(info);
   }
-  XCloseDisplay(display);
   return monitors;
 }
 

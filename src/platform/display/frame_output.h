@@ -14,6 +14,7 @@
 #include "platform/display/pixels.h"
 
 struct SDL_Window;
+struct _XDisplay;
 
 namespace lunvale::platform {
 
@@ -72,8 +73,28 @@ std::unique_ptr<FrameOutput> OpenSurfaceOutput(SDL_Window* window);
 // The monitors of the default display as the desktop arranges them (RandR), in root-window coordinates;
 // empty when the server does not tell.
 std::vector<RECT> ListX11Monitors();
+// The same for the screen of `root` on an open connection.
+std::vector<RECT> ListX11Monitors(::_XDisplay* display, unsigned long root);
 
 // The root window of the default display's default screen; 0 without a display.
 unsigned long DefaultRootWindowId();
+
+// Xlib reports errors through one process-wide handler whose default ends the process. While a trap
+// lives, errors on its connection are counted instead; others go where they went. Traps nest: an inner
+// one only counts from where it starts. Main thread only.
+class X11ErrorTrap {
+ public:
+  explicit X11ErrorTrap(::_XDisplay* display);
+  ~X11ErrorTrap();
+  X11ErrorTrap(const X11ErrorTrap&) = delete;
+  X11ErrorTrap& operator=(const X11ErrorTrap&) = delete;
+  // Waits for the server to have handled everything sent so far.
+  bool Failed();
+
+ private:
+  ::_XDisplay* display_;
+  bool nested_;
+  int start_ = 0;
+};
 
 }  // namespace lunvale::platform

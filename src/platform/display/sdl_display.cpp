@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/app/application.h"
+#include "platform/display/other_screens.h"
 
 namespace lunvale::platform {
 
@@ -315,6 +316,9 @@ class SdlDirectDraw : public IDirectDraw {
         // The window must be known to the server before another connection can draw into it.
         XSync(info.info.x11.display, False);
         output = OpenX11Output(info.info.x11.window, std::move(monitors), error);
+        // The whole display: its other X screens, if it has any, show the scene too.
+        if (display_ < 0)
+          output = CoverOtherScreens(std::move(output), info.info.x11.display, info.info.x11.window);
       } else {
         // A compositor places its windows itself: the saver asks for its monitor's whole area.
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);

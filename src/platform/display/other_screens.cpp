@@ -1,0 +1,185 @@
+#include "platform/display/other_screens.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/app/application.h"
+
+namespace lunvale::platform {
+
+namespace {
+
+// As on the saver's own window: a pointer that moves more than this between two events ends the run.
+constexpr int kPointerSlack = 5;
+
+// The windows on the other screens, on a connection of their own: closing it takes them away.
+class OtherScreens {
+ public:
+  explicit OtherScreens(::Display* display) : display_(display) {}
+  ~OtherScreens() {
+    // The outputs' connections draw into our windows: they go before the windows do.
+    screens_.clear();
+    XCloseDisplay(display_);
+  }
+
+  // A window on every screen but `skip`; false when none could be made.
+  bool Open(int skip) {
+    {
+      X11ErrorTrap trap(display_);
+      for (int s = 0; s < ScreenCount(display_); ++s) {
+        if (s == skip) continue;
+        const Window w = MakeWindow(s);
+        if (w != 0) {
+          XMapRaised(display_, w);
+          screens_.push_back(Screen{w, RootWindow(display_, s), nullptr});
+        }
+      }
+      // The windows must be known to the server before the outputs' connections look at them.
+      if (trap.Failed()) return false;
+    }
+    for (Screen& screen : screens_) {
+      std::string error;
+      // A screen whose output cannot be opened stays covered in black; its input still counts.
+      screen.output = OpenX11Output(screen.window, ListX11Monitors(display_, screen.root), error);
+    }
+    return !screens_.empty();
+  }
+
+  void Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) {
+    ReadInput();
+    for (Screen& screen : screens_) {
+      // A window someone else took away leaves its screen as it is; the run goes on.
+      if (screen.output && !screen.output->Show(frame, before, lut)) screen.output.reset();
+    }
+  }
+
+ private:
+  struct Screen {
+    Window window;
+    Window root;
+    std::unique_ptr<FrameOutput> output;
+  };
+
+  Window MakeWindow(int s) {
+    const Window root = RootWindow(display_, s);
+    XSetWindowAttributes attrs{};
+    unsigned long mask = CWOverrideRedirect | CWBackPixel | CWBorderPixel | CWCursor | CWEventMask;
+    Visual* visual = DefaultVisual(display_, s);
+    int depth = DefaultDepth(display_, s);
+    // The outputs draw in true colour only; a screen whose default visual is not gets one of its own.
+    if (visual->c_class != TrueColor) {
+      XVisualInfo info{};
+      if (XMatchVisualInfo(display_, s, 24, TrueColor, &info) == 0) return 0;
+      visual = info.visual;
+      depth = info.depth;
+      attrs.colormap = XCreateColormap(display_, root, visual, AllocNone);
+      mask |= CWColormap;
+    }
+    attrs.override_redirect = True;
+    attrs.background_pixel = 0;  // black in true colour
+    attrs.border_pixel = 0;
+    attrs.cursor = InvisibleCursor(root);
+    attrs.event_mask = KeyPressMask | ButtonPressMask | PointerMotionMask | EnterWindowMask;
+    return XCreateWindow(display_, root, 0, 0, static_cast<unsigned>(DisplayWidth(display_, s)),
+                         static_cast<unsigned>(DisplayHeight(display_, s)), 0, depth, InputOutput, visual,
+                         mask, &attrs);
+  }
+
+  Cursor InvisibleCursor(Window root) {
+    char bits = 0;
+    const Pixmap blank = XCreateBitmapFromData(display_, root, &bits, 1, 1);
+    XColor black{};
+    const Cursor cursor = XCreatePixmapCursor(display_, blank, blank, &black, &black, 0, 0);
+    XFreePixmap(display_, blank);
+    return cursor;
+  }
+
+  // Takes what is queued without waiting: the main thread calls this for every frame.
+  void ReadInput() {
+    X11ErrorTrap trap(display_);
+    while (XPending(display_) > 0) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      switch (event.type) {
+        case KeyPress:
+        case ButtonPress:
+          Quit();
+          break;
+        case MotionNotify:
+          Pointer(event.xmotion.root, event.xmotion.x_root, event.xmotion.y_root, true);
+          break;
+        case EnterNotify:
+          // Where the pointer comes in is where its next movement is measured from.
+          Pointer(event.xcrossing.root, event.xcrossing.x_root, event.xcrossing.y_root, false);
+          break;
+        default:
+          break;
+      }
+    }
+  }
+
+  void Pointer(Window root, int x, int y, bool moved) {
+    if (moved && root == last_root_ &&
+        (std::abs(x - last_x_) > kPointerSlack || std::abs(y - last_y_) > kPointerSlack))
+      Quit();
+    last_root_ = root;
+    last_x_ = x;
+    last_y_ = y;
+  }
+
+  void Quit() {
+    if (quit_) return;
+    quit_ = true;
+    Application::Instance().QueueQuitRequest();
+  }
+
+  ::Display* display_;
+  std::vector<Screen> screens_;
+  Window last_root_ = 0;
+  int last_x_ = 0;
+  int last_y_ = 0;
+  bool quit_ = false;
+};
+
+// Each frame goes to the saver's own window and to the other screens; only the own window's end ends
+// the run.
+class AllScreensOutput : public FrameOutput {
+ public:
+  AllScreensOutput(std::unique_ptr<FrameOutput> main, std::unique_ptr<OtherScreens> others)
+      : main_(std::move(main)), others_(std::move(others)) {}
+
+  bool Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) override {
+    const bool alive = main_->Show(frame, before, lut);
+    others_->Show(frame, before, lut);
+    return alive;
+  }
+
+ private:
+  std::unique_ptr<FrameOutput> main_;
+  std::unique_ptr<OtherScreens> others_;
+};
+
+}  // namespace
+
+std::unique_ptr<FrameOutput> CoverOtherScreens(std::unique_ptr<FrameOutput> main, ::Display* display,
+                                               unsigned long window) {
+  if (!main || display == nullptr || ScreenCount(display) < 2) return main;
+  XWindowAttributes attrs{};
+  {
+    X11ErrorTrap trap(display);
+    if (XGetWindowAttributes(display, window, &attrs) == 0 || trap.Failed() || attrs.screen == nullptr)
+      return main;
+  }
+  ::Display* own = XOpenDisplay(DisplayString(display));
+  if (own == nullptr) return main;
+  auto others = std::make_unique<OtherScreens>(own);
+  if (!others->Open(XScreenNumberOfScreen(attrs.screen))) return main;
+  return std::make_unique<AllScreensOutput>(std::move(main), std::move(others));
+}
+
+}  // namespace lunvale::platform

@@ -1,0 +1,21 @@
+#pragma once
+
+// A display may have several X screens (":0.0", ":0.1") that nothing joins into one desktop; SDL's
+// window lies on one of them only. Each other screen gets a full-screen window of our own, black and
+// without a cursor, that shows the same frames (scaled into each of its monitors with the aspect kept);
+// input there ends the run as input on the saver's own window does.
+
+#include <memory>
+
+#include "platform/display/frame_output.h"
+
+namespace lunvale::platform {
+
+// `main`: the output of `window`, which `display` (SDL's connection) shows on one of its screens. When
+// the display has other screens: an output that shows each frame on `main` and on every other screen,
+// and reads the other screens' input while it does; it is alive as long as `main` is. With one screen:
+// `main` itself, and nothing else is opened. Main thread only.
+std::unique_ptr<FrameOutput> CoverOtherScreens(std::unique_ptr<FrameOutput> main, ::_XDisplay* display,
+                                               unsigned long window);
+
+}  // namespace lunvale::platform
