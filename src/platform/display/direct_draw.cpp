@@ -127,10 +127,64 @@ bool Inside(const RECT& r, int w, int h) {
 
 }  // namespace
 
+namespace {
+
+std::atomic<uint64_t> g_versions{0};
+
+uint64_t NextVersion() {
+  return g_versions.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+void FillRow(uint32_t* row, int width, uint32_t c) {
+  // A long run of a colour of four equal bytes (black, which begins every frame) goes through memset,
+  // several times quicker than a loop of words; a few pixels at the edge are quicker without a call.
+  if (width >= 16 && c == (c & 0xFF) * 0x01010101u)
+    std::memset(row, static_cast<int>(c & 0xFF), static_cast<size_t>(width) * 4);
+  else
+    std::fill(row, row + width, c);
+}
+
+}  // namespace
+
+void FillPixels(PixelView to, const RECT& area, uint32_t color) {
+  for (int y = area.top; y < area.bottom; ++y) FillRow(to.Row(y) + area.left, area.right - area.left, color);
+}
+
+void CopyPixels(PixelView to, int x, int y, const PixelView& source, const RECT& from, const RECT& clip,
+                bool keyed, uint32_t key_low, uint32_t key_high) {
+  const int left = std::max(x, clip.left);
+  const int top = std::max(y, clip.top);
+  const int right = std::min(x + (from.right - from.left), clip.right);
+  const int bottom = std::min(y + (from.bottom - from.top), clip.bottom);
+  if (right <= left || bottom <= top) return;
+  const int w = right - left;
+  const int sx = from.left + (left - x);
+  const int sy = from.top + (top - y);
+  if (!keyed && w == to.width && w == source.width && to.pitch == w && source.pitch == w) {
+    // Whole rows on both sides: one block.
+    std::memcpy(to.Row(top), source.Row(sy), static_cast<size_t>(w) * (bottom - top) * 4);
+    return;
+  }
+  for (int row = top; row < bottom; ++row) {
+    const uint32_t* s = source.Row(sy + row - top) + sx;
+    if (keyed)
+      CopyRowKeyed(to.Row(row) + left, s, w, key_low, key_high);
+    else
+      CopyRow(to.Row(row) + left, s, w);
+  }
+}
+
 MemorySurface::MemorySurface(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * static_cast<size_t>(height), 0u) {}
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<size_t>(width) * static_cast<size_t>(height), 0u),
+      version_(NextVersion()) {}
 
 MemorySurface::~MemorySurface() = default;
+
+void MemorySurface::Touch() {
+  version_.store(NextVersion(), std::memory_order_relaxed);
+}
 
 HRESULT MemorySurface::Blt(const RECT* dest_rect, IDirectDrawSurface* src, const RECT* /*src_rect*/,
                            uint32_t flags, const DDBLTFX* fx) {
@@ -138,20 +192,13 @@ HRESULT MemorySurface::Blt(const RECT* dest_rect, IDirectDrawSurface* src, const
   if (fx == nullptr) return DDERR_INVALIDPARAMS;
   const RECT r = dest_rect ? *dest_rect : RECT{0, 0, width_, height_};
   if (!Inside(r, width_, height_)) return DDERR_INVALIDRECT;
+  Touch();
   const uint32_t c = fx->dwFillColor;
   if (r.left == 0 && r.top == 0 && r.right == width_ && r.bottom == height_ && !Busy()) {
     pending_fill_ = c;
     return DD_OK;
   }
-  const PixelView v = Pixels();
-  const int width = r.right - r.left;
-  for (int y = r.top; y < r.bottom; ++y) {
-    uint32_t* row = v.Row(y) + r.left;
-    if (c == (c & 0xFF) * 0x01010101u)
-      std::memset(row, static_cast<int>(c & 0xFF), static_cast<size_t>(width) * 4);
-    else
-      std::fill(row, row + width, c);
-  }
+  FillPixels(Pixels(), r, c);
   return DD_OK;
 }
 
@@ -159,26 +206,19 @@ void MemorySurface::SettleFill(const RECT& covered) {
   if (!pending_fill_) return;
   const uint32_t c = *pending_fill_;
   pending_fill_.reset();
-  const auto fill = [this, c](int y, int left, int right) {
-    uint32_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
-    // A long run of a colour of four equal bytes (black, which begins every frame) goes through memset,
-    // several times quicker than a loop of words; a few pixels at the edge are quicker without a call.
-    if (right - left >= 16 && c == (c & 0xFF) * 0x01010101u)
-      std::memset(row + left, static_cast<int>(c & 0xFF), static_cast<size_t>(right - left) * 4);
-    else
-      std::fill(row + left, row + right, c);
-  };
   for (int y = 0; y < height_; ++y) {
+    uint32_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
     if (y < covered.top || y >= covered.bottom) {
-      fill(y, 0, width_);
+      FillRow(row, width_, c);
     } else {
-      if (covered.left > 0) fill(y, 0, covered.left);
-      if (covered.right < width_) fill(y, covered.right, width_);
+      if (covered.left > 0) FillRow(row, covered.left, c);
+      if (covered.right < width_) FillRow(row + covered.right, width_ - covered.right, c);
     }
   }
 }
 
-HRESULT MemorySurface::BltFast(int x, int y, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags) {
+HRESULT MemorySurface::CheckBltFast(int x, int y, IDirectDrawSurface* src, const RECT* src_rect,
+                                    uint32_t flags, Copy& copy) {
   auto* source = dynamic_cast<MemorySurface*>(src);
   if (source == nullptr) return DDERR_INVALIDOBJECT;
   if (flags & DDBLTFAST_DESTCOLORKEY) return DDERR_UNSUPPORTED;
@@ -188,40 +228,49 @@ HRESULT MemorySurface::BltFast(int x, int y, IDirectDrawSurface* src, const RECT
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   if (x < 0 || y < 0 || x > width_ - w || y > height_ - h) return DDERR_INVALIDRECT;
-  if (w == 0 || h == 0) return DD_OK;
+  copy.source = source;
+  copy.from = r;
+  copy.keyed = (flags & DDBLTFAST_SRCCOLORKEY) && source->key_.has_value();
+  if (copy.keyed) {
+    copy.key_low = source->key_->dwColorSpaceLowValue;
+    copy.key_high = std::max(copy.key_low, source->key_->dwColorSpaceHighValue);
+  }
+  return DD_OK;
+}
 
+HRESULT MemorySurface::BltFast(int x, int y, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags) {
+  Copy copy;
+  const HRESULT hr = CheckBltFast(x, y, src, src_rect, flags, copy);
+  if (hr != DD_OK) return hr;
+  const RECT r = copy.from;
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  if (w == 0 || h == 0) return DD_OK;
+  MemorySurface* source = copy.source;
   const PixelView from = source->Pixels();
-  const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) && source->key_.has_value();
   // An opaque copy leaves of a waiting fill only what lies around it.
-  if (!keyed && source != this && pending_fill_) SettleFill(RECT{x, y, x + w, y + h});
+  if (!copy.keyed && source != this && pending_fill_) SettleFill(RECT{x, y, x + w, y + h});
   const PixelView to = Pixels();
-  if (!keyed) {
-    if (source == this) {
+  Touch();
+  if (source == this) {
+    if (!copy.keyed) {
       // Rows may overlap: copy in the direction that reads each row before it is written.
       const bool upward = y > r.top;
       for (int i = 0; i < h; ++i) {
         const int row = upward ? h - 1 - i : i;
         std::memmove(to.Row(y + row) + x, from.Row(r.top + row) + r.left, static_cast<size_t>(w) * 4);
       }
-    } else if (w == width_ && w == source->width_) {
-      // Whole rows on both sides: one block.
-      std::memcpy(to.Row(y), from.Row(r.top), static_cast<size_t>(w) * h * 4);
-    } else {
-      for (int i = 0; i < h; ++i) CopyRow(to.Row(y + i) + x, from.Row(r.top + i) + r.left, w);
+      return DD_OK;
     }
-    return DD_OK;
-  }
-  const uint32_t low = source->key_->dwColorSpaceLowValue;
-  const uint32_t high = std::max(low, source->key_->dwColorSpaceHighValue);
-  if (source == this) {
     // A keyed blit within one surface goes through a copy of the rows, so that the kernel never aliases.
     std::vector<uint32_t> rows(static_cast<size_t>(w) * h);
     for (int i = 0; i < h; ++i) CopyRow(&rows[static_cast<size_t>(i) * w], from.Row(r.top + i) + r.left, w);
-    for (int i = 0; i < h; ++i)
-      CopyRowKeyed(to.Row(y + i) + x, &rows[static_cast<size_t>(i) * w], w, low, high);
+    const PixelView copied{rows.data(), w, h, w};
+    CopyPixels(to, x, y, copied, RECT{0, 0, w, h}, RECT{x, y, x + w, y + h}, true, copy.key_low,
+               copy.key_high);
     return DD_OK;
   }
-  for (int i = 0; i < h; ++i) CopyRowKeyed(to.Row(y + i) + x, from.Row(r.top + i) + r.left, w, low, high);
+  CopyPixels(to, x, y, from, r, RECT{x, y, x + w, y + h}, copy.keyed, copy.key_low, copy.key_high);
   return DD_OK;
 }
 
@@ -247,7 +296,7 @@ HRESULT MemorySurface::GetDC(DeviceContext** dc) {
   *dc = nullptr;
   if (dc_) return DDERR_DCALREADYCREATED;
   if (locked_) return DDERR_SURFACEBUSY;
-  dc_ = std::make_unique<DeviceContext>(Pixels());
+  dc_ = MakeContext();
   *dc = dc_.get();
   return DD_OK;
 }
@@ -255,6 +304,7 @@ HRESULT MemorySurface::GetDC(DeviceContext** dc) {
 HRESULT MemorySurface::ReleaseDC(DeviceContext* dc) {
   if (dc == nullptr || dc != dc_.get()) return DDERR_INVALIDPARAMS;
   dc_.reset();
+  Touch();
   return DD_OK;
 }
 
@@ -282,6 +332,7 @@ HRESULT MemorySurface::Lock(const RECT* rect, SurfaceLock* out, uint32_t) {
 HRESULT MemorySurface::Unlock(const RECT*) {
   if (!locked_) return DDERR_NOTLOCKED;
   locked_ = false;
+  Touch();
   return DD_OK;
 }
 

@@ -12,6 +12,7 @@
 // from then on, and the gamma ramp is dropped. A component that only borrows another's references (the
 // sprites' copies of the engine's three) should keep std::weak_ptr, so that it never keeps a display open.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -215,7 +216,7 @@ class DisplayBackend {
 };
 
 // A 32-bit surface in system memory, never lost. Pixels start black.
-class MemorySurface : public IDirectDrawSurface {
+class MemorySurface : public IDirectDrawSurface, public std::enable_shared_from_this<MemorySurface> {
  public:
   MemorySurface(int width, int height);
   ~MemorySurface() override;
@@ -238,19 +239,42 @@ class MemorySurface : public IDirectDrawSurface {
   int Height() const { return height_; }
   // The pixels, for the display's own use and for tests; not for the components.
   PixelView Pixels() {
-    SettleFill();
-    return {pixels_.data(), width_, height_, width_};
+    Settle();
+    return Raw();
   }
   std::optional<DDCOLORKEY> SourceColorKey() const { return key_; }
   // A device context or a lock is out: the memory must stay where it is.
   bool Busy() const { return dc_ != nullptr || locked_; }
+  // Changes whenever the pixels may have changed; never the same for two surfaces of the process, so that
+  // a surface and its version tell one picture apart from any other.
+  uint64_t Version() const { return version_; }
+
+  // A valid BltFast's pieces: the source and the rectangle copied from it.
+  struct Copy {
+    MemorySurface* source = nullptr;
+    RECT from;
+    bool keyed = false;
+    uint32_t key_low = 0;
+    uint32_t key_high = 0;
+  };
+  // Checks a BltFast as BltFast does; DD_OK with `copy` filled in when it would copy.
+  HRESULT CheckBltFast(int x, int y, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags,
+                       Copy& copy);
 
  protected:
   // Exchanges the memory with a buffer of the same size (page flipping).
   void SwapStorage(std::vector<uint32_t>& other) {
     SettleFill();
     pixels_.swap(other);
+    Touch();
   }
+  // The memory as it is, for the surface's own drawing.
+  PixelView Raw() { return {pixels_.data(), width_, height_, width_}; }
+  // Brings the memory up to date before anyone outside looks at it or draws into it.
+  virtual void Settle() { SettleFill(); }
+  // The device context GetDC hands out.
+  virtual std::unique_ptr<DeviceContext> MakeContext() { return std::make_unique<DeviceContext>(Pixels()); }
+  void Touch();
 
  private:
   // A fill of the whole surface waits until something looks at the pixels or draws on them: every
@@ -265,7 +289,15 @@ class MemorySurface : public IDirectDrawSurface {
   std::optional<uint32_t> pending_fill_;
   std::unique_ptr<DeviceContext> dc_;
   bool locked_ = false;
+  std::atomic<uint64_t> version_;
 };
+
+// Fills `area` of `to` with `color`.
+void FillPixels(PixelView to, const RECT& area, uint32_t color);
+// Copies `from` (a rectangle of `source`) to (x, y) of `to`, only where it falls into `clip`; keyed, the
+// pixels within the key's range are left out. `to` and `source` must not overlap.
+void CopyPixels(PixelView to, int x, int y, const PixelView& source, const RECT& from, const RECT& clip,
+                bool keyed, uint32_t key_low, uint32_t key_high);
 
 // The blit kernels for one row of `width` pixels; the two rows must not overlap.
 void CopyRow(uint32_t* dst, const uint32_t* src, int width);

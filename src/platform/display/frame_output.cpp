@@ -54,45 +54,6 @@ FitBox FitPicture(int width, int height, int out_w, int out_h) {
   return box;
 }
 
-std::vector<RECT> ChangedRects(const PixelView& now, const PixelView& before, int band) {
-  std::vector<RECT> rects;
-  const int w = std::min(now.width, before.width);
-  const int h = std::min(now.height, before.height);
-  if (w <= 0 || h <= 0 || band <= 0) return rects;
-  for (int top = 0; top < h; top += band) {
-    const int bottom = std::min(top + band, h);
-    int left = w, right = 0;
-    for (int y = top; y < bottom; ++y) {
-      const uint32_t* a = now.Row(y);
-      const uint32_t* b = before.Row(y);
-      if (std::memcmp(a, b, static_cast<size_t>(w) * sizeof(uint32_t)) == 0) continue;
-      // Only a change outside the span the band has so far can widen it: the scans stop at its ends.
-      int l = 0;
-      while (l < left && a[l] == b[l]) ++l;
-      int r = w;
-      while (r > right && a[r - 1] == b[r - 1]) --r;
-      left = std::min(left, l);
-      right = std::max(right, r);
-    }
-    if (right <= left) continue;
-    // Fewer, larger transfers cost the server less than many small ones, as long as little that did not
-    // change goes along.
-    if (!rects.empty() && rects.back().bottom == top) {
-      RECT& last = rects.back();
-      const RECT joined{std::min(last.left, left), last.top, std::max(last.right, right), bottom};
-      const auto area = [](const RECT& r) {
-        return static_cast<int64_t>(r.right - r.left) * (r.bottom - r.top);
-      };
-      if (area(joined) * 4 <= (area(last) + area(RECT{left, top, right, bottom})) * 5) {
-        last = joined;
-        continue;
-      }
-    }
-    rects.push_back(RECT{left, top, right, bottom});
-  }
-  return rects;
-}
-
 RECT DrawScaled(PixelView dst, const FitBox& box, const PixelView& frame, const RECT& src,
                 const GammaLut& lut) {
   if (box.w <= 0 || box.h <= 0 || frame.Empty() || dst.Empty()) return {};
@@ -220,40 +181,63 @@ class X11Output : public FrameOutput {
     return true;
   }
 
-  bool Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) override {
-    if (gone_) return false;
+  void Follow() override {
+    if (gone_) return;
     ReadEvents();
-    if (gone_) return false;
-    X11ErrorTrap trap(display_);
+    if (gone_) return;
     if (image_ == nullptr || image_w_ != width_ || image_h_ != height_) {
+      X11ErrorTrap trap(display_);
       FreeImage();
-      if (!MakeImage()) return !trap.Failed();
-      repaint_ = true;
+      touched_.clear();
+      // The new image waits for a whole frame; until then there is nothing to send.
+      if (MakeImage()) whole_ = true;
+      repaint_ = false;
+    } else if (repaint_) {
+      // What the server lost is sent again as the image holds it.
+      touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
+      repaint_ = false;
     }
-    std::vector<RECT> touched;
-    if (repaint_ || before == nullptr || before->width != frame.width || before->height != frame.height) {
+  }
+
+  bool WantsWhole() const override { return whole_; }
+
+  void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) override {
+    if (image_ == nullptr || gone_) return;
+    if (whole_ || changed == nullptr) {
       for (int y = 0; y < canvas_.height; ++y) std::fill(canvas_.Row(y), canvas_.Row(y) + canvas_.width, 0u);
       for (const FitBox& box : Boxes(frame))
         DrawScaled(canvas_, box, frame, {0, 0, frame.width, frame.height}, lut);
-      touched.push_back(RECT{0, 0, canvas_.width, canvas_.height});
-      repaint_ = false;
+      touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
+      whole_ = false;
     } else {
-      const std::vector<RECT> changed = ChangedRects(frame, *before);
       for (const FitBox& box : Boxes(frame))
-        for (const RECT& part : changed) {
+        for (const RECT& part : *changed) {
           const RECT r = DrawScaled(canvas_, box, frame, part, lut);
-          if (r.right > r.left) touched.push_back(r);
+          if (r.right > r.left) touched_.push_back(r);
         }
+      // Frames drawn faster than they are sent: the whole image goes with the next one.
+      if (touched_.size() > kMostTouched) touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
     }
-    for (const RECT& r : touched) Put(r);
+    if (!converted_.empty())
+      for (const RECT& r : touched_) Convert(r);
+  }
+
+  void Collect() override {
+    if (gone_ || image_ == nullptr || touched_.empty()) return;
+    // Waiting for the server to have taken the image also keeps the next frame from drawing into it
+    // while it does.
+    X11ErrorTrap trap(display_);
+    for (const RECT& r : touched_) Put(r);
+    touched_.clear();
     if (trap.Failed()) {
-      // The window went away between two looks at it; anything else the next frame tries again.
+      // The window went away between two looks at it; anything else is sent again with the next frame.
       XWindowAttributes attrs{};
       if (XGetWindowAttributes(display_, window_, &attrs) == 0) gone_ = true;
       repaint_ = true;
     }
-    return !gone_;
   }
+
+  bool Flush() override { return !gone_; }
 
  private:
   void ReadEvents() {
@@ -370,7 +354,6 @@ class X11Output : public FrameOutput {
   void Put(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return;
-    if (!converted_.empty()) Convert(r);
     if (shm_attached_)
       XShmPutImage(display_, window_, gc_, image_, r.left, r.top, r.left, r.top, static_cast<unsigned>(w),
                    static_cast<unsigned>(h), False);
@@ -403,7 +386,10 @@ class X11Output : public FrameOutput {
   int image_h_ = 0;
   PixelView canvas_;
   std::vector<uint32_t> converted_;
-  bool repaint_ = true;
+  static constexpr size_t kMostTouched = 256;
+  std::vector<RECT> touched_;  // drawn and not yet sent
+  bool whole_ = true;
+  bool repaint_ = false;
   bool gone_ = false;
 };
 

@@ -40,23 +40,30 @@ struct FitBox {
 };
 FitBox FitPicture(int width, int height, int out_w, int out_h);
 
-// The parts of `now` that differ from `before` (the same size): for each band of `band` rows, the span
-// from its leftmost to its rightmost changed pixel; neighbouring bands are joined when their bounding
-// rectangle is at most a quarter larger than the two. Empty when nothing changed.
-std::vector<RECT> ChangedRects(const PixelView& now, const PixelView& before, int band = 16);
-
 // Draws the part `src` of `frame` where the whole frame is shown scaled into `box` of `dst` (nearest
 // neighbour, each pixel taking the frame's pixel under its centre), through `lut`, clipped to `dst`.
 // Returns the rectangle of `dst` written (a pixel or two around the part, which hold the same values).
 RECT DrawScaled(PixelView dst, const FitBox& box, const PixelView& frame, const RECT& src,
                 const GammaLut& lut);
 
+// A frame output is used in three steps for each frame, around the lock the display keeps its frames
+// under: `Follow` on the main thread, then `Draw` by whichever thread holds the frame (under the lock), then
+// `Collect` on the main thread under the lock and `Flush` on the main thread without it.
 class FrameOutput {
  public:
   virtual ~FrameOutput() = default;
-  // Shows `frame`. `before`: the frame shown last, of the same size, against which only what changed is
-  // sent; null to send everything. False once the window is gone for good.
-  virtual bool Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) = 0;
+  // Main thread, under the lock: follows the window (its size, what the server lost, its going away).
+  virtual void Follow() = 0;
+  // Under the lock: draws the parts `changed` of `frame` (null: all of it); the output may ask for the
+  // whole frame instead, see WantsWhole.
+  virtual void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) = 0;
+  // Under the lock: the next Draw must be given the whole frame (a new window size, nothing drawn yet).
+  virtual bool WantsWhole() const = 0;
+  // Main thread, under the lock: takes what was drawn since the last time and sends it, or what of
+  // sending needs the drawn pixels.
+  virtual void Collect() = 0;
+  // Main thread, without the lock: what is left of sending. False once the window is gone for good.
+  virtual bool Flush() = 0;
 };
 
 // An X11 window on its own connection to the default display: it follows the window's size, repaints
@@ -67,7 +74,7 @@ std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<REC
                                            std::string& error);
 
 // SDL's own surface of `window`, for a window that no X server shows (native Wayland): the picture is
-// scaled into the window with its aspect kept. Used on the main thread only.
+// scaled into the window with its aspect kept.
 std::unique_ptr<FrameOutput> OpenSurfaceOutput(SDL_Window* window);
 
 // The monitors of the default display as the desktop arranges them (RandR), in root-window coordinates;

@@ -36,7 +36,7 @@ class OtherScreens {
         const Window w = MakeWindow(s);
         if (w != 0) {
           XMapRaised(display_, w);
-          screens_.push_back(Screen{w, RootWindow(display_, s), nullptr});
+          screens_.push_back(Screen{w, RootWindow(display_, s), nullptr, false});
         }
       }
       // The windows must be known to the server before the outputs' connections look at them.
@@ -50,12 +50,35 @@ class OtherScreens {
     return !screens_.empty();
   }
 
-  void Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) {
+  void Follow() {
     ReadInput();
     for (Screen& screen : screens_) {
       // A window someone else took away leaves its screen as it is; the run goes on.
-      if (screen.output && !screen.output->Show(frame, before, lut)) screen.output.reset();
+      if (screen.gone) screen.output.reset();
+      if (screen.output) screen.output->Follow();
     }
+  }
+
+  bool WantsWhole() const {
+    for (const Screen& screen : screens_)
+      if (screen.output && screen.output->WantsWhole()) return true;
+    return false;
+  }
+
+  void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) {
+    for (Screen& screen : screens_)
+      if (screen.output) screen.output->Draw(frame, changed, lut);
+  }
+
+  void Collect() {
+    for (Screen& screen : screens_)
+      if (screen.output) screen.output->Collect();
+  }
+
+  // Outside the lock the outputs stay: a gone one goes with the next Follow.
+  void Flush() {
+    for (Screen& screen : screens_)
+      if (screen.output && !screen.gone) screen.gone = !screen.output->Flush();
   }
 
  private:
@@ -63,6 +86,7 @@ class OtherScreens {
     Window window;
     Window root;
     std::unique_ptr<FrameOutput> output;
+    bool gone = false;
   };
 
   Window MakeWindow(int s) {
@@ -153,10 +177,22 @@ class AllScreensOutput : public FrameOutput {
   AllScreensOutput(std::unique_ptr<FrameOutput> main, std::unique_ptr<OtherScreens> others)
       : main_(std::move(main)), others_(std::move(others)) {}
 
-  bool Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) override {
-    const bool alive = main_->Show(frame, before, lut);
-    others_->Show(frame, before, lut);
-    return alive;
+  void Follow() override {
+    main_->Follow();
+    others_->Follow();
+  }
+  bool WantsWhole() const override { return main_->WantsWhole() || others_->WantsWhole(); }
+  void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) override {
+    main_->Draw(frame, changed, lut);
+    others_->Draw(frame, changed, lut);
+  }
+  void Collect() override {
+    main_->Collect();
+    others_->Collect();
+  }
+  bool Flush() override {
+    others_->Flush();
+    return main_->Flush();
   }
 
  private:

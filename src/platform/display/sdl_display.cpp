@@ -13,6 +13,7 @@
 
 #include "platform/app/application.h"
 #include "platform/display/other_screens.h"
+#include "platform/display/tracked_surface.h"
 
 namespace lunvale::platform {
 
@@ -22,8 +23,8 @@ bool DisplayModeOffered(int width, int height, int bits_per_pixel) {
 
 namespace {
 
-// What the frame thread and the main thread share: the newest finished frame and the gamma ramp.
-// Everything under `mutex` is swapped or copied in O(1), so neither side waits for the other's work.
+// What the frame thread and the main thread share: the output and the gamma ramp. The frame thread draws
+// what changed into the output under the lock; the main thread takes it from there and sends it.
 class Presenter : public std::enable_shared_from_this<Presenter> {
  public:
   Presenter(SdlDisplayBackend::PostToMain post, std::unique_ptr<FrameOutput> output)
@@ -36,13 +37,7 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     std::lock_guard lock(mutex_);
     width_ = width;
     height_ = height;
-    ready_.assign(static_cast<size_t>(width) * height, 0u);
-    // The main thread's two buffers come with the first frame shown: while the scene is still being set
-    // up, its pictures need the memory.
-    spare_.clear();
-    showing_.clear();
-    fresh_ = false;
-    shown_ = false;
+    whole_ = true;
   }
 
   bool Open() {
@@ -50,13 +45,15 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     return open_;
   }
 
-  // The frame thread hands over a finished buffer and gets the one it replaces.
-  bool TakeFrame(std::vector<uint32_t>& finished) {
+  // The frame thread hands over a finished frame with the parts that changed since the one before.
+  bool TakeFrame(const PixelView& frame, const std::vector<RECT>& changed) {
     {
       std::lock_guard lock(mutex_);
-      if (!open_ || finished.size() != ready_.size()) return false;
-      ready_.swap(finished);
-      fresh_ = true;
+      if (!open_ || !output_ || frame.width != width_ || frame.height != height_) return false;
+      const bool whole = whole_ || output_->WantsWhole();
+      if (!whole && changed.empty()) return true;
+      output_->Draw(frame, whole ? nullptr : &changed, lut_);
+      whole_ = false;
     }
     RequestPresent();
     return true;
@@ -66,9 +63,8 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
   void ShowCopy(const PixelView& front) {
     {
       std::lock_guard lock(mutex_);
-      if (!open_ || front.width != width_ || front.height != height_) return;
-      std::memcpy(ready_.data(), front.pixels, ready_.size() * sizeof(uint32_t));
-      fresh_ = true;
+      if (!open_ || !output_ || front.width != width_ || front.height != height_) return;
+      output_->Draw(front, nullptr, lut_);
     }
     RequestPresent();
   }
@@ -80,68 +76,41 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     return DD_OK;
   }
 
+  // The new ramp shows with the next frame, which is drawn whole.
   HRESULT SetRamp(const DDGAMMARAMP& ramp) {
-    {
-      std::lock_guard lock(mutex_);
-      if (!open_) return DDERR_SURFACELOST;
-      ramp_ = ramp;
-      lut_ = MakeGammaLut(ramp);
-      repaint_ = true;
-    }
-    RequestPresent();
+    std::lock_guard lock(mutex_);
+    if (!open_) return DDERR_SURFACELOST;
+    ramp_ = ramp;
+    lut_ = MakeGammaLut(ramp);
+    whole_ = true;
     return DD_OK;
   }
 
   // Main thread: the display was released. The ramp goes with it, as it does when exclusive use ends.
   void Close() {
+    std::unique_ptr<FrameOutput> output;
     {
       std::lock_guard lock(mutex_);
       open_ = false;
       ramp_ = IdentityGammaRamp();
       lut_ = MakeGammaLut(ramp_);
+      output = std::move(output_);
     }
-    output_.reset();
   }
 
-  // Main thread: shows the newest finished frame, if there is one, sending only what changed since the
-  // frame shown before.
+  // Main thread: sends what the frames drew since the last time.
   void PresentPending() {
-    GammaLut lut;
-    bool fresh = false;
-    bool repaint = false;
-    // Only the main thread sets the size, so it can read it without the lock.
-    const size_t size = static_cast<size_t>(width_) * static_cast<size_t>(std::max(height_, 0));
-    if (spare_.size() != size) {
-      spare_.assign(size, 0u);
-      showing_.assign(size, 0u);
-      shown_ = false;
-    }
+    FrameOutput* output;
     {
       std::lock_guard lock(mutex_);
       queued_ = false;
-      if (!open_ || !output_ || width_ <= 0) return;
-      if (fresh_) {
-        // spare_ and showing_ belong to the main thread outside the lock: only this function touches them.
-        spare_.swap(ready_);
-        fresh_ = false;
-        fresh = true;
-      } else if (!repaint_) {
-        return;
-      }
-      repaint = repaint_;
-      repaint_ = false;
-      lut = lut_;
+      if (!open_ || !output_) return;
+      output = output_.get();
+      output->Follow();
+      output->Collect();
     }
-    PixelView showing{showing_.data(), width_, height_, width_};
-    bool alive;
-    if (fresh) {
-      PixelView now{spare_.data(), width_, height_, width_};
-      alive = output_->Show(now, shown_ && !repaint ? &showing : nullptr, lut);
-      showing_.swap(spare_);
-      shown_ = true;
-    } else {
-      alive = output_->Show(showing, nullptr, lut);
-    }
+    // Only the main thread releases the output (Close), so it stays while the lock is let go.
+    const bool alive = output->Flush();
     ++presented_;
     if (!alive && !gone_) {
       // The window we draw into went away: the run cannot go on.
@@ -169,19 +138,14 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
   std::mutex mutex_;
   bool open_ = true;
   bool queued_ = false;
-  bool fresh_ = false;
-  bool repaint_ = false;
+  bool whole_ = true;  // the next frame is drawn whole (new size, new ramp)
   int width_ = 0;
   int height_ = 0;
-  std::vector<uint32_t> ready_;
   DDGAMMARAMP ramp_;
   GammaLut lut_;
+  std::unique_ptr<FrameOutput> output_;
 
   // Main thread only.
-  std::unique_ptr<FrameOutput> output_;
-  std::vector<uint32_t> spare_;
-  std::vector<uint32_t> showing_;
-  bool shown_ = false;
   bool gone_ = false;
   int presented_ = 0;
 };
@@ -205,19 +169,13 @@ class GammaControl : public IDirectDrawGammaControl {
   std::weak_ptr<Presenter> presenter_;
 };
 
-class BackBuffer : public MemorySurface {
- public:
-  using MemorySurface::MemorySurface;
-  using MemorySurface::SwapStorage;
-};
-
 // The front surface. Its own memory is written only by direct drawing onto the screen, which is then shown
-// as it is; flipping hands the back buffer's memory to the presenter and takes a spare buffer in exchange.
+// as it is; flipping hands what changed in the back buffer to the presenter.
 class PrimarySurface : public MemorySurface {
  public:
   PrimarySurface(int width, int height, std::shared_ptr<Presenter> presenter, bool with_back)
       : MemorySurface(width, height), presenter_(std::move(presenter)) {
-    if (with_back) back_ = std::make_shared<BackBuffer>(width, height);
+    if (with_back) back_ = std::make_shared<TrackedSurface>(width, height);
   }
 
   HRESULT Blt(const RECT* dest_rect, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags,
@@ -244,13 +202,10 @@ class PrimarySurface : public MemorySurface {
     if (!back_) return DDERR_NOTFLIPPABLE;
     if (target != nullptr && target != back_.get()) return DDERR_INVALIDPARAMS;
     if (!presenter_->Open()) return DDERR_SURFACELOST;
-    // The memory of a surface with a device context or a lock out must not move.
+    // A device context or a lock out may still be drawing.
     if (back_->Busy()) return DDERR_SURFACEBUSY;
-    std::vector<uint32_t> spare;
-    back_->SwapStorage(spare);
-    const bool taken = presenter_->TakeFrame(spare);
-    back_->SwapStorage(spare);
-    return taken ? DD_OK : DDERR_SURFACELOST;
+    const std::vector<RECT> changed = back_->FinishFrame();
+    return presenter_->TakeFrame(back_->Frame(), changed) ? DD_OK : DDERR_SURFACELOST;
   }
 
   HRESULT GetAttachedSurface(const DDSCAPS& caps, std::shared_ptr<IDirectDrawSurface>& out) override {
@@ -276,7 +231,7 @@ class PrimarySurface : public MemorySurface {
   }
 
   std::shared_ptr<Presenter> presenter_;
-  std::shared_ptr<BackBuffer> back_;
+  std::shared_ptr<TrackedSurface> back_;
 };
 
 class SdlDirectDraw : public IDirectDraw {

@@ -11,55 +11,93 @@ namespace lunvale::platform {
 
 namespace {
 
-// SDL's own surface of a window that no X server shows (a Wayland window): the frame is drawn into it,
-// scaled with its aspect kept, and only what changed is handed on. When the surface is not 32-bit XRGB
-// the frame goes through a canvas of that layout and SDL converts the parts that changed.
+// SDL's own surface of a window that no X server shows (a Wayland window): the frame is kept in a copy of
+// its own (SDL's surface belongs to the main thread), drawn into the surface scaled with its aspect kept, and
+// only what changed is handed on. When the surface is not 32-bit XRGB the frame goes through a canvas of
+// that layout and SDL converts the parts that changed.
 class SurfaceOutput : public FrameOutput {
  public:
   explicit SurfaceOutput(SDL_Window* window) : window_(window) {}
 
-  bool Show(const PixelView& frame, const PixelView* before, const GammaLut& lut) override {
+  void Follow() override {}
+
+  bool WantsWhole() const override { return frame_.empty(); }
+
+  void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) override {
+    const size_t size = static_cast<size_t>(frame.width) * static_cast<size_t>(frame.height);
+    if (changed == nullptr || frame_.size() != size || frame.width != frame_w_) {
+      frame_.assign(size, 0u);
+      frame_w_ = frame.width;
+      frame_h_ = frame.height;
+      changed = nullptr;
+    }
+    const PixelView copy{frame_.data(), frame_w_, frame_h_, frame_w_};
+    if (changed == nullptr) {
+      CopyPixels(copy, 0, 0, frame, {0, 0, frame.width, frame.height}, {0, 0, frame.width, frame.height},
+                 false, 0, 0);
+      whole_ = true;
+      changed_.clear();
+    } else {
+      for (const RECT& r : *changed) CopyPixels(copy, r.left, r.top, frame, r, r, false, 0, 0);
+      if (!whole_) changed_.insert(changed_.end(), changed->begin(), changed->end());
+      // Frames drawn faster than they are shown: the whole frame goes with the next one.
+      if (changed_.size() > 1024) {
+        changed_.clear();
+        whole_ = true;
+      }
+    }
+    lut_ = lut;
+  }
+
+  void Collect() override {
+    touched_.clear();
+    if (frame_.empty()) return;
     // A window whose size changed has a new surface with nothing in it.
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    if (surface == nullptr) return true;  // tried again with the next frame
-    const bool direct = surface->format->format == SDL_PIXELFORMAT_RGB888;
-    bool repaint = surface != surface_ || surface->w != width_ || surface->h != height_ ||
-                   before == nullptr || before->width != frame.width || before->height != frame.height;
+    if (surface == nullptr) return;  // tried again with the next frame
+    direct_ = surface->format->format == SDL_PIXELFORMAT_RGB888;
+    bool repaint = surface != surface_ || surface->w != width_ || surface->h != height_ || whole_;
     surface_ = surface;
     width_ = surface->w;
     height_ = surface->h;
     SDL_Surface* target = surface;
-    if (!direct) {
+    if (!direct_) {
       if (!canvas_ || canvas_->w != width_ || canvas_->h != height_) {
         canvas_.reset(SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_RGB888));
-        if (!canvas_) return true;
+        if (!canvas_) return;
         repaint = true;
       }
       target = canvas_.get();
     }
-    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return true;
+    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
     const PixelView dst{static_cast<uint32_t*>(target->pixels), target->w, target->h, target->pitch / 4};
+    const PixelView frame{frame_.data(), frame_w_, frame_h_, frame_w_};
     const FitBox box = FitPicture(frame.width, frame.height, width_, height_);
-    std::vector<SDL_Rect> touched;
     if (repaint) {
       for (int y = 0; y < dst.height; ++y) std::fill(dst.Row(y), dst.Row(y) + dst.width, 0u);
-      DrawScaled(dst, box, frame, {0, 0, frame.width, frame.height}, lut);
-      touched.push_back(SDL_Rect{0, 0, width_, height_});
+      DrawScaled(dst, box, frame, {0, 0, frame.width, frame.height}, lut_);
+      touched_.push_back(SDL_Rect{0, 0, width_, height_});
     } else {
-      for (const RECT& part : ChangedRects(frame, *before)) {
-        const RECT r = DrawScaled(dst, box, frame, part, lut);
-        if (r.right > r.left) touched.push_back(SDL_Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
+      for (const RECT& part : changed_) {
+        const RECT r = DrawScaled(dst, box, frame, part, lut_);
+        if (r.right > r.left) touched_.push_back(SDL_Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
       }
     }
     if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-    if (touched.empty()) return true;
-    if (!direct) {
-      for (SDL_Rect r : touched) {
+    changed_.clear();
+    whole_ = false;
+  }
+
+  bool Flush() override {
+    if (touched_.empty()) return true;
+    if (!direct_) {
+      for (SDL_Rect r : touched_) {
         SDL_Rect to = r;
-        SDL_BlitSurface(canvas_.get(), &r, surface, &to);
+        SDL_BlitSurface(canvas_.get(), &r, surface_, &to);
       }
     }
-    SDL_UpdateWindowSurfaceRects(window_, touched.data(), static_cast<int>(touched.size()));
+    SDL_UpdateWindowSurfaceRects(window_, touched_.data(), static_cast<int>(touched_.size()));
+    touched_.clear();
     return true;
   }
 
@@ -69,7 +107,17 @@ class SurfaceOutput : public FrameOutput {
   };
 
   SDL_Window* window_;
-  SDL_Surface* surface_ = nullptr;  // only compared: SDL owns it
+  // The frame as drawn, and what changed in it since the last Collect.
+  std::vector<uint32_t> frame_;
+  int frame_w_ = 0;
+  int frame_h_ = 0;
+  std::vector<RECT> changed_;
+  bool whole_ = true;
+  GammaLut lut_;
+  // Main thread only.
+  std::vector<SDL_Rect> touched_;
+  bool direct_ = true;
+  SDL_Surface* surface_ = nullptr;  // SDL owns it
   int width_ = 0;
   int height_ = 0;
   std::unique_ptr<SDL_Surface, SurfaceFree> canvas_;

@@ -20,6 +20,12 @@ bool IsEmpty(const Rect& r) {
   return r.left >= r.right || r.top >= r.bottom;
 }
 
+Rect Union(const Rect& a, const Rect& b) {
+  if (IsEmpty(a)) return b;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
 // c + (t - c) * a / 255 per channel, rounded.
 inline uint32_t Blend(uint32_t dst, uint32_t color, uint32_t a) {
   const uint32_t inv = 255 - a;
@@ -62,7 +68,8 @@ bool DeviceContext::TextOut(int x, int y, const char* text, int length) {
 }
 
 bool DeviceContext::TextOut(int x, int y, std::string_view text) {
-  return DrawText(x, y, 0, nullptr, text);
+  if (text.size() > static_cast<size_t>(INT32_MAX)) return false;
+  return TextOut(x, y, text.data(), static_cast<int>(text.size()));
 }
 
 bool DeviceContext::ExtTextOut(int x, int y, uint32_t options, const Rect* rect, const char* text,
@@ -92,29 +99,45 @@ Size DeviceContext::GetTextExtent(std::string_view text) {
 
 uint32_t DeviceContext::SetPixel(int x, int y, uint32_t color) {
   if (target_.Empty() || x < 0 || y < 0 || x >= target_.width || y >= target_.height) return CLR_INVALID;
-  target_.Row(y)[x] = color & kColorMask;
+  const Rect b = Bounds();
+  if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) target_.Row(y)[x] = color & kColorMask;
   return color & kColorMask;
 }
 
-uint32_t DeviceContext::GetPixel(int x, int y) const {
+uint32_t DeviceContext::GetPixel(int x, int y) {
   if (target_.Empty() || x < 0 || y < 0 || x >= target_.width || y >= target_.height) return CLR_INVALID;
   return target_.Row(y)[x] & kColorMask;
 }
 
-void DeviceContext::Fill(const Rect& area, uint32_t color) {
+Rect DeviceContext::Bounds() const {
+  return Intersect({0, 0, target_.width, target_.height}, clip_);
+}
+
+Rect DeviceContext::TextArea(int x, int y, uint32_t options, const Rect* rect, std::string_view text) {
+  Rect area{};
+  if (!DrawOrMeasure(x, y, options, rect, text, &area)) return {};
+  return area;
+}
+
+void DeviceContext::Fill(const Rect& area, uint32_t color, Rect* measured) {
   const Rect r = Intersect(area, Bounds());
   if (IsEmpty(r)) return;
+  if (measured != nullptr) {
+    *measured = Union(*measured, r);
+    return;
+  }
   for (int y = r.top; y < r.bottom; ++y) std::fill(target_.Row(y) + r.left, target_.Row(y) + r.right, color);
 }
 
-bool DeviceContext::DrawText(int x, int y, uint32_t options, const Rect* rect, std::string_view text) {
+bool DeviceContext::DrawOrMeasure(int x, int y, uint32_t options, const Rect* rect, std::string_view text,
+                                  Rect* area) {
   const FontHandle font = CurrentFont();
   if (font == nullptr) return false;
   if (target_.Empty()) return true;
 
   Rect clip = Bounds();
   if (rect != nullptr && (options & ETO_CLIPPED) != 0) clip = Intersect(clip, *rect);
-  if (rect != nullptr && (options & ETO_OPAQUE) != 0) Fill(Intersect(*rect, clip), bk_color_);
+  if (rect != nullptr && (options & ETO_OPAQUE) != 0) Fill(Intersect(*rect, clip), bk_color_, area);
 
   DecodeText(text, chars_);
   font->Glyphs(chars_, glyphs_);
@@ -125,7 +148,7 @@ bool DeviceContext::DrawText(int x, int y, uint32_t options, const Rect* rect, s
     const int64_t right = std::clamp<int64_t>(x + width, INT32_MIN, INT32_MAX);
     const int64_t bottom =
         std::clamp<int64_t>(static_cast<int64_t>(y) + font->CellHeight(), INT32_MIN, INT32_MAX);
-    Fill(Intersect({x, y, static_cast<int>(right), static_cast<int>(bottom)}, clip), bk_color_);
+    Fill(Intersect({x, y, static_cast<int>(right), static_cast<int>(bottom)}, clip), bk_color_, area);
   }
   if (IsEmpty(clip)) return true;
 
@@ -146,6 +169,10 @@ bool DeviceContext::DrawText(int x, int y, uint32_t options, const Rect* rect, s
     const int x1 = static_cast<int>(std::min<int64_t>(gx + g->width, clip.right));
     const int y0 = static_cast<int>(std::max<int64_t>(gy, clip.top));
     const int y1 = static_cast<int>(std::min<int64_t>(gy + g->height, clip.bottom));
+    if (area != nullptr) {
+      *area = Union(*area, {x0, y0, x1, y1});
+      continue;
+    }
     for (int py = y0; py < y1; ++py) {
       const uint8_t* cov = g->coverage.data() + (py - gy) * g->width + (x0 - gx);
       uint32_t* dst = target_.Row(py);

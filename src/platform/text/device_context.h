@@ -49,7 +49,11 @@ class DeviceContext {
   explicit DeviceContext(PixelView target) : target_(target) {}
   virtual ~DeviceContext() = default;
 
-  PixelView Target() const { return target_; }
+  // The pixels themselves, for drawing a picture into them.
+  virtual PixelView Target() { return target_; }
+
+  // Keeps every following write inside `clip` (and the target); the whole target by default.
+  void SetClip(const Rect& clip) { clip_ = clip; }
 
   // Selects the font for the following text and returns the one selected before (null while the
   // default font is in use). A null font changes nothing and returns null, as selecting a null
@@ -70,6 +74,12 @@ class DeviceContext {
   // `length` bytes of `text`; false for a negative length or without a font.
   virtual bool TextOut(int x, int y, const char* text, int length);
   bool TextOut(int x, int y, std::string_view text);
+  // Draws as ExtTextOut does, whichever of the two was called.
+  bool DrawText(int x, int y, uint32_t options, const Rect* rect, std::string_view text) {
+    return DrawOrMeasure(x, y, options, rect, text, nullptr);
+  }
+  // The area such a call may write, within the clip; empty when it writes nothing.
+  Rect TextArea(int x, int y, uint32_t options, const Rect* rect, std::string_view text);
 
   // ETO_CLIPPED keeps the text inside `rect`; ETO_OPAQUE fills `rect` with the background colour
   // first. Without a rectangle the options have no effect.
@@ -79,15 +89,17 @@ class DeviceContext {
   virtual bool GetTextExtentPoint32(const char* text, int length, Size* size);
   Size GetTextExtent(std::string_view text);
 
-  uint32_t SetPixel(int x, int y, uint32_t color);  // the colour set, or CLR_INVALID outside
-  uint32_t GetPixel(int x, int y) const;            // CLR_INVALID outside
+  virtual uint32_t SetPixel(int x, int y, uint32_t color);  // the colour set, or CLR_INVALID outside
+  virtual uint32_t GetPixel(int x, int y);                  // CLR_INVALID outside
 
  private:
-  bool DrawText(int x, int y, uint32_t options, const Rect* rect, std::string_view text);
-  void Fill(const Rect& area, uint32_t color);
-  Rect Bounds() const { return {0, 0, target_.width, target_.height}; }
+  // Draws, or with `area` only adds up what it would write.
+  bool DrawOrMeasure(int x, int y, uint32_t options, const Rect* rect, std::string_view text, Rect* area);
+  void Fill(const Rect& area, uint32_t color, Rect* measured);
+  Rect Bounds() const;
 
   PixelView target_;
+  Rect clip_{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
   FontHandle font_;
   int bk_mode_ = OPAQUE;
   uint32_t bk_color_ = Rgb(255, 255, 255);
