@@ -178,6 +178,8 @@ class X11Output : public FrameOutput {
       return false;
     }
     use_shm_ = XShmQueryExtension(display_) != 0;
+    // The image is there before the first frame, which the frame thread draws into it.
+    MakeImage();
     return true;
   }
 
@@ -202,7 +204,7 @@ class X11Output : public FrameOutput {
   bool WantsWhole() const override { return whole_; }
 
   void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) override {
-    if (image_ == nullptr || gone_) return;
+    if (image_ == nullptr) return;
     if (whole_ || changed == nullptr) {
       for (int y = 0; y < canvas_.height; ++y) std::fill(canvas_.Row(y), canvas_.Row(y) + canvas_.width, 0u);
       for (const FitBox& box : Boxes(frame))
