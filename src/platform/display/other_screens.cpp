@@ -95,23 +95,37 @@ class OtherScreens {
     unsigned long mask = CWOverrideRedirect | CWBackPixel | CWBorderPixel | CWCursor | CWEventMask;
     Visual* visual = DefaultVisual(display_, s);
     int depth = DefaultDepth(display_, s);
-    // The outputs draw in true colour only; a screen whose default visual is not gets one of its own.
+    attrs.background_pixel = BlackPixel(display_, s);
+    // The outputs draw in true colour only: a screen whose default visual is not gets its deepest
+    // true-colour visual, and without one a black window all the same.
     if (visual->c_class != TrueColor) {
-      XVisualInfo info{};
-      if (XMatchVisualInfo(display_, s, 24, TrueColor, &info) == 0) return 0;
-      visual = info.visual;
-      depth = info.depth;
-      attrs.colormap = XCreateColormap(display_, root, visual, AllocNone);
-      mask |= CWColormap;
+      XVisualInfo want{};
+      want.screen = s;
+      want.c_class = TrueColor;
+      int count = 0;
+      XVisualInfo* found = XGetVisualInfo(display_, VisualScreenMask | VisualClassMask, &want, &count);
+      const XVisualInfo* best = nullptr;
+      for (int i = 0; i < count; ++i)
+        if (best == nullptr || found[i].depth > best->depth) best = &found[i];
+      if (best != nullptr) {
+        visual = best->visual;
+        depth = best->depth;
+        attrs.colormap = XCreateColormap(display_, root, visual, AllocNone);
+        attrs.background_pixel = 0;  // black in true colour
+        mask |= CWColormap;
+      }
+      if (found != nullptr) XFree(found);
     }
     attrs.override_redirect = True;
-    attrs.background_pixel = 0;  // black in true colour
     attrs.border_pixel = 0;
     attrs.cursor = InvisibleCursor(root);
     attrs.event_mask = KeyPressMask | ButtonPressMask | PointerMotionMask | EnterWindowMask;
-    return XCreateWindow(display_, root, 0, 0, static_cast<unsigned>(DisplayWidth(display_, s)),
-                         static_cast<unsigned>(DisplayHeight(display_, s)), 0, depth, InputOutput, visual,
-                         mask, &attrs);
+    const Window window = XCreateWindow(
+        display_, root, 0, 0, static_cast<unsigned>(DisplayWidth(display_, s)),
+        static_cast<unsigned>(DisplayHeight(display_, s)), 0, depth, InputOutput, visual, mask, &attrs);
+    // No window manager installs the colour map of a visual of our own: the screen shows it as ours.
+    if (mask & CWColormap) XInstallColormap(display_, attrs.colormap);
+    return window;
   }
 
   Cursor InvisibleCursor(Window root) {
