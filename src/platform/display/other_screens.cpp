@@ -2,9 +2,17 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <condition_variable>
+#include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -22,6 +30,17 @@ class OtherScreens {
  public:
   explicit OtherScreens(::Display* display) : display_(display) {}
   ~OtherScreens() {
+    if (watch_.joinable()) {
+      {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+      }
+      woken_.notify_one();
+      const uint64_t one = 1;
+      [[maybe_unused]] ssize_t n = write(stop_fd_, &one, sizeof one);
+      watch_.join();
+    }
+    if (stop_fd_ >= 0) close(stop_fd_);
     // The outputs' connections draw into our windows: they go before the windows do.
     screens_.clear();
     XCloseDisplay(display_);
@@ -47,7 +66,14 @@ class OtherScreens {
       // A screen whose output cannot be opened stays covered in black; its input still counts.
       screen.output = OpenX11Output(screen.window, ListX11Monitors(display_, screen.root), error);
     }
-    return !screens_.empty();
+    if (screens_.empty()) return false;
+    // The frames stop while the application is inactive, as it is when another screen has the focus:
+    // the input is read whenever it comes. Without the watch the frames still read it.
+    stop_fd_ = eventfd(0, EFD_CLOEXEC);
+    if (stop_fd_ >= 0)
+      watch_ = std::thread(
+          [this, fd = ConnectionNumber(display_), token = std::weak_ptr<int>(token_)] { Watch(fd, token); });
+    return true;
   }
 
   void Follow() {
@@ -137,9 +163,40 @@ class OtherScreens {
     return cursor;
   }
 
-  // Takes what is queued without waiting: the main thread calls this for every frame.
+  // Watch thread: waits for the connection to have something and lets the main thread read it, one
+  // reading at a time. Only the main thread talks to the server.
+  void Watch(int fd, const std::weak_ptr<int>& token) {
+    pollfd fds[2] = {{fd, POLLIN, 0}, {stop_fd_, POLLIN, 0}};
+    for (;;) {
+      if (poll(fds, 2, -1) < 0) {
+        if (errno == EINTR) continue;
+        return;
+      }
+      if (fds[1].revents != 0) return;
+      {
+        std::lock_guard lock(mutex_);
+        read_ = false;
+      }
+      // The call may run after we are gone: the token tells.
+      Application::Instance().QueueCall([this, token] {
+        if (token.expired()) return;
+        ReadInput();
+        {
+          std::lock_guard lock(mutex_);
+          read_ = true;
+        }
+        woken_.notify_one();
+      });
+      std::unique_lock lock(mutex_);
+      woken_.wait(lock, [this] { return read_ || stop_; });
+      // A connection the server closed stays readable; the main thread has learnt of it by now.
+      if (stop_ || (fds[0].revents & (POLLHUP | POLLERR)) != 0) return;
+    }
+  }
+
+  // Main thread: takes what is queued without waiting. It sends nothing (a trap's sync would take in
+  // events that the watch then never hears of), so nothing can fail.
   void ReadInput() {
-    X11ErrorTrap trap(display_);
     while (XPending(display_) > 0) {
       XEvent event;
       XNextEvent(display_, &event);
@@ -182,6 +239,13 @@ class OtherScreens {
   int last_x_ = 0;
   int last_y_ = 0;
   bool quit_ = false;
+  std::shared_ptr<int> token_ = std::make_shared<int>(0);
+  int stop_fd_ = -1;
+  std::thread watch_;
+  std::mutex mutex_;
+  std::condition_variable woken_;
+  bool read_ = false;
+  bool stop_ = false;
 };
 
 // Each frame goes to the saver's own window and to the other screens; only the own window's end ends
