@@ -114,6 +114,11 @@ Rect DeviceContext::Bounds() const {
 }
 
 Rect DeviceContext::TextArea(int x, int y, uint32_t options, const Rect* rect, std::string_view text) {
+  // Clipped text stays in its rectangle: laying out a long line (the ticker's) to find less is not worth it.
+  if (rect != nullptr && (options & ETO_CLIPPED) != 0 && CurrentFont() != nullptr) {
+    const Rect area = Intersect(*rect, Bounds());
+    return IsEmpty(area) ? Rect{} : area;
+  }
   Rect area{};
   if (!DrawOrMeasure(x, y, options, rect, text, &area)) return {};
   return area;

@@ -78,7 +78,7 @@ class DeviceContext {
   bool DrawText(int x, int y, uint32_t options, const Rect* rect, std::string_view text) {
     return DrawOrMeasure(x, y, options, rect, text, nullptr);
   }
-  // The area such a call may write, within the clip; empty when it writes nothing.
+  // An area such a call writes nothing outside of, within the clip; empty when it writes nothing.
   Rect TextArea(int x, int y, uint32_t options, const Rect* rect, std::string_view text);
 
   // ETO_CLIPPED keeps the text inside `rect`; ETO_OPAQUE fills `rect` with the background colour
