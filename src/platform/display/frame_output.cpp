@@ -205,7 +205,9 @@ class X11Output : public FrameOutput {
 
   void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) override {
     if (image_ == nullptr) return;
+    size_t drawn = touched_.size();  // what this call draws begins here
     if (whole_ || changed == nullptr) {
+      drawn = 0;
       for (int y = 0; y < canvas_.height; ++y) std::fill(canvas_.Row(y), canvas_.Row(y) + canvas_.width, 0u);
       for (const FitBox& box : Boxes(frame))
         DrawScaled(canvas_, box, frame, {0, 0, frame.width, frame.height}, lut);
@@ -218,10 +220,13 @@ class X11Output : public FrameOutput {
           if (r.right > r.left) touched_.push_back(r);
         }
       // Frames drawn faster than they are sent: the whole image goes with the next one.
-      if (touched_.size() > kMostTouched) touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
+      if (touched_.size() > kMostTouched) {
+        touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
+        drawn = 0;
+      }
     }
     if (!converted_.empty())
-      for (const RECT& r : touched_) Convert(r);
+      for (size_t i = drawn; i < touched_.size(); ++i) Convert(touched_[i]);
   }
 
   void Collect() override {
