@@ -111,7 +111,6 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     }
     // Only the main thread releases the output (Close), so it stays while the lock is let go.
     const bool alive = output->Flush();
-    ++presented_;
     if (!alive && !gone_) {
       // The window we draw into went away: the run cannot go on.
       gone_ = true;
@@ -147,7 +146,6 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
 
   // Main thread only.
   bool gone_ = false;
-  int presented_ = 0;
 };
 
 class GammaControl : public IDirectDrawGammaControl {
