@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/app/resources.h"
 #include "platform/display/direct_draw.h"
 #include "platform/pictures/picture.h"
+#include "platform/system/resources.h"
 #include "support/picture_files.h"
 
 using namespace lunvale::platform;

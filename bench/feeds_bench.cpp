@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "feeds/weather_http.h"
+#include "feeds/feed_readers.h"
 
 namespace {
 

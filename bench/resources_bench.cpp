@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "platform/app/resources.h"
+#include "platform/system/resources.h"
 
 // Looking a picture up by name happens once per sprite at start; this keeps an eye on it.
 static void BM_FindResource(benchmark::State& state) {

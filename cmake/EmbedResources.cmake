@@ -18,7 +18,7 @@ function(lunvale_embed_resources target dir)
   endforeach()
   string(APPEND asm "    .section .note.GNU-stack,\"\",@progbits\n")
   string(JOIN "" entry_text ${entries})
-  set(cpp "// Generated from the files under assets/; do not edit.\n#include \"platform/app/resource_table.h\"\n\n${table}\nnamespace lunvale::platform {\nconst ResourceEntry kResourceTable[] = {\n${entry_text}    {nullptr, nullptr, nullptr},\n};\n}  // namespace lunvale::platform\n")
+  set(cpp "// Generated from the files under assets/; do not edit.\n#include \"platform/system/resource_table.h\"\n\n${table}\nnamespace lunvale::platform {\nconst ResourceEntry kResourceTable[] = {\n${entry_text}    {nullptr, nullptr, nullptr},\n};\n}  // namespace lunvale::platform\n")
   set(out "${CMAKE_BINARY_DIR}/generated")
   # Written through a temporary so that an unchanged set of assets rebuilds nothing.
   file(WRITE "${out}/resources_data.S.tmp" "${asm}")

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "feeds/coordinate_forecast.h"
-#include "feeds/weather_http.h"
+#include "feeds/feed_readers.h"
 #include "property_check.h"
 
 using namespace lunvale::feeds;

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "host/error_report.h"
 #include "platform/app/application.h"
+#include "platform/app/error_report.h"
 
 namespace lunvale::dialog {
 
@@ -24,7 +24,7 @@ void ReportError(std::string_view message) {
     Reporter()(message);
     return;
   }
-  const std::string text = host::ExceptionMessageText(message);
+  const std::string text = platform::ExceptionMessageText(message);
   QMessageBox::critical(QApplication::activeWindow(),
                         QString::fromStdString(platform::Application::Instance().Title()),
                         QString::fromStdString(text));

@@ -4,6 +4,7 @@
 
 #include "dialog/dialog_style.h"
 #include "dialog/news_directory.h"
+#include "dialog/qt_events.h"
 #include "feeds/marker_text.h"
 #include "platform/system/conversions.h"
 #include "platform/text/code_page.h"
@@ -52,6 +53,7 @@ class BusyScope {
 }  // namespace
 
 NewsPage::NewsPage(Context context, QWidget* parent) : QWidget(parent), context_(std::move(context)) {
+  ServeQtEventsDuringWaits();
   const QFont text = VerdanaFont(13);
   Label17 = MakeLabel(this, "Setup RSS news channel:", {158, 30}, VerdanaFont(13, true), kTextColour);
   Label18 = MakeLabel(this, "Current Title of News:", {71, 57}, text);

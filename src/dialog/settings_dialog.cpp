@@ -10,6 +10,7 @@
 #include "controls/skin_picture.h"
 #include "dialog/dialog_style.h"
 #include "dialog/error_box.h"
+#include "dialog/qt_events.h"
 #include "platform/app/shell.h"
 #include "platform/text/code_page.h"
 #include "settings/settings_store.h"
@@ -73,6 +74,7 @@ void TForm2::Guarded(F&& handler) {
 }
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+  ServeQtEventsDuringWaits();
   setObjectName("Form2");
   setWindowTitle("Screensaver Configuration");
   setFixedSize(539, 576);

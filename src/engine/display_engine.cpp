@@ -31,7 +31,7 @@ int32_t g_fps_rate = 0;
 
 TQss::TQss(TComponent* owner, std::shared_ptr<DisplayBackend> backend)
     : TControl(owner), backend_(std::move(backend)) {
-  if (!backend_) backend_ = std::make_shared<SdlDisplayBackend>();
+  if (!backend_) backend_ = std::make_shared<SdlDisplayBackend>(Application::DisplayCalls());
   MasterVolumeSetter = [](uint32_t value) { return platform::SetMasterVolume(value); };
   SetBounds(0, 0, width_screen_, height_screen_);
   settings_.SetBrightnessField(256);

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "data/location_table.h"
-#include "feeds/weather_http.h"
+#include "feeds/feed_readers.h"
 
 // The weather for a location of the location table by its coordinates, from a forecast service that
 // answers with JSON (current conditions and two days). The feed the saver was made for is gone; this

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "host/error_report.h"
 #include "host/hosted.h"
 #include "host/modes.h"
 #include "host/password.h"
 #include "host/preview.h"
 #include "host/run_modes.h"
 #include "platform/app/application.h"
+#include "platform/app/error_report.h"
 #include "platform/app/quit_signals.h"
 
 namespace lunvale::host {
@@ -67,9 +67,9 @@ int RunModule(int argc, char** argv) {
     }
   } catch (const std::exception& e) {
     // Whoever stopped the saver by signal is not waiting for a message box.
-    if (!platform::QuitSignalled()) ShowException(e.what());
+    if (!platform::QuitSignalled()) platform::ShowException(e.what());
   } catch (...) {
-    if (!platform::QuitSignalled()) ShowException("Unknown error");
+    if (!platform::QuitSignalled()) platform::ShowException("Unknown error");
   }
   return 0;
 }

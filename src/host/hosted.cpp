@@ -6,8 +6,8 @@
 
 #include "platform/app/application.h"
 #include "platform/app/quit_signals.h"
-#include "platform/display/frame_output.h"
 #include "platform/display/sdl_display.h"
+#include "platform/display/x11_output.h"
 #include "platform/system/x11_window.h"
 #include "scene/scene_form.h"
 
@@ -27,8 +27,8 @@ void RunHostedSaver(unsigned long window) {
     std::snprintf(text, sizeof text, "Window 0x%lx does not exist", window);
     throw std::runtime_error(text);
   }
-  auto form = std::make_unique<scene::TForm1>(nullptr,
-                                              std::make_shared<platform::SdlDisplayBackend>(nullptr, window));
+  auto form = std::make_unique<scene::TForm1>(
+      nullptr, std::make_shared<platform::SdlDisplayBackend>(platform::Application::DisplayCalls(), window));
   form->SetHostWindow(window);
   form->MakeMainForm();
   app.SetOnQuitRequest([&form] { form->CloseSaver(); });
@@ -36,25 +36,6 @@ void RunHostedSaver(unsigned long window) {
   if (!form->Qss1()->FDDBACK()) throw std::runtime_error(form->Qss1()->GetErrorResult());
   form->Show();
   app.Run();
-}
-
-std::string UsageText(const std::string& program) {
-  return "Usage: " + program +
-         " [mode]\n"
-         "Lunvale Screensaver: a lakeside scene with a clock, the weather and a news ticker.\n"
-         "\n"
-         "  (no arguments), /s    run full screen on every monitor; Escape or moving the mouse ends it,\n"
-         "                        F2 and F3 open the news and the weather page and end it\n"
-         "  /c                    the settings dialog\n"
-         "  /p <window id>        draw the preview picture into that X11 window (decimal id)\n"
-         "  /a <window id>        change the password through the system's password provider\n"
-         "  -root                 draw into the root window, or the screen-saver host's window\n"
-         "  -window-id <id>       draw into that X11 window (hexadecimal with 0x, or decimal)\n"
-         "  --help                this text\n"
-         "\n"
-         "Screen-saver hosts: when XSCREENSAVER_WINDOW names a window (hexadecimal or decimal), the saver\n"
-         "draws into it. In a host's window the scene is scaled to the window and takes no input; SIGTERM,\n"
-         "SIGINT or SIGHUP end the saver, and so does the window going away.\n";
 }
 
 }  // namespace lunvale::host

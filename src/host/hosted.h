@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 namespace lunvale::host {
 
 // Run mode inside a screen-saver host's window (or the root window): the whole scene, gadgets and
@@ -9,8 +7,5 @@ namespace lunvale::host {
 // host ends the run by signal; the window going away ends it too. Throws when the window does not exist.
 // `window` 0: the root window.
 void RunHostedSaver(unsigned long window);
-
-// The usage text `--help` prints: every mode the module knows.
-std::string UsageText(const std::string& program);
 
 }  // namespace lunvale::host

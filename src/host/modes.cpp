@@ -70,4 +70,23 @@ bool IsHelpRequest(std::string_view argument1) {
   return argument1 == "--help" || argument1 == "-help";
 }
 
+std::string UsageText(const std::string& program) {
+  return "Usage: " + program +
+         " [mode]\n"
+         "Lunvale Screensaver: a lakeside scene with a clock, the weather and a news ticker.\n"
+         "\n"
+         "  (no arguments), /s    run full screen on every monitor; Escape or moving the mouse ends it,\n"
+         "                        F2 and F3 open the news and the weather page and end it\n"
+         "  /c                    the settings dialog\n"
+         "  /p <window id>        draw the preview picture into that X11 window (decimal id)\n"
+         "  /a <window id>        change the password through the system's password provider\n"
+         "  -root                 draw into the root window, or the screen-saver host's window\n"
+         "  -window-id <id>       draw into that X11 window (hexadecimal with 0x, or decimal)\n"
+         "  --help                this text\n"
+         "\n"
+         "Screen-saver hosts: when XSCREENSAVER_WINDOW names a window (hexadecimal or decimal), the saver\n"
+         "draws into it. In a host's window the scene is scaled to the window and takes no input; SIGTERM,\n"
+         "SIGINT or SIGHUP end the saver, and so does the window going away.\n";
+}
+
 }  // namespace lunvale::host

@@ -34,5 +34,7 @@ unsigned long ParseWindowId(std::string_view text);
 
 // The first argument asks for the usage text (--help, -help).
 bool IsHelpRequest(std::string_view argument1);
+// The usage text `--help` prints: every mode the module knows.
+std::string UsageText(const std::string& program);
 
 }  // namespace lunvale::host

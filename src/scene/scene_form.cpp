@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "feeds/coordinate_forecast.h"
-#include "feeds/weather_http.h"
+#include "fetcher/feed_fetcher.h"
 #include "net/http_client.h"
 #include "platform/app/cursor.h"
 #include "platform/app/keys.h"
@@ -145,16 +145,16 @@ void TForm1::SetupGadgetPanel() {
     SetupImage(qgw1_, true, true, 69, 336, 698, 1024 - 336 - 117 * show_time);
   }
   // The fetcher runs whether or not a gadget is shown; its first tick comes with the message loop.
-  feeds::WeatherHTTP::Targets targets;
+  fetcher::WeatherHTTP::Targets targets;
   targets.client = httpclient1_;
   targets.settings = &qss1_->Settings();
   targets.weather = qgw1_;
   targets.news = qgr1_;
   targets.get_news_link = [this] { return GetNewsLink(); };
   targets.set_news_link = [this](const std::string& link) { SetNewsLink(link); };
-  weather_http_ =
-      std::make_unique<feeds::WeatherHTTP>(std::move(targets), feeds::WeatherHostSetting(qss1_->Settings()),
-                                           FeedMinuteClock, feeds::WeatherApiSetting(qss1_->Settings()));
+  weather_http_ = std::make_unique<fetcher::WeatherHTTP>(
+      std::move(targets), fetcher::WeatherHostSetting(qss1_->Settings()), FeedMinuteClock,
+      fetcher::WeatherApiSetting(qss1_->Settings()));
   weather_http_->Start();
   if (qss1_->GetShowNews() != 0) {
     SetupImage(qgr1_, true, true, 69, 572, 698, 1024 - (117 * show_time + 336 * show_weather + 571));

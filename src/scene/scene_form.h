@@ -16,7 +16,7 @@
 #include "sprites/still_sprite.h"
 #include "sprites/strip_sprite.h"
 
-namespace lunvale::feeds {
+namespace lunvale::fetcher {
 class WeatherHTTP;
 }
 namespace lunvale::net {
@@ -66,7 +66,7 @@ class TForm1 : public platform::TForm {
   gadgets::TQGR* QGR1() const { return qgr1_; }
   net::THTTPClient* HTTPClient1() const { return httpclient1_; }
   // The feed fetcher started by FormCreate; null before.
-  feeds::WeatherHTTP* Fetcher() const { return weather_http_.get(); }
+  fetcher::WeatherHTTP* Fetcher() const { return weather_http_.get(); }
   // The minute (0..59) the fetcher's schedule counts, read on its thread; set before FormCreate to
   // replace the local time.
   std::function<int()> FeedMinuteClock;
@@ -100,7 +100,7 @@ class TForm1 : public platform::TForm {
   net::THTTPClient* httpclient1_;
   sprites::TQMV* qmv3sgtiny_ = nullptr;
   // Asked to terminate first thing in CloseSaver; waited for when the form goes.
-  std::unique_ptr<feeds::WeatherHTTP> weather_http_;
+  std::unique_ptr<fetcher::WeatherHTTP> weather_http_;
 
   int32_t frame_counter_ = 0;
   int32_t last_mouse_x_ = 0;

@@ -9,7 +9,7 @@
 #include "settings/settings_store.h"
 #include "support/http_test_server.h"
 #include "support/process.h"
-#include "support/xtest.h"
+#include "support/test_x_server.h"
 
 namespace lunvale::testing {
 namespace {

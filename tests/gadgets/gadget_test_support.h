@@ -9,8 +9,8 @@
 #include <functional>
 #include <string_view>
 
-#include "platform/display/pixels.h"
 #include "platform/pictures/picture.h"
+#include "platform/pixels/pixels.h"
 #include "platform/text/device_context.h"
 #include "platform/text/font.h"
 

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "support/process.h"
-#include "support/xtest.h"
+#include "support/test_x_server.h"
 
 namespace lunvale::testing {
 namespace {

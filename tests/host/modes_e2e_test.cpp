@@ -9,9 +9,9 @@
 #include <map>
 #include <thread>
 
-#include "platform/app/resources.h"
+#include "platform/system/resources.h"
 #include "support/process.h"
-#include "support/xtest.h"
+#include "support/test_x_server.h"
 
 namespace lunvale::testing {
 namespace {
@@ -133,7 +133,7 @@ TEST(PasswordModeOnX, AProviderWithoutTheEntryPointIsUnloadedAndReported) {
   ChildProcess saver({LUNVALE_EXE, "/a", "0"}, {{"DISPLAY", ""},
                                                 {"WAYLAND_DISPLAY", ""},
                                                 {"SDL_VIDEODRIVER", "dummy"},
-                                                {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_EMPTY_DIR}});
+                                                {"LD_LIBRARY_PATH", LUNVALE_TEST_PROVIDER_EMPTY_DIR}});
   EXPECT_EQ(saver.Wait(10s), 0);
   EXPECT_EQ(saver.Stderr(), "Screen saver: PwdChangeProc not found: cannot change password\n");
 }
@@ -144,8 +144,8 @@ TEST(PasswordModeOnX, TheProviderIsCalledWithTheKeyNameAndTheOwner) {
   ChildProcess saver({LUNVALE_EXE, "/A", "4711"}, {{"DISPLAY", ""},
                                                    {"WAYLAND_DISPLAY", ""},
                                                    {"SDL_VIDEODRIVER", "dummy"},
-                                                   {"LD_LIBRARY_PATH", LUNVALE_FAKE_MPR_OK_DIR},
-                                                   {"LUNVALE_FAKE_MPR_LOG", log}});
+                                                   {"LD_LIBRARY_PATH", LUNVALE_TEST_PROVIDER_OK_DIR},
+                                                   {"LUNVALE_TEST_PROVIDER_LOG", log}});
   EXPECT_EQ(saver.Wait(10s), 0);
   EXPECT_EQ(saver.Stderr(), "");
   EXPECT_EQ(ReadFile(log), "SCRSAVE 4711 0 0\n");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "host/error_report.h"
 #include "host/modes.h"
 #include "platform/system/conversions.h"
 
@@ -80,15 +79,6 @@ TEST(HostTarget, TheHostsConventionsPickTheWindow) {
   EXPECT_TRUE(IsHelpRequest("--help"));
   EXPECT_TRUE(IsHelpRequest("-help"));
   EXPECT_FALSE(IsHelpRequest("/h"));
-}
-
-TEST(ErrorReport, AddsAFullStopOnlyAfterALetterOrDigit) {
-  EXPECT_EQ(ExceptionMessageText("'47x1' is not a valid integer value"),
-            "'47x1' is not a valid integer value.");
-  EXPECT_EQ(ExceptionMessageText("Failed to get data for 'Brightness'"),
-            "Failed to get data for 'Brightness'");
-  EXPECT_EQ(ExceptionMessageText("Done."), "Done.");
-  EXPECT_EQ(ExceptionMessageText(""), "");
 }
 
 }  // namespace

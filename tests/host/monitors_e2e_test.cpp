@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "support/process.h"
-#include "support/xtest.h"
+#include "support/test_x_server.h"
 
 // Last: Xlib's macros (None, Status) would clash with the test framework's names.
 #include <X11/Xlib.h>

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "support/process.h"
-#include "support/xtest.h"
+#include "support/test_x_server.h"
 
 namespace lunvale::testing {
 namespace {

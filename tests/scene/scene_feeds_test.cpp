@@ -14,7 +14,7 @@
 #include <set>
 #include <thread>
 
-#include "feeds/weather_http.h"
+#include "fetcher/feed_fetcher.h"
 #include "platform/app/application.h"
 #include "scene/scene_form.h"
 #include "settings/settings_store.h"
@@ -23,7 +23,7 @@
 #include "support/http_test_server.h"
 #include "support/process.h"
 #include "support/reference_picture.h"
-#include "support/xtest.h"
+#include "support/test_x_server.h"
 
 namespace lunvale::scene {
 namespace {
@@ -117,7 +117,7 @@ TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyAndChangeAtTheNextRefresh) {
   store_.WriteAKey("WeatherCode", "AFXX0005");
   store_.WriteAKey("TDegree", "c");
   store_.WriteAKey("RSS_Url", servers.Url("/news.xml"));
-  store_.WriteAKey(feeds::kWeatherHostValue, "127.0.0.1:" + std::to_string(servers.WebPort()));
+  store_.WriteAKey(fetcher::kWeatherHostValue, "127.0.0.1:" + std::to_string(servers.WebPort()));
   store_.WriteRKey("UseProxy", 1);
   store_.WriteAKey("Proxy", "127.0.0.1");
   store_.WriteAKey("Port", std::to_string(servers.ProxyPort()));
@@ -164,7 +164,7 @@ TEST_F(SceneFeedsTest, ValuesChangingEveryRefreshWhileFramesDraw) {
       },
       20s, 4000);
   store_.WriteAKey("RSS_Url", server.Url("/news"));
-  store_.WriteAKey(feeds::kWeatherHostValue, "127.0.0.1:" + std::to_string(server.Port()));
+  store_.WriteAKey(fetcher::kWeatherHostValue, "127.0.0.1:" + std::to_string(server.Port()));
   // Every tick sees another minute: a refresh every 31 ticks.
   std::atomic<int> ticks = 0;
   auto form = std::make_unique<TForm1>(nullptr, backend_);
@@ -200,7 +200,7 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
   store_.WriteAKey("Proxy", "127.0.0.1");
   store_.WriteAKey("Port", std::to_string(servers.ProxyPort()));
   store_.WriteAKey("RSS_Url", servers.Url("/news.xml"));
-  store_.WriteAKey(feeds::kWeatherHostValue, "127.0.0.1:" + std::to_string(servers.WebPort()));
+  store_.WriteAKey(fetcher::kWeatherHostValue, "127.0.0.1:" + std::to_string(servers.WebPort()));
   std::map<std::string, std::string> env = {{"XDG_CONFIG_HOME", config_.Path()},
                                             {"SDL_AUDIODRIVER", "dummy"},
                                             {"PATH", FakeBrowser() + ":/usr/bin:/bin"}};
@@ -315,7 +315,7 @@ TEST_F(SceneFeedsOnX, TheForecastServiceByCoordinatesFillsTheWeatherGadget) {
   servers.Put("news.xml", News("Gulls return to the lake,Ferry timetable changes,Ice &amp;amp; snow"));
   store_.WriteAKey("TDegree", "c");
   store_.WriteAKey("RSS_Url", servers.Url("/news.xml"));
-  store_.WriteAKey(feeds::kWeatherApiValue, servers.SecureUrl(""));
+  store_.WriteAKey(fetcher::kWeatherApiValue, servers.SecureUrl(""));
   testing::ChildProcess saver({LUNVALE_EXE, "/s"}, {{"XDG_CONFIG_HOME", config_.Path()},
                                                     {"SDL_AUDIODRIVER", "dummy"},
                                                     {"SSL_CERT_FILE", servers.AuthorityFile()},

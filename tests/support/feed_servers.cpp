@@ -102,7 +102,7 @@ Issued Issue(const std::string& path, const std::string& alt_names, long from_s,
 FeedServers::FeedServers(bool secure) {
   const std::string dir = dir_.Path();
   std::filesystem::create_directories(dir + "/www");
-  const std::string servers = std::string(LUNVALE_SOURCE_DIR) + "/tests/feeds/servers/";
+  const std::string servers = std::string(LUNVALE_SOURCE_DIR) + "/tests/support/servers/";
   std::vector<uint16_t> taken;
   const auto free_port = [&taken] {
     uint16_t port;

@@ -11,7 +11,7 @@ namespace lunvale::testing {
 
 // The feeds' real web server (nginx) serving a folder of the test's, and a real HTTP proxy
 // (tinyproxy) in front of it, each on a free loopback port with a configuration from
-// tests/feeds/servers. Both are stopped with the object.
+// tests/support/servers. Both are stopped with the object.
 //
 // `secure` adds TLS servers for the same folder (where /loop redirects to itself), with certificates
 // of a test authority made for the run: one valid for 127.0.0.1 and "feeds.lunvale.test", one

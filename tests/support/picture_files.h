@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/display/pixels.h"
+#include "platform/pixels/pixels.h"
 
 namespace lunvale::testing {
 

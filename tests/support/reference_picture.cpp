@@ -20,7 +20,7 @@ uint32_t& PixelOf(SDL_Surface* s, int x, int y) {
 
 int ReferenceDifferences(const platform::PixelView& view, int x, int y, int w, int h,
                          const std::string& name) {
-  const std::string path = std::string(LUNVALE_SOURCE_DIR) + "/tests/data/" + name + ".png";
+  const std::string path = std::string(LUNVALE_SOURCE_DIR) + "/tests/reference_pictures/" + name + ".png";
   if (std::getenv("LUNVALE_WRITE_REFERENCES") != nullptr) {
     SurfacePtr crop(SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_XRGB8888), SDL_FreeSurface);
     for (int row = 0; row < h; ++row)

@@ -4,8 +4,6 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <QCoreApplication>
-#include <QThread>
 #include <chrono>
 
 #include <chrono>
@@ -13,6 +11,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/display/presenter.h"
 #include "platform/system/x11_window.h"
 
 namespace lunvale::platform {
@@ -69,6 +68,11 @@ bool DisplayReachable(bool x11Only) {
 
 void RequireDisplay(bool x11Only) {
   if (!DisplayReachable(x11Only)) ThrowCannotOpenDisplay();
+}
+
+MainThreadCalls Application::DisplayCalls() {
+  return MainThreadCalls{[](std::function<void()> call) { Instance().QueueCall(std::move(call)); },
+                         [] { Instance().QueueQuitRequest(); }};
 }
 
 Application& Application::Instance() {
@@ -162,12 +166,7 @@ void Application::ProcessMessages() {
     while (SDL_PollEvent(&event)) Dispatch(event);
   }
   RunQueuedCalls();
-  // The settings dialog's windows are Qt's: a download it waits for must keep them painted and
-  // their buttons answering too.
-  if (QCoreApplication* qt = QCoreApplication::instance();
-      qt != nullptr && qt->thread() == QThread::currentThread()) {
-    QCoreApplication::processEvents();
-  }
+  if (foreign_pump_) foreign_pump_();
 }
 
 void Application::Run() {

@@ -16,6 +16,10 @@
 union SDL_Event;
 
 namespace lunvale::platform {
+struct MainThreadCalls;
+}
+
+namespace lunvale::platform {
 
 // Throws std::runtime_error "Cannot open display "<DISPLAY>"" unless a real display answers: the X
 // display (or, unless x11Only, a Wayland compositor). SDL's offscreen and dummy drivers count only when
@@ -34,6 +38,8 @@ class Application {
   using EventSink = std::function<void(const SDL_Event&)>;
 
   static Application& Instance();
+  // How a display reaches the main thread through this object: its call queue and its quit request.
+  static MainThreadCalls DisplayCalls();
 
   // Starts SDL's video and events. Throws std::runtime_error when no real display can be reached
   // (RequireDisplay) or with SDL's text when it cannot start.
@@ -46,9 +52,12 @@ class Application {
   // Runs the loop until Terminate(): handles every pending event and queued call; when none is left,
   // calls the idle handler, and sleeps until the next event unless the handler cleared `done`.
   void Run();
-  // Handles the events and queued calls pending now, and the Qt events of a running Qt application,
-  // without waiting and without the idle handler.
+  // Handles the events and queued calls pending now, and those of another toolkit through the pump set
+  // with SetForeignEventPump, without waiting and without the idle handler.
   void ProcessMessages();
+  // Another toolkit's windows (the settings dialog's) that must stay served while a long wait calls
+  // ProcessMessages: `pump` handles that toolkit's pending events without waiting. Main thread.
+  void SetForeignEventPump(Notify pump) { foreign_pump_ = std::move(pump); }
   void Terminate();
   bool Terminated() const { return terminated_; }
 
@@ -87,6 +96,7 @@ class Application {
   Notify on_activate_;
   Notify on_deactivate_;
   Notify on_quit_request_;
+  Notify foreign_pump_;
   std::map<int, EventSink> sinks_;
   int next_sink_ = 1;
   bool active_ = false;

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/display/pixels.h"
+#include "platform/pixels/pixels.h"
 #include "platform/text/device_context.h"  // also CLR_INVALID
 
 struct SDL_Window;

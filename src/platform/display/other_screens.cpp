@@ -16,7 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/app/application.h"
+#include "platform/display/scaling.h"
+#include "platform/display/x11_output.h"
 
 namespace lunvale::platform {
 
@@ -28,7 +29,7 @@ constexpr int kPointerSlack = 5;
 // The windows on the other screens, on a connection of their own: closing it takes them away.
 class OtherScreens {
  public:
-  explicit OtherScreens(::Display* display) : display_(display) {}
+  OtherScreens(::Display* display, MainThreadCalls calls) : display_(display), calls_(std::move(calls)) {}
   ~OtherScreens() {
     if (watch_.joinable()) {
       {
@@ -178,7 +179,7 @@ class OtherScreens {
         read_ = false;
       }
       // The call may run after we are gone: the token tells.
-      Application::Instance().QueueCall([this, token] {
+      calls_.post([this, token] {
         if (token.expired()) return;
         ReadInput();
         {
@@ -230,10 +231,11 @@ class OtherScreens {
   void Quit() {
     if (quit_) return;
     quit_ = true;
-    Application::Instance().QueueQuitRequest();
+    if (calls_.quit) calls_.quit();
   }
 
   ::Display* display_;
+  MainThreadCalls calls_;
   std::vector<Screen> screens_;
   Window last_root_ = 0;
   int last_x_ = 0;
@@ -281,7 +283,7 @@ class AllScreensOutput : public FrameOutput {
 }  // namespace
 
 std::unique_ptr<FrameOutput> CoverOtherScreens(std::unique_ptr<FrameOutput> main, ::Display* display,
-                                               unsigned long window) {
+                                               unsigned long window, const MainThreadCalls& calls) {
   if (!main || display == nullptr || ScreenCount(display) < 2) return main;
   XWindowAttributes attrs{};
   {
@@ -291,7 +293,7 @@ std::unique_ptr<FrameOutput> CoverOtherScreens(std::unique_ptr<FrameOutput> main
   }
   ::Display* own = XOpenDisplay(DisplayString(display));
   if (own == nullptr) return main;
-  auto others = std::make_unique<OtherScreens>(own);
+  auto others = std::make_unique<OtherScreens>(own, calls);
   if (!others->Open(XScreenNumberOfScreen(attrs.screen))) return main;
   return std::make_unique<AllScreensOutput>(std::move(main), std::move(others));
 }

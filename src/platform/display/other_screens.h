@@ -8,14 +8,18 @@
 #include <memory>
 
 #include "platform/display/frame_output.h"
+#include "platform/display/presenter.h"
+
+struct _XDisplay;
 
 namespace lunvale::platform {
 
 // `main`: the output of `window`, which `display` (SDL's connection) shows on one of its screens. When
 // the display has other screens: an output that shows each frame on `main` and on every other screen,
 // and reads the other screens' input while it does; it is alive as long as `main` is. With one screen:
-// `main` itself, and nothing else is opened. Main thread only.
+// `main` itself, and nothing else is opened. Input there is read on the main thread through
+// `calls.post`, and ends the run through `calls.quit`. Main thread only.
 std::unique_ptr<FrameOutput> CoverOtherScreens(std::unique_ptr<FrameOutput> main, ::_XDisplay* display,
-                                               unsigned long window);
+                                               unsigned long window, const MainThreadCalls& calls);
 
 }  // namespace lunvale::platform

@@ -11,9 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/app/application.h"
 #include "platform/display/other_screens.h"
+#include "platform/display/presenter.h"
+#include "platform/display/surface_output.h"
 #include "platform/display/tracked_surface.h"
+#include "platform/display/x11_output.h"
 
 namespace lunvale::platform {
 
@@ -22,131 +24,6 @@ bool DisplayModeOffered(int width, int height, int bits_per_pixel) {
 }
 
 namespace {
-
-// What the frame thread and the main thread share: the output and the gamma ramp. The frame thread draws
-// what changed into the output under the lock; the main thread takes it from there and sends it.
-class Presenter : public std::enable_shared_from_this<Presenter> {
- public:
-  Presenter(SdlDisplayBackend::PostToMain post, std::unique_ptr<FrameOutput> output)
-      : post_(std::move(post)), output_(std::move(output)) {
-    ramp_ = IdentityGammaRamp();
-    lut_ = MakeGammaLut(ramp_);
-  }
-
-  void SetSize(int width, int height) {
-    std::lock_guard lock(mutex_);
-    width_ = width;
-    height_ = height;
-    whole_ = true;
-  }
-
-  bool Open() {
-    std::lock_guard lock(mutex_);
-    return open_;
-  }
-
-  // The frame thread hands over a finished frame with the parts that changed since the one before.
-  bool TakeFrame(const PixelView& frame, const std::vector<RECT>& changed) {
-    {
-      std::lock_guard lock(mutex_);
-      if (!open_ || !output_ || frame.width != width_ || frame.height != height_) return false;
-      const bool whole = whole_ || output_->WantsWhole();
-      if (!whole && changed.empty()) return true;
-      output_->Draw(frame, whole ? nullptr : &changed, lut_);
-      whole_ = false;
-    }
-    RequestPresent();
-    return true;
-  }
-
-  // A direct write to the front surface: shown as it is.
-  void ShowCopy(const PixelView& front) {
-    {
-      std::lock_guard lock(mutex_);
-      if (!open_ || !output_ || front.width != width_ || front.height != height_) return;
-      output_->Draw(front, nullptr, lut_);
-    }
-    RequestPresent();
-  }
-
-  HRESULT GetRamp(DDGAMMARAMP* ramp) {
-    std::lock_guard lock(mutex_);
-    if (!open_) return DDERR_SURFACELOST;
-    *ramp = ramp_;
-    return DD_OK;
-  }
-
-  // The new ramp shows with the next frame, which is drawn whole.
-  HRESULT SetRamp(const DDGAMMARAMP& ramp) {
-    std::lock_guard lock(mutex_);
-    if (!open_) return DDERR_SURFACELOST;
-    ramp_ = ramp;
-    lut_ = MakeGammaLut(ramp);
-    whole_ = true;
-    return DD_OK;
-  }
-
-  // Main thread: the display was released. The ramp goes with it, as it does when exclusive use ends.
-  void Close() {
-    std::unique_ptr<FrameOutput> output;
-    {
-      std::lock_guard lock(mutex_);
-      open_ = false;
-      ramp_ = IdentityGammaRamp();
-      lut_ = MakeGammaLut(ramp_);
-      output = std::move(output_);
-    }
-  }
-
-  // Main thread: sends what the frames drew since the last time.
-  void PresentPending() {
-    FrameOutput* output;
-    {
-      std::lock_guard lock(mutex_);
-      queued_ = false;
-      if (!open_ || !output_) return;
-      output = output_.get();
-      output->Follow();
-      output->Collect();
-    }
-    // Only the main thread releases the output (Close), so it stays while the lock is let go.
-    const bool alive = output->Flush();
-    if (!alive && !gone_) {
-      // The window we draw into went away: the run cannot go on.
-      gone_ = true;
-      Application::Instance().QueueQuitRequest();
-    }
-  }
-
- private:
-  // At most one presentation call waits in the main thread's queue; it takes whatever is newest.
-  void RequestPresent() {
-    {
-      std::lock_guard lock(mutex_);
-      if (queued_ || !open_) return;
-      queued_ = true;
-    }
-    std::weak_ptr<Presenter> weak = weak_from_this();
-    post_([weak] {
-      if (auto self = weak.lock()) self->PresentPending();
-    });
-  }
-
-  SdlDisplayBackend::PostToMain post_;
-
-  std::mutex mutex_;
-  bool open_ = true;
-  bool queued_ = false;
-  bool whole_ = true;  // the next frame is drawn whole (new size, new ramp)
-  int width_ = 0;
-  int height_ = 0;
-  DDGAMMARAMP ramp_;
-  GammaLut lut_;
-  std::unique_ptr<FrameOutput> output_;
-
-  // Main thread only.
-  bool gone_ = false;
-};
 
 class GammaControl : public IDirectDrawGammaControl {
  public:
@@ -235,8 +112,8 @@ class PrimarySurface : public MemorySurface {
 class SdlDirectDraw : public IDirectDraw {
  public:
   // `display`: the monitor asked for, or -1 for the primary display, which covers every monitor.
-  SdlDirectDraw(int display, SdlDisplayBackend::PostToMain post, unsigned long host_window)
-      : display_(display), post_(std::move(post)), host_window_(host_window) {}
+  SdlDirectDraw(int display, MainThreadCalls calls, unsigned long host_window)
+      : display_(display), calls_(std::move(calls)), host_window_(host_window) {}
   ~SdlDirectDraw() override {
     if (presenter_) presenter_->Close();
   }
@@ -271,7 +148,7 @@ class SdlDirectDraw : public IDirectDraw {
         output = OpenX11Output(info.info.x11.window, std::move(monitors), error);
         // The whole display: its other X screens, if it has any, show the scene too.
         if (display_ < 0)
-          output = CoverOtherScreens(std::move(output), info.info.x11.display, info.info.x11.window);
+          output = CoverOtherScreens(std::move(output), info.info.x11.display, info.info.x11.window, calls_);
       } else {
         // A compositor places its windows itself: the saver asks for its monitor's whole area.
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
@@ -279,7 +156,7 @@ class SdlDirectDraw : public IDirectDraw {
       }
     }
     if (!output) return DDERR_GENERIC;
-    presenter_ = std::make_shared<Presenter>(post_, std::move(output));
+    presenter_ = std::make_shared<Presenter>(calls_, std::move(output));
     presenter_window_ = window;
     return DD_OK;
   }
@@ -357,7 +234,7 @@ class SdlDirectDraw : public IDirectDraw {
   }
 
   int display_;
-  SdlDisplayBackend::PostToMain post_;
+  MainThreadCalls calls_;
   unsigned long host_window_;
   std::shared_ptr<Presenter> presenter_;
   SDL_Window* presenter_window_ = nullptr;
@@ -368,10 +245,8 @@ class SdlDirectDraw : public IDirectDraw {
 
 }  // namespace
 
-SdlDisplayBackend::SdlDisplayBackend(PostToMain post, unsigned long host_window)
-    : post_(std::move(post)), host_window_(host_window) {
-  if (!post_) post_ = [](std::function<void()> call) { Application::Instance().QueueCall(std::move(call)); };
-}
+SdlDisplayBackend::SdlDisplayBackend(MainThreadCalls calls, unsigned long host_window)
+    : calls_(std::move(calls)), host_window_(host_window) {}
 
 HRESULT SdlDisplayBackend::DirectDrawCreate(const DeviceGuid* device, std::shared_ptr<IDirectDraw>& out) {
   out.reset();
@@ -379,7 +254,7 @@ HRESULT SdlDisplayBackend::DirectDrawCreate(const DeviceGuid* device, std::share
   const int display = device ? device->display : -1;
   if (device != nullptr && (display < 0 || display >= SDL_GetNumVideoDisplays()))
     return DDERR_INVALIDDIRECTDRAWGUID;
-  out = std::make_shared<SdlDirectDraw>(display, post_, host_window_);
+  out = std::make_shared<SdlDirectDraw>(display, calls_, host_window_);
   return DD_OK;
 }
 

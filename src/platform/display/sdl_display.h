@@ -7,13 +7,13 @@
 // frame (drawing into the back buffer, Flip) may run on another thread: Flip only swaps buffers under a
 // short lock and asks the main thread to present, so a frame never waits for the screen. The main thread
 // takes the newest finished frame, applies the gamma ramp in software and sends what changed to the
-// window (platform/display/frame_output.h).
+// window (platform/display/presenter.h).
 
 #include <cstdint>
 #include <functional>
 
 #include "platform/display/direct_draw.h"
-#include "platform/display/frame_output.h"
+#include "platform/display/presenter.h"
 
 namespace lunvale::platform {
 
@@ -22,19 +22,19 @@ bool DisplayModeOffered(int width, int height, int bits_per_pixel);
 
 class SdlDisplayBackend : public DisplayBackend {
  public:
-  // Runs a call on the main thread at its next turn; by default the application's call queue.
-  using PostToMain = std::function<void(std::function<void()>)>;
+  using PostToMain = MainThreadCalls::Post;
 
+  // `calls`: how the display reaches the main thread (the application's call queue and quit request).
   // `host_window`: an X11 window of a screen-saver host to draw into instead of a window of our own
-  // (0: our own). A host window that goes away asks the application to quit.
-  explicit SdlDisplayBackend(PostToMain post = {}, unsigned long host_window = 0);
+  // (0: our own). A host window that goes away, or input on another X screen, calls `calls.quit`.
+  explicit SdlDisplayBackend(MainThreadCalls calls, unsigned long host_window = 0);
 
   HRESULT DirectDrawCreate(const DeviceGuid* device, std::shared_ptr<IDirectDraw>& out) override;
   DirectDrawEnumerateExFn DirectDrawEnumerateExA() override;
   int GetSystemMetrics(int index) override;
 
  private:
-  PostToMain post_;
+  MainThreadCalls calls_;
   unsigned long host_window_;
 };
 

@@ -1,3 +1,5 @@
+#include "platform/display/surface_output.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -5,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/display/frame_output.h"
+#include "platform/display/scaling.h"
 
 namespace lunvale::platform {
 

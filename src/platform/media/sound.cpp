@@ -9,7 +9,7 @@
 #include <memory>
 #include <mutex>
 
-#include "platform/app/resources.h"
+#include "platform/system/resources.h"
 
 namespace lunvale::platform {
 

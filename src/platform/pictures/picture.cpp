@@ -19,8 +19,8 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "platform/app/resources.h"
 #include "platform/pictures/picture_prefetch.h"
+#include "platform/system/resources.h"
 
 namespace lunvale::platform {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/display/direct_draw.h"
-#include "platform/display/pixels.h"
+#include "platform/pixels/pixels.h"
 
 namespace lunvale::platform {
 

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/app/resources.h"
+#include "platform/system/resources.h"
 
 namespace lunvale::platform {
 

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <vector>
 
-#include "platform/display/pixels.h"
+#include "platform/pixels/pixels.h"
 
 namespace lunvale::platform {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/display/pixels.h"
+#include "platform/pixels/pixels.h"
 
 struct _XDisplay;
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/display/pixels.h"
+#include "platform/pixels/pixels.h"
 #include "platform/text/font.h"
 
 namespace lunvale::platform {

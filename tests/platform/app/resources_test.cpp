@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/app/resources.h"
+#include "platform/system/resources.h"
 
 namespace lunvale::platform {
 namespace {

@@ -1,5 +1,8 @@
 #include "platform/display/sdl_display.h"
 
+#include "platform/display/scaling.h"
+#include "platform/display/x11_output.h"
+
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -174,7 +177,7 @@ class SdlDisplayOnX : public ::testing::Test {
 };
 
 TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWithGamma) {
-  SdlDisplayBackend backend(Post());
+  SdlDisplayBackend backend({Post(), {}});
   EXPECT_GE(backend.GetSystemMetrics(SM_CMONITORS), 1);
   std::vector<std::optional<int>> devices;
   auto enumerate = backend.DirectDrawEnumerateExA();

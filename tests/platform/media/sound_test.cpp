@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/app/resources.h"
 #include "platform/media/sound.h"
+#include "platform/system/resources.h"
 #include "support/process.h"
 
 namespace lunvale::platform {

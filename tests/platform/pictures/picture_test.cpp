@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/app/resources.h"
 #include "platform/pictures/picture_prefetch.h"
+#include "platform/system/resources.h"
 #include "support/picture_files.h"
 
 namespace lunvale::platform {

@@ -1,4 +1,4 @@
-#include "feeds/weather_http.h"
+#include "fetcher/feed_fetcher.h"
 
 #include "feeds/coordinate_forecast.h"
 
@@ -18,9 +18,10 @@
 #include "support/feed_servers.h"
 #include "support/http_test_server.h"
 
-namespace lunvale::feeds {
+namespace lunvale::fetcher {
 namespace {
 
+using namespace feeds;  // the readers of what the fetcher downloads
 using test::HttpTestServer;
 
 const std::string kWeather =
@@ -447,4 +448,4 @@ TEST_F(WeatherHTTPTest, TheWeatherSettingsComeFromTheKeyWhenTheyAreThere) {
 }
 
 }  // namespace
-}  // namespace lunvale::feeds
+}  // namespace lunvale::fetcher

@@ -1,6 +1,6 @@
-#include "platform/app/resources.h"
+#include "platform/system/resources.h"
 
-#include "platform/app/resource_table.h"
+#include "platform/system/resource_table.h"
 
 namespace lunvale::platform {
 

@@ -1,11 +1,10 @@
-#include "support/xtest.h"
+#include "support/test_x_server.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -37,23 +36,19 @@ bool HaveDisplay() {
 }
 
 PrivateXServer::PrivateXServer(const std::string& geometry, const std::vector<std::string>& more_screens) {
-  int n = 160;
-  while (n < 200 && (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) ||
-                     std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock")))
-    ++n;
-  const std::string name = ":" + std::to_string(n);
-  std::vector<std::string> argv{"/usr/bin/Xvfb", name, "-screen", "0", geometry};
+  std::vector<std::string> argv{std::string(LUNVALE_SOURCE_DIR) + "/scripts/xvfb-start", "-screen", "0",
+                                geometry};
   for (size_t i = 0; i < more_screens.size(); ++i)
     argv.insert(argv.end(), {"-screen", std::to_string(i + 1), more_screens[i]});
-  argv.insert(argv.end(), {"-nolisten", "tcp", "-noreset"});
   process_ = std::make_unique<ChildProcess>(argv);
-  for (int i = 0; i < 100; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    if (Display* d = XOpenDisplay(name.c_str())) {
-      XCloseDisplay(d);
-      name_ = name;
+  // The server writes its display number once it takes connections.
+  for (int i = 0; i < 200 && process_->Running(); ++i) {
+    const std::string out = process_->Stdout();
+    if (out.find('\n') != std::string::npos) {
+      name_ = ":" + out.substr(0, out.find('\n'));
       return;
     }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
 }
 

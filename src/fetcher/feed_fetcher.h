@@ -3,17 +3,17 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
 
+#include "feeds/feed_readers.h"
 #include "gadgets/news_ticker.h"
 #include "gadgets/weather.h"
 #include "net/http_client.h"
 #include "settings/settings_store.h"
 
-namespace lunvale::feeds {
+namespace lunvale::fetcher {
 
 // The optional text value of the saver's key naming the host (a name, or a name and ":port") of a
 // weather feed of the weather service's kind. Without it the weather comes by the location's
@@ -23,39 +23,11 @@ inline constexpr char kWeatherHostValue[] = "WeatherHost";
 // host and any path); absent or empty: kForecastApi.
 inline constexpr char kWeatherApiValue[] = "WeatherApi";
 inline constexpr char kForecastApi[] = "https://api.open-meteo.com";
-// Between and after the news titles.
-inline constexpr std::string_view kNewsSeparator = "  ***  ";
 // Each network wait of a download, in milliseconds.
 inline constexpr int kFeedTimeOut = 5000;
 // Minute changes between two refreshes.
 inline constexpr int32_t kRefreshMinutes = 30;
 
-// What a weather reply carries, as the feed writes it. `weather` is false when the reply does not
-// begin with the XML declaration (an error page); absent attributes are empty.
-struct WeatherReading {
-  bool weather = false;
-  std::string today_code;
-  std::string today_now;
-  std::string tomorrow_code;  // of the second forecast: the first one is today's
-  std::string tomorrow_low;
-  std::string tomorrow_hi;
-};
-WeatherReading ReadWeather(std::string_view document);
-
-// What a news reply carries. `accepted` is false unless it is an XML or an RSS document.
-struct NewsReading {
-  bool accepted = false;
-  std::string name;                 // the channel title, cleaned and decoded once
-  std::optional<std::string> link;  // the first link after it, as written; none when there is none
-  std::string line;                 // the separator, then each item's title and the separator, cleaned
-                                    // and decoded twice (a doubly escaped "&" shows plainly)
-};
-// One pass over the document with views into it, so that a feed of megabytes is read in linear time.
-NewsReading ReadNews(std::string_view document);
-
-// "http://" + host + "/forecastrss?p=" + code + "&u=" + unit; the settings go in as they are (the
-// client refuses control bytes).
-std::string WeatherURL(std::string_view host, std::string_view code, std::string_view unit);
 // The host from "WeatherHost" under the store's key; empty when absent or unreadable.
 std::string WeatherHostSetting(const settings::SettingsStore& settings);
 // The forecast service's address from "WeatherApi": kForecastApi when absent or empty; empty when the
@@ -133,4 +105,4 @@ class WeatherHTTP {
   std::thread thread_;
 };
 
-}  // namespace lunvale::feeds
+}  // namespace lunvale::fetcher

@@ -1,0 +1,41 @@
+#pragma once
+
+// The readers of the two feeds' documents: the weather feed of the old kind and any RSS news feed.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lunvale::feeds {
+
+// Between and after the news titles.
+inline constexpr std::string_view kNewsSeparator = "  ***  ";
+
+// What a weather reply carries, as the feed writes it. `weather` is false when the reply does not
+// begin with the XML declaration (an error page); absent attributes are empty.
+struct WeatherReading {
+  bool weather = false;
+  std::string today_code;
+  std::string today_now;
+  std::string tomorrow_code;  // of the second forecast: the first one is today's
+  std::string tomorrow_low;
+  std::string tomorrow_hi;
+};
+WeatherReading ReadWeather(std::string_view document);
+
+// What a news reply carries. `accepted` is false unless it is an XML or an RSS document.
+struct NewsReading {
+  bool accepted = false;
+  std::string name;                 // the channel title, cleaned and decoded once
+  std::optional<std::string> link;  // the first link after it, as written; none when there is none
+  std::string line;                 // the separator, then each item's title and the separator, cleaned
+                                    // and decoded twice (a doubly escaped "&" shows plainly)
+};
+// One pass over the document with views into it, so that a feed of megabytes is read in linear time.
+NewsReading ReadNews(std::string_view document);
+
+// "http://" + host + "/forecastrss?p=" + code + "&u=" + unit; the settings go in as they are (the
+// client refuses control bytes).
+std::string WeatherURL(std::string_view host, std::string_view code, std::string_view unit);
+
+}  // namespace lunvale::feeds

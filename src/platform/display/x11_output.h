@@ -1,0 +1,51 @@
+#pragma once
+
+// An X11 window as a frame output, shown through the cheapest path the X server offers (shared memory,
+// else plain image transfers; never a rasterizer), with only what changed since the frame before sent to
+// the server. The picture is scaled into each monitor's part of the window.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/display/frame_output.h"
+
+struct _XDisplay;
+
+namespace lunvale::platform {
+
+// An X11 window on its own connection to the default display: it follows the window's size, repaints
+// what the server lost, and notices the window going away. `monitors`: the window's parts, one per
+// monitor, that each show the whole picture; empty for the whole window, whatever its size. Null with
+// `error` set when there is no such window or display.
+std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
+                                           std::string& error);
+
+// The monitors of the default display as the desktop arranges them (RandR), in root-window coordinates;
+// empty when the server does not tell.
+std::vector<RECT> ListX11Monitors();
+// The same for the screen of `root` on an open connection.
+std::vector<RECT> ListX11Monitors(::_XDisplay* display, unsigned long root);
+
+// The root window of the default display's default screen; 0 without a display.
+unsigned long DefaultRootWindowId();
+
+// Xlib reports errors through one process-wide handler whose default ends the process. While a trap
+// lives, errors on its connection are counted instead; others go where they went. Traps nest: an inner
+// one only counts from where it starts. Main thread only.
+class X11ErrorTrap {
+ public:
+  explicit X11ErrorTrap(::_XDisplay* display);
+  ~X11ErrorTrap();
+  X11ErrorTrap(const X11ErrorTrap&) = delete;
+  X11ErrorTrap& operator=(const X11ErrorTrap&) = delete;
+  // Waits for the server to have handled everything sent so far.
+  bool Failed();
+
+ private:
+  ::_XDisplay* display_;
+  bool nested_;
+  int start_ = 0;
+};
+
+}  // namespace lunvale::platform
