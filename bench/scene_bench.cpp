@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One frame of the scene's drawing load through the real display: restore check, clear, the
 // background, two water frames, three keyed gulls, the keyed foreground and the keyed panel, flip.
 #include <benchmark/benchmark.h>

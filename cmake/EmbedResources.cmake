@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Embeds every file under a folder into the executable as a named resource. The resource's name is the
 # file name without its extension (assets/PREVIEWBMP.bmp -> "PREVIEWBMP"). The bytes are pulled in by the
 # assembler's .incbin, so even large pictures cost no compile time.

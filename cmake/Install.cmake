@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installing the saver as desktops and screen-saver hosts look for it: the program in bin/, the same
 # program where XScreenSaver looks for its hacks (libexec/xscreensaver), its description for
 # XScreenSaver's settings dialog, a manual page and a menu entry for the settings dialog.

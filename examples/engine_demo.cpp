@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The engine on its own: opens the display at 1024 x 768 x 32 and plays, every 45 ms, the lake
 // background, the near water strip, a gull turning through its frames and the keyed foreground trees,
 // with the frame-rate line on. Escape ends it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feed extraction on any reply: the weather values and the news link are pieces of the document, the
 // forecast service's values are picture codes and whole degrees, the ticker's texts hold no control
 // byte, and a document of any size is read without a slow path (the run's time limit catches one).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The HTTP client's response reader on any bytes a server may send, over a real socket on 127.0.0.1:
 // no crash or hang; a response is either refused with the client's own errors or read with its header
 // and body as the bytes came, redirects included.

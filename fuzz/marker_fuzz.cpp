@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The marker routines on any feed text and any markers: no crash, a cut is a piece of its source,
 // and decoded text never keeps a control byte. The time limit of the run catches slow paths.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file's text. Any bytes either parse or fail with a file error; the line model keeps
 // every byte; a value written into a parsed file reads back exactly, every other key keeps its values,
 // every other line stays as it was, and writing the same value again changes nothing.

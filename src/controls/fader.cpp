@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/fader.h"
 
 #include <QMouseEvent>

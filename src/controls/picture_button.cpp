@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/picture_button.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/shaped_panel.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/skin_picture.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "data/location_table.h"
 
 #include "data/location_table_data.h"

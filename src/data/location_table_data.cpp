@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT AND CC-BY-4.0
 // Written by tools/locations/generate.js from GeoNames data (CC BY 4.0, geonames.org); do not edit.
 // Names are Windows-1252.
 #include <iterator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/dialog_style.h"
 
 namespace lunvale::dialog {

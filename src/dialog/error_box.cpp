@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/error_box.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/news_directory.h"
 
 #include "feeds/marker_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/news_page.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/qt_events.h"
 
 #include <QCoreApplication>

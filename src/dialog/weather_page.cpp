@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialog/weather_page.h"
 
 #include <QListView>

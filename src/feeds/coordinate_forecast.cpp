@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "feeds/coordinate_forecast.h"
 
 #include <cctype>

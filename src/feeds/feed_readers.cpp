@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "feeds/feed_readers.h"
 
 #include "feeds/marker_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The readers of the two feeds' documents: the weather feed of the old kind and any RSS news feed.

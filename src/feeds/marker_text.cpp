@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "feeds/marker_text.h"
 
 #include <array>

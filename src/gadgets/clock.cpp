@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gadgets/clock.h"
 
 #include "gadgets/gadget_font.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gadgets/weather.h"
 
 #include "gadgets/gadget_font.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/entry.h"
 
 int main(int argc, char** argv) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/modes.h"
 
 #include <cstdint>

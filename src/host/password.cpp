@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/password.h"
 
 #include <cstdint>

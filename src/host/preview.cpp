@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/preview.h"
 
 #include "platform/app/application.h"

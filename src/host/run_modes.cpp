@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/run_modes.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/http_client.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/secure_channel.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/stream_socket.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scene/flight_paths.h"
 
 namespace lunvale::scene {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scene/scene_form.h"
 
 #include <cstdlib>

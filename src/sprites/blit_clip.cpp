@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sprites/blit_clip.h"
 
 namespace lunvale::sprites {

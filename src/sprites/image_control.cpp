@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sprites/image_control.h"
 
 #include <exception>

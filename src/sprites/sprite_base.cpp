@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sprites/sprite_base.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sprites/still_sprite.h"
 
 namespace lunvale::sprites {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sprites/two_picture_image.h"
 
 namespace lunvale::sprites {

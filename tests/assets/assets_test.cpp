@@ -19,7 +19,7 @@
 
 #include <jpeglib.h>  // after <cstdio>: it uses FILE
 
-#include "platform/app/resources.h"
+#include "platform/system/resources.h"
 
 namespace lunvale::assets {
 namespace {

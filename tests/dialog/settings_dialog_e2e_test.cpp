@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The configuration mode as a user drives it: the dialog on a real X server, mouse and keys by xdotool.
 #include <gtest/gtest.h>
 

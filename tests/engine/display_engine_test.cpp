@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/display_engine.h"
 
 #include <gtest/gtest.h>

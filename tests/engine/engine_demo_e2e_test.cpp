@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The engine and the sprites on a real X server: the demonstration program's screen, read back.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fetcher/feed_fetcher.h"
 
 #include "feeds/coordinate_forecast.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gadgets/clock.h"
 
 #include <gtest/gtest.h>

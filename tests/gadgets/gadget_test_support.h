@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the gadget tests read back from a frame: the box of the pixels that differ from a ground,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gadgets/news_ticker.h"
 
 #include <gtest/gtest.h>

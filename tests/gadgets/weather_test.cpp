@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gadgets/weather.h"
 
 #include <gtest/gtest.h>

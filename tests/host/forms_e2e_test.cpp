@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The run and configuration modes as a user meets them: windows on a real X server.
 #include <gtest/gtest.h>
 

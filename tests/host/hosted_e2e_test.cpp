@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The module as Linux screen-saver hosts run it: drawing into the host's window, and stopped by signal.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The installed saver where desktops and screen-saver hosts look for it, run by a host.
 #include <sys/stat.h>
 

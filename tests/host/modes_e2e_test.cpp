@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The module run as the desktop runs it: the built executable on a real X server.
 #include <SDL.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every monitor: a wide screen that the desktop splits into two monitors, on an X server of the test's own.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every X screen: a display with two separate screens of different shapes, on an X server of the test's own.
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A Wayland desktop without an X server for its clients: a real compositor (nested in an X server of the
 // test's own, so that its output can be looked at) and the saver on its Wayland socket only.
 #include <gtest/gtest.h>

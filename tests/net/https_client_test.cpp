@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <openssl/err.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The full-screen run as a user meets it: the lake on a real X server, ended by the keyboard and the
 // mouse, with the sound written through SDL's disk audio driver.
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scene form fetching its feeds while its frames draw on the timer thread: from a real web server
 // through a real proxy, and from the project's server with values that change at every refresh.
 #include <SDL.h>

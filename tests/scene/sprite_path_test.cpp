@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scene/sprite_path.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The first run under faults: killed at any moment, a full disk, two runs at once. Whatever happens,
 // the file holds the old hive or the complete key, and the next start runs.
 #include <gtest/gtest.h>

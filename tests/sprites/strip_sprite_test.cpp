@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sprites/strip_sprite.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/fake_display.h"
 
 #include <algorithm>

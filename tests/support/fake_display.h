@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A display backend for tests: surfaces hold real pixels (memory surfaces), every operation can be told to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/feed_servers.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/http_test_server.h"
 
 #include <arpa/inet.h>

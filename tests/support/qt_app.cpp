@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/qt_app.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/reference_picture.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* A password provider for the tests: records how it was called in the file named by
    LUNVALE_TEST_PROVIDER_LOG. Built once with the entry point and once without it. */
 #include <stdio.h>

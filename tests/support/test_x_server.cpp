@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/test_x_server.h"
 
 #include <X11/Xlib.h>

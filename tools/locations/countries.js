@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 'use strict';
 // The picker's countries in table order: name, number of places, the GeoNames (ISO 3166) country codes
 // the places come from, and the weather service's letters that start their codes. "USxx" marks the US

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 'use strict';
 // Writes src/data/location_table_data.cpp: the weather picker's 221 countries and 23,924 places.
 //
@@ -484,6 +485,7 @@ function main() {
   check(COUNTRIES, cities);
 
   const lines = [
+    '// SPDX-License-Identifier: MIT AND CC-BY-4.0',
     '// Written by tools/locations/generate.js from GeoNames data (CC BY 4.0, geonames.org); do not edit.',
     '// Names are Windows-1252.',
     '#include <iterator>',

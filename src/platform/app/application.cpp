@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app/application.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // platform/app: the application and its forms: the message loop, the component model, forms, keys,

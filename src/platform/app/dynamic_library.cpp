@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app/dynamic_library.h"
 
 #include <dlfcn.h>

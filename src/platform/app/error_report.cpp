@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app/error_report.h"
 
 #include "platform/app/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app/form.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app/keys.h"
 
 #include <SDL.h>

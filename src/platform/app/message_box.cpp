@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app/message_box.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/app/shell.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/direct_draw.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // platform/display: the full-screen display: surfaces, fills, colour-keyed blits, flips and gamma,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Where the display's finished frames go: the interface the presenter draws and sends through. The

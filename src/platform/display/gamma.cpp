@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/gamma.h"
 
 namespace lunvale::platform {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The display's gamma ramp as it is applied in software when a frame is presented.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/other_screens.h"
 
 #include <X11/Xlib.h>

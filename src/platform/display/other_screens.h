@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A display may have several X screens (":0.0", ":0.1") that nothing joins into one desktop; SDL's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The presenter: what the frame thread and the main thread share of the display's output. The frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/scaling.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Where the display's picture goes in an output, and drawing it there scaled.

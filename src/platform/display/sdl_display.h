@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The real display: the WidthScreen x HeightScreen picture in a borderless SDL window that covers every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/surface_output.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // SDL's own window surface as a frame output, for a window that no X server shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/tracked_surface.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/x11_output.h"
 
 #include <X11/Xlib.h>

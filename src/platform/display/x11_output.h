@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // An X11 window as a frame output, shown through the cheapest path the X server offers (shared memory,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/media/mixer.h"
 
 #include <alsa/asoundlib.h>

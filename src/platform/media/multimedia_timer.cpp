@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/media/multimedia_timer.h"
 
 #include <pthread.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // platform/media: time and sound: the periodic timer and millisecond clock, the looping sound and

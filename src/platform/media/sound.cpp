@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/media/sound.h"
 
 #include <SDL.h>

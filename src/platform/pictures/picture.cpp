@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/pictures/picture.h"
 
 #include <SDL.h>

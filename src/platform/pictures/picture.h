@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // platform/pictures: decoding the JPEG, GIF and bitmap pictures and drawing them into surfaces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/pictures/picture_prefetch.h"
 
 #include <pthread.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/system/conversions.h"
 
 namespace lunvale::platform {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/system/registry.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // platform/system: what the system keeps and converts: the per-user registry and its file format,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/system/registry_text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The hive file's text: REGEDIT4 export lines parsed into keys and values, edited in place and

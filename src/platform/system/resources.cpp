@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/system/resources.h"
 
 #include "platform/system/resource_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/system/time_format.h"
 
 #include <langinfo.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/system/x11_window.h"
 
 #include <X11/Xlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/text/code_page.h"
 
 #include <cstdint>

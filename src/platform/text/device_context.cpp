@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/text/device_context.h"
 
 #include <algorithm>

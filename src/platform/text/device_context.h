@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // platform/text: drawing text as the system's device contexts do: the device context over a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/text/font.h"
 
 #include <fontconfig/fontconfig.h>

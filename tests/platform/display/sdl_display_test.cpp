@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/display/sdl_display.h"
 
 #include "platform/display/scaling.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <alsa/asoundlib.h>
 #include <alsa/control_external.h>
 #include <gtest/gtest.h>
