@@ -2,7 +2,7 @@
 #pragma once
 
 // platform/app: the application and its forms: the message loop, the component model, forms, keys,
-// the cursor, message boxes, opening addresses, loading libraries and the embedded resources.
+// the cursor, message boxes, the default error report, opening addresses and loading libraries.
 
 #include <atomic>
 #include <condition_variable>

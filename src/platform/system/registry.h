@@ -2,7 +2,8 @@
 #pragma once
 
 // platform/system: what the system keeps and converts: the per-user registry and its file format,
-// the locale's time format, number conversions, and the X11 windows named on the command line.
+// the locale's time format, number conversions, the resources embedded into the executable, and the
+// X11 windows named on the command line.
 
 #include <cstdint>
 #include <filesystem>
