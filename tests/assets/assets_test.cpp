@@ -172,6 +172,9 @@ const Layout kLayouts[] = {
     {"QIM1", Layout::kJpeg, 1024, 768, 1},
     {"QMV1", Layout::kJpeg, 649, 268, 32},
     {"QMV2", Layout::kJpeg, 739, 87, 32},
+    {"QIM1wide", Layout::kJpeg, 1824, 768, 1},
+    {"QMV1wide", Layout::kJpeg, 1049, 268, 32},
+    {"QMV2wide", Layout::kJpeg, 1139, 87, 32},
     {"QMV3SG", Layout::kBmpRle8, 68, 43, 121},
     {"QMV3SGsmall", Layout::kBmpRle8, 38, 24, 121},
     {"QIM2masktree", Layout::kBmpRle8, 352, 314, 1},
@@ -298,6 +301,25 @@ TEST(AssetsPictures, ForegroundIsCutFromTheStillAtItsPlace) {
   EXPECT_LT(diff / (3.0 * opaque), 4.0);
 }
 
+TEST(AssetsPictures, PanoramaMiddleIsTheStill) {
+  Picture still = Jpeg("QIM1");
+  Picture wide = Jpeg("QIM1wide");
+  ASSERT_EQ(wide.w, still.w + 800);
+  ASSERT_EQ(wide.h, still.h);
+  double sum = 0;
+  int worst = 0;
+  for (int y = 0; y < still.h; ++y)
+    for (int x = 0; x < still.w; ++x)
+      for (int c = 0; c < 3; ++c) {
+        const int d = std::abs(wide.At(400 + x, y)[c] - still.At(x, y)[c]);
+        sum += d;
+        worst = std::max(worst, d);
+      }
+  // JPEG rounding at most; a middle one column off differs by over 3 levels on average
+  EXPECT_LT(sum / (3.0 * still.w * still.h), 0.5);
+  EXPECT_LE(worst, 12);
+}
+
 TEST(AssetsPictures, PreviewIsAStillOfTheScene) {
   Picture bg = Jpeg("QIM1");
   Picture pv = Decode("PREVIEWBMP");
@@ -395,11 +417,21 @@ TEST(AssetsPictures, DialogPicturesCarryTheirSeeThroughColour) {
 
 // --- the water ------------------------------------------------------------------------------------
 
+// A still and its two water strips: the far one over rows 413..499, the near one over rows 500..767,
+// each from its first column to the still's right edge.
 struct Water {
-  Picture bg = Jpeg("QIM1");
-  Picture near = Jpeg("QMV1");  // columns 375..1023, rows 500..767
-  Picture far = Jpeg("QMV2");   // columns 285..1023, rows 413..499
+  const char* what;
+  Picture bg, near, far;
+  int near_x, far_x;
 };
+
+// The 4:3 still and the panorama, whose middle is the 4:3 still 400 columns in.
+std::vector<Water> WaterSets() {
+  std::vector<Water> sets;
+  sets.push_back({"4:3", Jpeg("QIM1"), Jpeg("QMV1"), Jpeg("QMV2"), 375, 285});
+  sets.push_back({"panorama", Jpeg("QIM1wide"), Jpeg("QMV1wide"), Jpeg("QMV2wide"), 400 + 375, 400 + 285});
+  return sets;
+}
 
 // Each edge a strip shares with the still. Two measures, both taken in every frame:
 // - the strip's outermost two pixels are the still's pixels at the same place, up to JPEG rounding
@@ -408,90 +440,99 @@ struct Water {
 // - the step from the strip's edge to the still's pixels outside is like the still's own step across
 //   that line (allowance 1.5 times it plus 3 levels).
 TEST(AssetsWater, StripEdgesMeetTheStillInEveryFrame) {
-  Water w;
-  ASSERT_EQ(w.bg.w, 1024);
-  ASSERT_EQ(w.near.h, 268 * 32);
-  ASSERT_EQ(w.far.h, 87 * 32);
-  struct Edge {
-    const char* what;
-    const Picture* strip;
-    int fh, sx, sy;              // strip geometry on the screen
-    int n;                       // pixels along the edge
-    int ex, ey, dx, dy, ox, oy;  // first edge pixel in the strip, step along it, step outward
-  };
-  const Edge edges[] = {
-      {"far strip, left edge", &w.far, 87, 285, 413, 87, 0, 0, 0, 1, -1, 0},
-      {"far strip, top edge", &w.far, 87, 285, 413, 739, 0, 0, 1, 0, 0, -1},
-      {"far strip, bottom edge left of the near strip", &w.far, 87, 285, 413, 90, 0, 86, 1, 0, 0, 1},
-      {"near strip, left edge", &w.near, 268, 375, 500, 268, 0, 0, 0, 1, -1, 0},
-  };
-  for (const Edge& e : edges) {
-    SCOPED_TRACE(e.what);
-    auto bg_at = [&](int x, int y) { return w.bg.At(x, y); };
-    // the still's own step across the line, from just inside to just outside
-    double own = MeanDiff(
-        e.n, [&](int i) { return bg_at(e.sx + e.ex + i * e.dx, e.sy + e.ey + i * e.dy); },
-        [&](int i) { return bg_at(e.sx + e.ex + i * e.dx + e.ox, e.sy + e.ey + i * e.dy + e.oy); });
-    double worst_step = 0, worst_same = 0;
-    for (int k = 0; k < 32; ++k) {
-      Picture f = Frame(*e.strip, e.fh, k);
-      double step = MeanDiff(
-          e.n, [&](int i) { return f.At(e.ex + i * e.dx, e.ey + i * e.dy); },
+  for (const Water& w : WaterSets()) {
+    SCOPED_TRACE(w.what);
+    ASSERT_EQ(w.near.h, 268 * 32);
+    ASSERT_EQ(w.far.h, 87 * 32);
+    ASSERT_EQ(w.near.w, w.bg.w - w.near_x);
+    ASSERT_EQ(w.far.w, w.bg.w - w.far_x);
+    struct Edge {
+      const char* what;
+      const Picture* strip;
+      int fh, sx, sy;              // strip geometry on the screen
+      int n;                       // pixels along the edge
+      int ex, ey, dx, dy, ox, oy;  // first edge pixel in the strip, step along it, step outward
+    };
+    const Edge edges[] = {
+        {"far strip, left edge", &w.far, 87, w.far_x, 413, 87, 0, 0, 0, 1, -1, 0},
+        {"far strip, top edge", &w.far, 87, w.far_x, 413, w.far.w, 0, 0, 1, 0, 0, -1},
+        {"far strip, bottom edge left of the near strip", &w.far, 87, w.far_x, 413, w.near_x - w.far_x, 0, 86,
+         1, 0, 0, 1},
+        {"near strip, left edge", &w.near, 268, w.near_x, 500, 268, 0, 0, 0, 1, -1, 0},
+    };
+    for (const Edge& e : edges) {
+      SCOPED_TRACE(e.what);
+      auto bg_at = [&](int x, int y) { return w.bg.At(x, y); };
+      // the still's own step across the line, from just inside to just outside
+      double own = MeanDiff(
+          e.n, [&](int i) { return bg_at(e.sx + e.ex + i * e.dx, e.sy + e.ey + i * e.dy); },
           [&](int i) { return bg_at(e.sx + e.ex + i * e.dx + e.ox, e.sy + e.ey + i * e.dy + e.oy); });
-      worst_step = std::max(worst_step, step);
-      for (int depth = 0; depth < 2; ++depth) {
-        const int ix = -e.ox * depth, iy = -e.oy * depth;  // inward
-        double same = MeanDiff(
-            e.n, [&](int i) { return f.At(e.ex + i * e.dx + ix, e.ey + i * e.dy + iy); },
-            [&](int i) { return bg_at(e.sx + e.ex + i * e.dx + ix, e.sy + e.ey + i * e.dy + iy); });
-        worst_same = std::max(worst_same, same);
+      double worst_step = 0, worst_same = 0;
+      for (int k = 0; k < 32; ++k) {
+        Picture f = Frame(*e.strip, e.fh, k);
+        double step = MeanDiff(
+            e.n, [&](int i) { return f.At(e.ex + i * e.dx, e.ey + i * e.dy); },
+            [&](int i) { return bg_at(e.sx + e.ex + i * e.dx + e.ox, e.sy + e.ey + i * e.dy + e.oy); });
+        worst_step = std::max(worst_step, step);
+        for (int depth = 0; depth < 2; ++depth) {
+          const int ix = -e.ox * depth, iy = -e.oy * depth;  // inward
+          double same = MeanDiff(
+              e.n, [&](int i) { return f.At(e.ex + i * e.dx + ix, e.ey + i * e.dy + iy); },
+              [&](int i) { return bg_at(e.sx + e.ex + i * e.dx + ix, e.sy + e.ey + i * e.dy + iy); });
+          worst_same = std::max(worst_same, same);
+        }
       }
+      EXPECT_LT(worst_same, 8.0);
+      EXPECT_LT(worst_step, own * 1.5 + 3.0) << "still's own step " << own;
     }
-    EXPECT_LT(worst_same, 8.0);
-    EXPECT_LT(worst_step, own * 1.5 + 3.0) << "still's own step " << own;
   }
 }
 
-// Where the strips meet each other (row 499 of the far strip over row 500 of the near one, columns
-// 375..1023), the step between them is like a step between two rows inside the near strip.
+// Where the strips meet each other (row 499 of the far strip over row 500 of the near one, across the
+// near strip's width), the step between them is like a step between two rows inside the near strip.
 TEST(AssetsWater, StripsMeetEachOtherWithoutASeam) {
-  Water w;
-  for (int k = 0; k < 32; ++k) {
-    Picture f = Frame(w.far, 87, k);
-    Picture n = Frame(w.near, 268, k);
-    double across = MeanDiff(
-        649, [&](int i) { return f.At(90 + i, 86); }, [&](int i) { return n.At(i, 0); });
-    double inside = MeanDiff(
-        649, [&](int i) { return n.At(i, 1); }, [&](int i) { return n.At(i, 0); });
-    double above = MeanDiff(
-        649, [&](int i) { return f.At(90 + i, 85); }, [&](int i) { return f.At(90 + i, 86); });
-    EXPECT_LT(across, std::max(inside, above) * 1.5 + 2.0) << "frame " << k;
+  for (const Water& w : WaterSets()) {
+    SCOPED_TRACE(w.what);
+    const int n = w.near.w, dx = w.near_x - w.far_x;
+    for (int k = 0; k < 32; ++k) {
+      Picture f = Frame(w.far, 87, k);
+      Picture m = Frame(w.near, 268, k);
+      double across = MeanDiff(
+          n, [&](int i) { return f.At(dx + i, 86); }, [&](int i) { return m.At(i, 0); });
+      double inside = MeanDiff(
+          n, [&](int i) { return m.At(i, 1); }, [&](int i) { return m.At(i, 0); });
+      double above = MeanDiff(
+          n, [&](int i) { return f.At(dx + i, 85); }, [&](int i) { return f.At(dx + i, 86); });
+      EXPECT_LT(across, std::max(inside, above) * 1.5 + 2.0) << "frame " << k;
+    }
   }
 }
 
 // The step from frame 31 back to frame 0 is like any other step: neither a jump nor a stall.
 TEST(AssetsWater, LoopStepIsLikeEveryOtherStep) {
-  Water w;
-  struct S {
-    const Picture* p;
-    int fh;
-  };
-  for (S s : {S{&w.near, 268}, S{&w.far, 87}}) {
-    std::vector<double> steps;
-    for (int k = 0; k < 32; ++k) {
-      Picture a = Frame(*s.p, s.fh, k);
-      Picture b = Frame(*s.p, s.fh, (k + 1) % 32);
-      steps.push_back(MeanDiff(
-          a.w * a.h, [&](int i) { return &a.rgb[static_cast<size_t>(i) * 3]; },
-          [&](int i) { return &b.rgb[static_cast<size_t>(i) * 3]; }));
+  for (const Water& w : WaterSets()) {
+    struct S {
+      const Picture* p;
+      int fh;
+    };
+    for (S s : {S{&w.near, 268}, S{&w.far, 87}}) {
+      SCOPED_TRACE(std::string(w.what) + (s.fh == 87 ? " far" : " near"));
+      std::vector<double> steps;
+      for (int k = 0; k < 32; ++k) {
+        Picture a = Frame(*s.p, s.fh, k);
+        Picture b = Frame(*s.p, s.fh, (k + 1) % 32);
+        steps.push_back(MeanDiff(
+            a.w * a.h, [&](int i) { return &a.rgb[static_cast<size_t>(i) * 3]; },
+            [&](int i) { return &b.rgb[static_cast<size_t>(i) * 3]; }));
+      }
+      const double wrap = steps.back();
+      steps.pop_back();
+      const double typical = Median(steps);
+      EXPECT_GT(typical, 0.8) << "the water does not move";
+      EXPECT_LT(wrap, typical * 1.3) << "jump at the loop";
+      EXPECT_GT(wrap, typical * 0.7) << "stall at the loop";
+      for (double d : steps) EXPECT_LT(d, typical * 1.6);
     }
-    const double wrap = steps.back();
-    steps.pop_back();
-    const double typical = Median(steps);
-    EXPECT_GT(typical, 0.8) << "the water does not move";
-    EXPECT_LT(wrap, typical * 1.3) << "jump at the loop";
-    EXPECT_GT(wrap, typical * 0.7) << "stall at the loop";
-    for (double d : steps) EXPECT_LT(d, typical * 1.6);
   }
 }
 

@@ -41,6 +41,47 @@ def fbm(shape, cell, octaves, rng, gain=0.5, lacunarity=2.0):
     return total / norm
 
 
+def value_noise_span(shape, cell, rng, x0, width, side, order=3):
+    """value_noise(shape, cell, rng) carried on sideways over columns x0 .. x0 + width - 1. The same
+    grid is drawn from rng, grid columns beyond it from `side`, and the original grid keeps its own
+    spline coefficients: its columns come out exactly as value_noise makes them and the surface runs
+    on past them without a kink."""
+    h, w = shape
+    gh, gw = int(np.ceil(h / cell)) + 4, int(np.ceil(w / cell)) + 4
+    grid = rng.uniform(-1.0, 1.0, (gh, gw))
+    left = max(0, int(np.ceil(-x0 / cell)) + 2)
+    right = max(0, int(np.ceil((x0 + width - w) / cell)) + 2)
+    ext = np.concatenate([side.uniform(-1.0, 1.0, (gh, left)), grid, side.uniform(-1.0, 1.0, (gh, right))], axis=1)
+    # map_coordinates pads by 12 edge values before filtering; do the same so the coefficients match
+    pad = 12
+    coef = ndimage.spline_filter(np.pad(ext, pad, mode="edge"), order, mode="nearest")
+    own = ndimage.spline_filter(np.pad(grid, pad, mode="edge"), order, mode="nearest")
+    coef[:, pad + left:pad + left + gw] = own[:, pad:pad + gw]
+    ys = np.arange(h) / cell + 1.5 + pad
+    xs = np.arange(x0, x0 + width) / cell + 1.5 + pad + left
+    yy, xx = np.meshgrid(ys, xs, indexing="ij")
+    out = ndimage.map_coordinates(coef, [yy, xx], order=order, mode="nearest", prefilter=False)
+    # the original columns bit for bit, not merely to rounding
+    a, b = max(0, -x0), min(width, w - x0)
+    ys0 = np.arange(h) / cell + 1.5
+    xs0 = np.arange(a + x0, b + x0) / cell + 1.5
+    yy, xx = np.meshgrid(ys0, xs0, indexing="ij")
+    out[:, a:b] = ndimage.map_coordinates(grid, [yy, xx], order=order, mode="nearest")
+    return out
+
+
+def fbm_span(shape, cell, octaves, rng, x0, width, side, gain=0.5, lacunarity=2.0):
+    """fbm(shape, ...) over columns x0 .. x0 + width - 1; see value_noise_span."""
+    total = np.zeros((shape[0], width))
+    amp, norm = 1.0, 0.0
+    for _ in range(octaves):
+        total += amp * value_noise_span(shape, max(cell, 1.0), rng, x0, width, side)
+        norm += amp
+        amp *= gain
+        cell /= lacunarity
+    return total / norm
+
+
 def noise_texture(size, cell, octaves, rng, gain=0.5):
     """A large fBm texture to be sampled at arbitrary coordinates."""
     return fbm((size, size), cell, octaves, rng, gain)

@@ -4,6 +4,8 @@
 docs/scene-frame-08.png, docs/scene-frame-23.png   two composed screens (water frames 8 and 23,
                                                    gulls at several headings, all three gadgets)
 docs/contact-sheet.png                             every asset at a glance
+docs/panorama.png                                  the wide still with its water (frame 8) and the trees,
+                                                   at half size
 
 Usage: compose.py ASSETS_DIR DOCS_DIR
 """
@@ -90,6 +92,16 @@ def compose(assets, water_frame, birds, clock_text):
     return Image.fromarray(box)
 
 
+def panorama(assets, water_frame):
+    img = np.asarray(load(assets, "QIM1wide")).copy()
+    for name, fh, x, y in (("QMV1wide", 268, 759, 500), ("QMV2wide", 87, 669, 413)):
+        strip = load(assets, name)
+        blit(img, frame(strip, strip.width, fh, water_frame), x, y)
+    blit(img, load(assets, "QIM2masktree"), 90 + 400, 181, key=True)
+    im = Image.fromarray(img)
+    return im.resize((im.width // 2, im.height // 2), Image.Resampling.LANCZOS)
+
+
 def contact_sheet(assets):
     tiles = []
 
@@ -158,6 +170,7 @@ def main(assets, docs):
     compose(assets, 23, [("large", 930, 300, 345), ("small", 250, 290, 282), ("tiny", 610, 232, 60)],
             "10:43").save(os.path.join(docs, "scene-frame-23.png"), optimize=True)
     contact_sheet(assets).save(os.path.join(docs, "contact-sheet.png"), optimize=True)
+    panorama(assets, 8).save(os.path.join(docs, "panorama.png"), optimize=True)
 
 
 if __name__ == "__main__":

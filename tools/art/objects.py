@@ -5,9 +5,65 @@ import math
 import numpy as np
 from PIL import Image, ImageDraw
 
+import common
+
 W, H = 1024, 768
 CX, YH, F, EYE = 512.0, 384.0, 900.0, 2.0  # principal point, horizon row, focal length (px), eye height (m)
 SS = 2  # supersampling of the drawn layers
+
+
+class Canvas:
+    """The stretch of the image plane being painted: columns x0 .. x0 + w - 1 in the picture's own
+    coordinates (the W x H picture is 0 .. W - 1; a panorama reaches past both sides of it). Every
+    random draw that the plain picture makes is made here too, from the scene's generator and in the
+    same order; whatever lies beyond draws from `side`. So the plain picture's part of a wider canvas
+    comes out as the plain picture."""
+
+    def __init__(self, x0=0, w=W, side=None):
+        self.x0, self.w, self.x1, self.side = x0, w, x0 + w, side
+        self.plain = x0 == 0 and w == W
+
+    def mgrid(self, y0=0):
+        """Row and column coordinates of every pixel from row y0 down."""
+        return np.mgrid[y0:H, self.x0:self.x1].astype(np.float64)
+
+    def fbm(self, rows, cell, octaves, rng, gain=0.5, cols=W):
+        """common.fbm((rows, cols), ...) as the plain picture draws it, over this canvas's columns."""
+        if self.plain:
+            return common.fbm((rows, cols), cell, octaves, rng, gain)
+        return common.fbm_span((rows, cols), cell, octaves, rng, self.x0, self.w, self.side, gain)
+
+    def random(self, rng):
+        """rng.random((H, W)) as the plain picture draws it, widened with draws from `side`."""
+        mid = rng.random((H, W))
+        if self.plain:
+            return mid
+        return np.concatenate([self.side.random((H, -self.x0)), mid, self.side.random((H, self.x1 - W))], axis=1)
+
+    def weight(self, margin):
+        """Per canvas column: exactly 1 on the picture's own columns, easing to 0 over `margin` beyond."""
+        x = np.arange(self.x0, self.x1, dtype=np.float64)
+        return 1 - smoothstep(0, 1, np.maximum(np.maximum(-x, x - (W - 1)), 0) / margin)
+
+    def filtered(self, a, filt, margin):
+        """filt(a) for a neighbourhood filter over the canvas's columns (axis 1) that reflects at the
+        array's edges, as scipy's filters do by default. The picture's own columns get exactly what the
+        plain picture gets; the columns beyond ease over `margin` pixels from that reflected
+        continuation into the canvas's own result."""
+        out = filt(a)
+        if self.plain:
+            return out
+        c0, c1 = -self.x0, W - self.x0
+        lo, hi = c0 - margin, c1 + margin
+        pad = [(0, 0), (margin, margin)] + [(0, 0)] * (a.ndim - 2)
+        own = filt(np.pad(a[:, c0:c1], pad, mode="symmetric"))
+        t = self.weight(margin)[lo:hi].reshape((1, -1) + (1,) * (a.ndim - 2))
+        out[:, lo:hi] = out[:, lo:hi] * (1 - t) + own * t
+        out[:, c0:c1] = filt(a[:, c0:c1])
+        return out
+
+
+PLAIN = Canvas()
 
 
 def lerp(a, b, t):
@@ -48,12 +104,14 @@ def downsample(im):
 class Layer:
     """An RGBA layer drawn with polygons at SS times the scene size."""
 
-    def __init__(self):
-        self.img = Image.new("RGBA", (W * SS, H * SS), (0, 0, 0, 0))
+    def __init__(self, cv=PLAIN):
+        self.x0 = cv.x0
+        self.img = Image.new("RGBA", (cv.w * SS, H * SS), (0, 0, 0, 0))
         self.draw = ImageDraw.Draw(self.img)
 
     def poly(self, pts, rgb):
-        self.draw.polygon([(x * SS, y * SS) for x, y in pts], fill=tuple(int(np.clip(c, 0, 255)) for c in rgb) + (255,))
+        self.draw.polygon([((x - self.x0) * SS, y * SS) for x, y in pts],
+                          fill=tuple(int(np.clip(c, 0, 255)) for c in rgb) + (255,))
 
     def result(self):
         return downsample(self.img)

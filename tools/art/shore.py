@@ -9,7 +9,7 @@ from scipy import ndimage
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import common  # noqa: E402
-from objects import SS, H, W, col, downsample, lerp, smoothstep  # noqa: E402
+from objects import PLAIN, SS, H, col, downsample, lerp, smoothstep  # noqa: E402
 
 TREE_BOX = (90, 181, 442, 495)
 
@@ -18,12 +18,13 @@ TREE_BOX = (90, 181, 442, 495)
 
 SHORE_PTS = [(-5, 428), (60, 432), (130, 442), (200, 452), (250, 466), (282, 482), (300, 505),
              (318, 560), (334, 640), (346, 720), (352, 790)]
+# Left of the picture the bank keeps receding toward the far shore, so its waterline climbs slowly.
+SHORE_LEFT = [(-420, 410), (-260, 415.5), (-125, 421.5)]
 
 
-def shore_edge_x():
-    """For each row, the column where the left bank meets the water."""
-    xs = np.full(H, -1.0)
-    pts = SHORE_PTS
+def shore_edge_x(pts=SHORE_PTS, none=-1.0):
+    """For each row, the column where the left bank meets the water; `none` where it does not reach."""
+    xs = np.full(H, none)
     for y in range(H):
         for (xa, ya), (xb, yb) in zip(pts, pts[1:]):
             if ya <= y < yb:
@@ -32,16 +33,22 @@ def shore_edge_x():
     return xs
 
 
-def paint_bank(img, rng):
+def paint_bank(img, rng, cv=PLAIN):
     """The grassy bank in the lower left: grass whose blades grow larger toward the camera, a wet
-    margin of mud and stones at the water, and the ground shaded under the trees."""
-    yy, xx = np.mgrid[0:H, 0:W].astype(np.float64)
+    margin of mud and stones at the water, and the ground shaded under the trees. Returns the picture,
+    the bank's coverage, its waterline per row and, on a canvas reaching left of the picture, the
+    waterline of the bank running on there (else None)."""
+    yy, xx = cv.mgrid()
     edge = shore_edge_x()
     wob = 4 * common.fbm((H, 1), 10.0, 3, rng)[:, 0]
     e = edge + wob
     mask = np.clip(e[:, None] - xx + 0.5, 0, 1) * (edge[:, None] >= 0)
-    big = common.fbm((H, W), 60.0, 4, rng)
-    mid = common.fbm((H, W), 12.0, 3, rng)
+    e_left = None
+    if cv.x0 < 0:
+        e_left = shore_edge_x(SHORE_LEFT + SHORE_PTS, none=-1e4) + wob
+        mask = np.where(xx < 0, np.clip(e_left[:, None] - xx + 0.5, 0, 1), mask)
+    big = cv.fbm(H, 60.0, 4, rng)
+    mid = cv.fbm(H, 12.0, 3, rng)
     # grass texture in ground coordinates: blades are tall thin streaks that grow toward the camera
     blades = common.fbm((1024, 1024), 2.0, 2, rng)
     blades = ndimage.gaussian_filter(blades, (1.7, 0.3), mode="wrap")
@@ -60,13 +67,14 @@ def paint_bank(img, rng):
     mud = np.clip(1 - dist / (5.0 + 6 * np.clip((yy - 430) / 330, 0, 1)), 0, 1)
     grass = lerp(grass, col(58, 52, 42) * (1 + 0.25 * mid[..., None]), mud[..., None] * 0.9)
     img = lerp(img, grass, mask[..., None])
-    return img, mask, e
+    return img, mask, e, e_left
 
 
-def bank_details(e, rng):
+def bank_details(e, rng, cv=PLAIN, e_left=None):
     """Stones at the waterline and reeds along the bank, as a layer over the water and the grass."""
-    im = Image.new("RGBA", (W * SS, H * SS), (0, 0, 0, 0))
+    im = Image.new("RGBA", (cv.w * SS, H * SS), (0, 0, 0, 0))
     dr = ImageDraw.Draw(im)
+    ox = -cv.x0
     for _ in range(24):
         y = rng.uniform(436, 760)
         x = e[int(y)] + rng.normal(2, 4)
@@ -77,19 +85,32 @@ def bank_details(e, rng):
         k = int(rng.integers(6, 10))
         angs = np.sort(rng.uniform(0, 2 * math.pi, k))
         rad = size * rng.uniform(0.7, 1.1, k)
-        pts = [((x + math.cos(a) * r) * SS, (y + math.sin(a) * r * 0.45) * SS) for a, r in zip(angs, rad)]
+        pts = [((x + math.cos(a) * r + ox) * SS, (y + math.sin(a) * r * 0.45) * SS) for a, r in zip(angs, rad)]
         dr.polygon(pts, fill=tuple(int(v) for v in base_c * 0.8) + (255,))
-        top = [((x + math.cos(a) * r * 0.7) * SS, (y - size * 0.12 + math.sin(a) * r * 0.25) * SS) for a, r in zip(angs, rad)]
+        top = [((x + math.cos(a) * r * 0.7 + ox) * SS, (y - size * 0.12 + math.sin(a) * r * 0.25) * SS)
+               for a, r in zip(angs, rad)]
         dr.polygon(top, fill=tuple(int(v) for v in base_c * 1.1) + (255,))
+    def reed(x, y, hgt, bend, g):
+        c = tuple(int(v * g) for v in (118, 112, 62)) + (255,)
+        pts = [((x + bend * (t / 6) ** 2 + ox) * SS, (y - hgt * t / 6) * SS) for t in range(7)]
+        dr.line(pts, fill=c, width=max(1, int(SS * (0.7 + (y - 430) / 300))))
+
     for _ in range(160):
         y = rng.uniform(440, 600)
         x = e[int(y)] + rng.normal(-2, 5)
         hgt = (8 + (y - 430) / 170 * 26) * rng.uniform(0.6, 1.3)
         bend = rng.normal(0, 0.25) * hgt
-        g = rng.uniform(0.75, 1.15)
-        c = tuple(int(v * g) for v in (118, 112, 62)) + (255,)
-        pts = [((x + bend * (t / 6) ** 2) * SS, (y - hgt * t / 6) * SS) for t in range(7)]
-        dr.line(pts, fill=c, width=max(1, int(SS * (0.7 + (y - 430) / 300))))
+        reed(x, y, hgt, bend, rng.uniform(0.75, 1.15))
+    if e_left is not None:  # the far part of the bank, clear of the picture's own columns
+        side = cv.side
+        for _ in range(90):
+            y = side.uniform(410, 428)
+            x = e_left[int(y)] + side.normal(-2, 5)
+            hgt = max(3.0, 8 + (y - 430) / 170 * 26) * side.uniform(0.6, 1.3)
+            bend = side.normal(0, 0.25) * hgt
+            g = side.uniform(0.75, 1.15)
+            if x + abs(bend) < -6:
+                reed(x, y, hgt, bend, g)
     return downsample(im)
 
 
@@ -110,16 +131,17 @@ TREES = [  # trunk base (x, y), crown lobes (x, y, rx, ry), trunk lean, bark col
 ]
 
 
-def tree_layer(rng):
+def tree_layer(rng, cv=PLAIN):
     """The trees of the left shore as an RGB layer with coverage: trunks and limbs drawn as tapered
     strokes, crowns as a leafy density field (lobes plus fine fractal noise) lit from the upper right."""
     x0, y0, x1, y1 = TREE_BOX
-    out_pre = np.zeros((H, W, 3))
-    out_a = np.zeros((H, W))
-    yy, xx = np.mgrid[0:H, 0:W].astype(np.float64)
+    out_pre = np.zeros((H, cv.w, 3))
+    out_a = np.zeros((H, cv.w))
+    yy, xx = cv.mgrid()
+    ox = -cv.x0
     for t in TREES:
         # wood
-        im = Image.new("RGBA", (W * SS, H * SS), (0, 0, 0, 0))
+        im = Image.new("RGBA", (cv.w * SS, H * SS), (0, 0, 0, 0))
         dr = ImageDraw.Draw(im)
         bx, by = t["base"]
         bark = t["bark"]
@@ -130,7 +152,7 @@ def tree_layer(rng):
             nx, ny = -dy / L, dx / L
             pts = [(xa + nx * wa, ya + ny * wa), (xb + nx * wb, yb + ny * wb),
                    (xb - nx * wb, yb - ny * wb), (xa - nx * wa, ya - ny * wa)]
-            dr.polygon([(px * SS, py * SS) for px, py in pts], fill=tuple(int(v) for v in c) + (255,))
+            dr.polygon([((px + ox) * SS, py * SS) for px, py in pts], fill=tuple(int(v) for v in c) + (255,))
 
         lx = [l[0] for l in t["lobes"]]
         cx = float(np.mean(lx))
@@ -154,13 +176,13 @@ def tree_layer(rng):
                 limb(mx, my, ex, ey, t["width"] * 0.25, 0.6, np.array(bark) * 0.8)
         wood, wa = downsample(im)
         # bark texture: light and dark bands across the trunk
-        bn = common.fbm((H, W), 3.0, 2, rng)
+        bn = cv.fbm(H, 3.0, 2, rng)
         wood = wood * (1 + 0.25 * bn[..., None])
         if bark[0] > 150:  # birch: dark lenticels across the white bark
-            marks = ndimage.gaussian_filter(rng.random((H, W)), (0.4, 2.0)) > 0.56
+            marks = ndimage.gaussian_filter(cv.random(rng), (0.4, 2.0)) > 0.56
             wood = np.where(marks[..., None], wood * 0.35, wood)
         # foliage density
-        env = np.full((H, W), -10.0)
+        env = np.full((H, cv.w), -10.0)
         lobes = list(t["lobes"])
         for lx_, ly_, rx, ry in t["lobes"]:
             for _ in range(4):  # smaller clusters around each lobe make the outline ragged
@@ -173,12 +195,12 @@ def tree_layer(rng):
         region = smoothstep(-0.45, -0.15, env)
         bottom = max(l[1] + l[3] for l in t["lobes"])
         edge_d = np.minimum(np.minimum(xx - x0, x1 - 1 - xx), np.minimum(yy - y0, y1 - 1 - yy))
-        n1 = common.fbm((H, W), 18.0, 5, rng, gain=0.6)
-        n_small = common.fbm((H, W), 2.0, 2, rng)
+        n1 = cv.fbm(H, 18.0, 5, rng, gain=0.6)
+        n_small = cv.fbm(H, 2.0, 2, rng)
         dens = 0.9 * env + 0.85 * n1 + 0.2 * n_small - 0.15 - 0.9 * (1 - smoothstep(2, 18, edge_d))
         leaf_a = smoothstep(0.0, 0.12, dens) * region
         # small gaps right through the crown, where the sky shows between the leaves
-        holes = common.fbm((H, W), 7.0, 3, rng)
+        holes = cv.fbm(H, 7.0, 3, rng)
         leaf_a *= 1 - (1 - smoothstep(-0.5, -0.36, holes)) * np.clip(1.2 - env, 0, 1)
         # light: leaf clusters lit on the side toward the upper right; deeper parts of the crown darker
         shifted = ndimage.shift(n1, (2.0, -2.0), order=1, mode="nearest")
@@ -199,8 +221,8 @@ def tree_layer(rng):
         out_pre = pre + out_pre * (1 - a[..., None])
         out_a = a + out_a * (1 - a)
     # everything of the trees lies inside the cut-out box
-    box = np.zeros((H, W))
-    box[y0 + 2:y1 - 2, x0 + 2:x1 - 2] = 1
+    box = np.zeros((H, cv.w))
+    box[y0 + 2:y1 - 2, x0 + 2 + ox:x1 - 2 + ox] = 1
     out_rgb = out_pre / np.maximum(out_a, 1e-6)[..., None]
     return out_rgb, out_a * box
 
