@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include <vector>
 
 #include "platform/display/direct_draw.h"
+#include "platform/display/scaling.h"
+#include "platform/display/smooth_scale.h"
 #include "platform/pictures/picture.h"
 #include "platform/system/resources.h"
 #include "support/picture_files.h"
@@ -150,3 +153,59 @@ static void BM_DecodeStrip(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Picture::Load(bytes, "QMV1").Width());
 }
 BENCHMARK(BM_DecodeStrip)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A canvas like the scene's: smooth gradients under noise, so that no two neighbours are alike.
+std::vector<uint32_t> SceneCanvas(int width, int height) {
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  uint32_t seed = 99;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      seed = seed * 1664525u + 1013904223u;
+      pixels[static_cast<size_t>(y) * width + x] = Rgb(
+          static_cast<uint8_t>(x + (seed >> 29)), static_cast<uint8_t>(y), static_cast<uint8_t>(seed >> 24));
+    }
+  return pixels;
+}
+
+// Scaling the canvas (args 0, 1) into an output (args 2, 3), all of it or, with args 4 and 5, a part of that
+// size in the middle of the canvas, as when the water alone changed.
+void ScaleCanvas(benchmark::State& state) {
+  const int cw = static_cast<int>(state.range(0)), ch = static_cast<int>(state.range(1));
+  const int ow = static_cast<int>(state.range(2)), oh = static_cast<int>(state.range(3));
+  std::vector<uint32_t> canvas_pixels = SceneCanvas(cw, ch), out(static_cast<size_t>(ow) * oh);
+  const PixelView canvas{canvas_pixels.data(), cw, ch, cw}, dst{out.data(), ow, oh, ow};
+  RECT part{0, 0, cw, ch};
+  if (state.range(4) > 0) {
+    part.left = (cw - static_cast<int>(state.range(4))) / 2;
+    part.top = (ch - static_cast<int>(state.range(5))) / 2;
+    part.right = part.left + static_cast<int>(state.range(4));
+    part.bottom = part.top + static_cast<int>(state.range(5));
+  }
+  const GammaLut identity = MakeGammaLut(IdentityGammaRamp());
+  SmoothScaler scaler;
+  int64_t pixels = 0;
+  for (auto _ : state) {
+    const RECT r = scaler.Draw(dst, FitBox{0, 0, ow, oh}, canvas, part, identity);
+    pixels += static_cast<int64_t>(r.right - r.left) * (r.bottom - r.top);
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(pixels);  // output pixels
+}
+
+}  // namespace
+
+static void BM_SmoothScale(benchmark::State& state) {
+  ScaleCanvas(state);
+}
+BENCHMARK(BM_SmoothScale)
+    ->ArgNames({"cw", "ch", "ow", "oh", "pw", "ph"})
+    ->Args({1365, 768, 1920, 1080, 0, 0})
+    ->Args({1365, 768, 3840, 2160, 0, 0})
+    ->Args({1792, 768, 3840, 2160, 0, 0})
+    ->Args({1024, 768, 1024, 768, 0, 0})
+    ->Args({1024, 768, 800, 600, 0, 0})
+    ->Args({1024, 768, 320, 240, 0, 0})
+    ->Args({1365, 768, 1920, 1080, 700, 360})
+    ->Unit(benchmark::kMicrosecond);

@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/app/component.h"
 #include "platform/display/direct_draw.h"
@@ -58,6 +60,11 @@ class TQss : public platform::TControl, public sprites::DisplayPanel {
   void SetColorDepth(int32_t value) { color_depth_ = value; }
   int32_t GetWidthScreen() const override { return width_screen_; }
   int32_t GetHeightScreen() const override { return height_screen_; }
+  // A scene that composes at the output's aspect sets the width its positions are given for.
+  void SetDesignWidth(int32_t value) { design_width_ = value; }
+  int32_t GetDesignWidth() const override { return design_width_; }
+  // The output's size as the display backend knows it before the display opens.
+  std::optional<std::pair<int, int>> OutputSize() const { return backend_->OutputSize(); }
   int32_t GetColorDepth() const { return color_depth_; }
   void SetDualMonitor(bool value) { dual_monitor_ = value; }
   bool GetDualMonitor() const { return dual_monitor_; }
@@ -157,6 +164,7 @@ class TQss : public platform::TControl, public sprites::DisplayPanel {
   bool enabled_ = false;
   std::atomic<bool> show_fps_ = false;
   int32_t width_screen_ = 800;
+  int32_t design_width_ = 1024;
   int32_t height_screen_ = 600;
   int32_t color_depth_ = 24;
   bool dual_monitor_ = false;

@@ -18,15 +18,30 @@
 
 namespace lunvale::scene {
 
+namespace {
+
+// Where the panorama's water strips start, relative to the 4:3 picture's left edge: where the 4:3
+// picture's do, and they reach the panorama's right edge.
+constexpr int32_t kWideNearWaterLeft = 375;
+constexpr int32_t kWideFarWaterLeft = 285;
+
+}  // namespace
+
+std::string TForm1::Art(const char* name) const {
+  return layout_.panorama ? std::string(name) + "wide" : std::string(name);
+}
+
 TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
     : platform::TForm(owner),
-      // The JPEG pictures, the slowest first: the water strips, then the background.
-      prefetch_(std::make_unique<platform::PicturePrefetch>(std::vector<std::string>{"QMV1", "QMV2", "QIM1"},
-                                                            std::thread::hardware_concurrency() > 1 ? 2 : 0)),
       qss1_(new engine::TQss(this, std::move(display))),
-      qim1_(NewImage(this, qss1_, "QIM1")),
-      qmv1_(NewStrip(this, qss1_, "QMV1")),
-      qmv2_(NewStrip(this, qss1_, "QMV2")),
+      layout_(LayoutFor(qss1_->OutputSize())),
+      // The JPEG pictures, the slowest first: the water strips, then the background.
+      prefetch_(std::make_unique<platform::PicturePrefetch>(
+          std::vector<std::string>{Art("QMV1"), Art("QMV2"), Art("QIM1")},
+          std::thread::hardware_concurrency() > 1 ? 2 : 0)),
+      qim1_(NewImage(this, qss1_, Art("QIM1"))),
+      qmv1_(NewStrip(this, qss1_, Art("QMV1"))),
+      qmv2_(NewStrip(this, qss1_, Art("QMV2"))),
       qmv3sg_(NewStrip(this, qss1_, "QMV3SG")),
       qmv3sgsmall_(NewStrip(this, qss1_, "QMV3SGsmall")),
       qim2masktree_(NewImage(this, qss1_, "QIM2masktree")),
@@ -87,16 +102,25 @@ void TForm1::FormCreate() {
 
   // The display must be open before any picture goes onto a surface.
   qss1_->SetUseIdle(false);
-  qss1_->SetWidthScreen(1024);
-  qss1_->SetHeightScreen(768);
+  qss1_->SetWidthScreen(layout_.width);
+  qss1_->SetHeightScreen(kCanvasHeight);
+  qss1_->SetDesignWidth(layout_.width);
   qss1_->SetColorDepth(32);
   qss1_->SetInterval(45);
   qss1_->SetEnabled(true);
 
-  SetupImage(qim1_, true, false, 768, 1024, 0, 0);
-  SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, 375);
-  SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, 285);
-  SetupImage(qim2masktree_, true, true, 314, 352, 181, 90);
+  // Positions are those of the 4:3 picture, moved with its centre on a wider or narrower canvas.
+  const int32_t cx = layout_.centre_shift;
+  if (layout_.panorama) {
+    SetupImage(qim1_, true, false, kCanvasHeight, kPanoramaWidth, 0, cx - kPanoramaPictureLeft);
+    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, cx + kWideNearWaterLeft);
+    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, cx + kWideFarWaterLeft);
+  } else {
+    SetupImage(qim1_, true, false, 768, 1024, 0, cx);
+    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, cx + 375);
+    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, cx + 285);
+  }
+  SetupImage(qim2masktree_, true, true, 314, 352, 181, cx + 90);
   SetupGadgetPanel();
 
   SetupStrip(qmv3sg_, true, true, 0, 0, false, 43, 300, 300);
@@ -108,6 +132,11 @@ void TForm1::FormCreate() {
   CloneStrip(qmv3sgtiny_, qmv3sgsmall_);
   SetupStrip(qmv3sgtiny_, true, true, 18, 28, true, 24, 300, 300);
   InitPath(*paths_[2], FlightPathB, 32, 40, 12);
+  // On a wider sky the three flights spread apart, each keeping its shape, speed and turns.
+  const int32_t spread = layout_.right_shift / 4;
+  ShiftPath(*paths_[0], cx);
+  ShiftPath(*paths_[1], cx - spread);
+  ShiftPath(*paths_[2], cx + spread);
 
   frame_counter_ = 0;
   qss1_->SetTimerEnabled(true);
@@ -139,11 +168,13 @@ void TForm1::Qss1Timer(platform::TComponent*) {
 void TForm1::SetupGadgetPanel() {
   const int32_t show_time = qss1_->GetShowTime();
   const int32_t show_weather = qss1_->GetShowWeather();
-  SetupImage(qim2gadgetpanel_, true, qss1_->GetShowBlack() == 0, 70, 1024, 698, 0);
-  if (show_time != 0) SetupImage(qgc1_, true, true, 69, 117, 698, 907);
+  // The panel spans the canvas; the gadgets keep their places against its right edge.
+  const int32_t rx = layout_.right_shift;
+  SetupImage(qim2gadgetpanel_, true, qss1_->GetShowBlack() == 0, 70, layout_.width, 698, 0);
+  if (show_time != 0) SetupImage(qgc1_, true, true, 69, 117, 698, rx + 907);
   if (show_weather != 0) {
     SetupStrip(qmv3weather_, true, false, 0, 0, false, 52, 0, 0);
-    SetupImage(qgw1_, true, true, 69, 336, 698, 1024 - 336 - 117 * show_time);
+    SetupImage(qgw1_, true, true, 69, 336, 698, rx + 1024 - 336 - 117 * show_time);
   }
   // The fetcher runs whether or not a gadget is shown; its first tick comes with the message loop.
   fetcher::WeatherHTTP::Targets targets;
@@ -158,7 +189,7 @@ void TForm1::SetupGadgetPanel() {
       fetcher::WeatherApiSetting(qss1_->Settings()));
   weather_http_->Start();
   if (qss1_->GetShowNews() != 0) {
-    SetupImage(qgr1_, true, true, 69, 572, 698, 1024 - (117 * show_time + 336 * show_weather + 571));
+    SetupImage(qgr1_, true, true, 69, 572, 698, rx + 1024 - (117 * show_time + 336 * show_weather + 571));
   }
 }
 

@@ -13,6 +13,7 @@
 #include "gadgets/weather.h"
 #include "platform/app/form.h"
 #include "platform/pictures/picture_prefetch.h"
+#include "scene/scene_layout.h"
 #include "scene/sprite_path.h"
 #include "sprites/still_sprite.h"
 #include "sprites/strip_sprite.h"
@@ -73,8 +74,11 @@ class TForm1 : public platform::TForm {
   std::function<int()> FeedMinuteClock;
   int32_t FrameCounter() const { return frame_counter_; }
   const SpritePath& Path(int bird) const { return *paths_[bird]; }
+  const SceneLayout& Layout() const { return layout_; }
 
  private:
+  // The picture `name` of the 4:3 scene, or its counterpart cut from the panorama.
+  std::string Art(const char* name) const;
   // Makes `strip` a copy of `source`'s picture, on the engine panel.
   void CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source);
   // The gadget panel: its set-up inside FormCreate and its drawing at the end of each frame. The
@@ -82,11 +86,13 @@ class TForm1 : public platform::TForm {
   void SetupGadgetPanel();
   void DrawGadgetPanel();
 
+  // The form's components, created as its description lists them; all owned by the form.
+  engine::TQss* qss1_;
+  // The canvas the scene composes on, for the shape of the output the engine's display shows it on.
+  SceneLayout layout_;
   // The large pictures are decoded on helper threads while the components are created; only during the
   // constructor.
   std::unique_ptr<platform::PicturePrefetch> prefetch_;
-  // The form's components, created as its description lists them; all owned by the form.
-  engine::TQss* qss1_;
   sprites::TQIM* qim1_;
   sprites::TQMV* qmv1_;
   sprites::TQMV* qmv2_;

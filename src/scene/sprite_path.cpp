@@ -99,6 +99,12 @@ void InitPath(SpritePath& path, const FlightPoint* table, int32_t count, int32_t
   SetupSegment(path);
 }
 
+void ShiftPath(SpritePath& path, int32_t dx) {
+  if (dx == 0) return;
+  for (int32_t i = 0; i < path.pointCount; ++i) path.points[static_cast<size_t>(i)].x += dx;
+  SetupSegment(path);
+}
+
 bool AdvancePath(SpritePath& path) {
   if (!HasRing(path) || path.stepsPerSegment < 1) return false;
   ++path.step;

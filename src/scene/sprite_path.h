@@ -67,6 +67,9 @@ void SetupSegment(SpritePath& path);
 void InitPath(SpritePath& path, const FlightPoint* table, int32_t count, int32_t frames_per_segment,
               int32_t first_segment);
 
+// Moves every control point `dx` pixels to the right, keeping the path's place along its ring.
+void ShiftPath(SpritePath& path, int32_t dx);
+
 // One frame along the curve: position, heading and strip frame. False (and nothing changed) for a path
 // without points or frames.
 bool AdvancePath(SpritePath& path);

@@ -15,6 +15,9 @@ class DisplayPanel {
  public:
   virtual int32_t GetWidthScreen() const = 0;
   virtual int32_t GetHeightScreen() const = 0;
+  // The width that positions and sizes given to the sprites are designed for: 1024, or a scene's
+  // canvas composed at the output's own aspect (its height is then the screen's).
+  virtual int32_t GetDesignWidth() const { return 1024; }
   virtual int32_t GetInterval() const = 0;
   // Empty while the display is closed.
   virtual const std::shared_ptr<platform::IDirectDraw>& FDD() const = 0;

@@ -51,7 +51,7 @@ const DisplayPanel* TQSpriteBase::Panel() const {
 
 int32_t TQSpriteBase::ScaleX(int32_t value) const {
   const DisplayPanel* qss = Panel();
-  return qss ? Scale(value, qss->GetWidthScreen(), 1024) : value;
+  return qss ? Scale(value, qss->GetWidthScreen(), qss->GetDesignWidth()) : value;
 }
 
 int32_t TQSpriteBase::ScaleY(int32_t value) const {

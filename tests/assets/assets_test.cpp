@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the embedded pictures and the sound: sizes, formats and frame layouts as the scene and the
 // dialog use them, the see-through black of the keyed pictures, and that the water strips meet the
 // still without a seam and loop without a jump.

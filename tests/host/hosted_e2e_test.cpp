@@ -136,5 +136,32 @@ TEST(UsageOnX, HelpListsTheModes) {
     EXPECT_NE(help.Stdout().find(mode), std::string::npos) << mode;
 }
 
+TEST(WideScreenOnX, A1920x1080ScreenIsFilledEdgeToEdgeFromTheFirstFrame) {
+  // A little larger than the window, which test windows place at (10, 10).
+  PrivateXServer xvfb("1930x1090x24");
+  ASSERT_FALSE(xvfb.Name().empty()) << xvfb.Stderr();
+  ScopedEnv display("DISPLAY", xvfb.Name());
+  TempDir dir;
+  // The host's window is the whole screen, as the lockers hand it over.
+  TestWindow host(1920, 1080, 0xFFFFFF);
+  host.Map();
+  const auto start = Clock::now();
+  ChildProcess saver({LUNVALE_EXE}, SaverEnv(dir, Hex(host.Id())));
+  // Sky from the left edge to the right edge: the scene is composed at 16:9, no bars beside it.
+  const auto first = WaitForSky(host, 0, 10, 1920, 30, start, 60s);
+  ASSERT_TRUE(first.has_value()) << saver.Stderr();
+  std::cout << "[ figure ] 1920 x 1080: start to the first frame in the window: " << Ms(*first) << " ms\n";
+  // The water and the panel reach both edges too; the picture is kept for a look.
+  std::this_thread::sleep_for(1s);
+  int w = 0, h = 0;
+  const std::vector<uint32_t> shot = ScreenshotRoot(w, h, "/tmp/lunvale-1920x1080.png");
+  ASSERT_EQ(w, 1930);
+  for (int x : {10, 1929})
+    for (uint32_t p : Crop(shot, w, x, 50, 1, 1030))
+      ASSERT_NE(p & 0xF0F0F0, 0u) << "black at column " << x - 10;
+  kill(saver.Pid(), SIGTERM);
+  EXPECT_EQ(saver.Wait(15s), 0) << saver.Stderr();
+}
+
 }  // namespace
 }  // namespace lunvale::testing

@@ -136,6 +136,50 @@ TEST_F(SceneFormTest, AFrameDrawsTheSceneAndOnlyTheGadgetsShown) {
   EXPECT_GT(whole, 0);
 }
 
+TEST(SceneLayout, TheCanvasIs768HighAndAsWideAsTheOutputsAspect) {
+  const struct {
+    std::optional<std::pair<int, int>> output;
+    SceneLayout layout;
+  } cases[] = {
+      {std::nullopt, {1024, 0, 0, false}},
+      {std::pair{1024, 768}, {1024, 0, 0, false}},
+      {std::pair{1600, 1200}, {1024, 0, 0, false}},
+      {std::pair{1280, 1024}, {960, -32, -64, false}},
+      {std::pair{1920, 1080}, {1365, 170, 341, true}},
+      {std::pair{1920, 1200}, {1229, 102, 205, true}},
+      {std::pair{2560, 1080}, {1820, 398, 796, true}},
+      {std::pair{800, 1280}, {960, -32, -64, false}},
+      {std::pair{0, 0}, {1024, 0, 0, false}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.output ? c.output->first : -1);
+    EXPECT_EQ(LayoutFor(c.output), c.layout);
+  }
+}
+
+TEST_F(SceneFormTest, EveryShapeIsFilledWithTheGadgetsAgainstTheRightEdge) {
+  for (const auto& [w, h] : {std::pair{1920, 1080}, {2560, 1080}, {1280, 1024}, {1024, 768}}) {
+    SCOPED_TRACE(w);
+    backend_->SetOutputSize(std::pair{w, h});
+    auto form = Create(1, 1, 1, 0);
+    const int width = form->Layout().width;
+    EXPECT_EQ(form->Qss1()->GetWidthScreen(), width);
+    EXPECT_EQ(form->QGC1()->GetShowX(), width - 117);
+    EXPECT_EQ(form->QGW1()->GetShowX(), width - 117 - 336);
+    EXPECT_EQ(form->QGR1()->GetShowX(), width - 1024);
+    form->Qss1()->TimerCallback();
+    // The background and the water reach every column (but the last, which the display leaves out of
+    // any canvas but a 4:3 one): no black bar anywhere above the panel.
+    const platform::PixelView back = backend_->Primary()->Pixels();
+    ASSERT_EQ(back.width, width);
+    for (int x = 0; x < back.width - 1; x += 1) {
+      int lit = 0;
+      for (int y = 0; y < 698; y += 8) lit += back.Row(y)[x] != 0;
+      ASSERT_GT(lit, 60) << "column " << x;
+    }
+  }
+}
+
 int CursorCounter() {  // read without changing it
   platform::ShowCursor(true);
   return platform::ShowCursor(false);

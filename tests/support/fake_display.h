@@ -150,9 +150,13 @@ class FakeDisplayBackend : public platform::DisplayBackend {
                            std::shared_ptr<platform::IDirectDraw>& out) override;
   platform::DirectDrawEnumerateExFn DirectDrawEnumerateExA() override;
   int GetSystemMetrics(int index) override;
+  std::optional<std::pair<int, int>> OutputSize() override { return output_size_; }
+  // The output's size the backend reports (default: none known).
+  void SetOutputSize(std::optional<std::pair<int, int>> size) { output_size_ = size; }
 
  private:
   std::shared_ptr<FakeState> state_;
+  std::optional<std::pair<int, int>> output_size_;
 };
 
 }  // namespace lunvale::testing

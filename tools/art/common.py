@@ -1,4 +1,5 @@
 """Shared helpers of the art generators: seeded noise, 8-bit RLE bitmaps, palettes."""
+# SPDX-License-Identifier: MIT
 import os
 import struct
 

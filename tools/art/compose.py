@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Composes the scene from the finished assets the way a frame is drawn, for a look at the whole:
 
 docs/scene-frame-08.png, docs/scene-frame-23.png   two composed screens (water frames 8 and 23,

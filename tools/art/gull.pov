@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A gliding gull, seen obliquely from above; frame k shows it flying toward the screen heading 3k
 // degrees (0 right, 90 down). Rendered with an alpha channel and cut onto exact black afterwards.
 #version 3.7;

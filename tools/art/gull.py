@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Renders the gull strips with POV-Ray: 121 headings (3 degrees apart) on exact black.
 
 QMV3SG.bmp       68 x 43 frames, stacked to 68 x 5203

@@ -1,4 +1,5 @@
 """The scene's camera and its drawn 3-D objects: the jetty and the rowing boat, as flat-shaded
+# SPDX-License-Identifier: MIT
 polygons in painter's order, and their mirror images in the water."""
 import math
 

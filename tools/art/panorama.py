@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Paints the lake scene as a panorama for wide screens (21:9 and narrower), with the still of scene.py
+# SPDX-License-Identifier: MIT
+"""Paints the lake scene as a panorama for wide screens (up to 64:27), with the still of scene.py
 as its middle: panorama column = still column + 400.
 
 Outputs (into the assets folder given as first argument):

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Paints the lake scene and everything cut from it.
 
 Outputs (into the assets folder given as first argument):

@@ -1,4 +1,5 @@
 """The left shore: the grassy bank, its stones and reeds, and the trees and shrubs on it."""
+# SPDX-License-Identifier: MIT
 import math
 import os
 import sys

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Makes the looping lakeside ambience: lapping water, a light breeze and now and then a distant gull.
 
 Everything is built on a circular time line of exactly 320,000 sample frames (29.02 s at 11,025 per

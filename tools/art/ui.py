@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Draws the gadget plates, the weather icons and the dialog pictures.
 
 QIM2GadgetPanel.gif 1024 x 70, QGC1.gif 117 x 69, QGW1.gif 336 x 69, QGR1.gif 572 x 69: the

@@ -2,7 +2,7 @@
 #pragma once
 
 // platform/display: the full-screen display: surfaces, fills, colour-keyed blits, flips and gamma,
-// the SDL window that shows them, and the pixel views all drawing goes through.
+// the SDL window and the outputs that show them (the pixel views are platform/pixels').
 
 // The display library's stand-in: result codes, flags, records and the interfaces of the display object,
 // its surfaces and its gamma control, with a memory surface that both the real display and the test
@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/pixels/pixels.h"
@@ -214,6 +215,9 @@ class DisplayBackend {
   virtual DirectDrawEnumerateExFn DirectDrawEnumerateExA() = 0;
   // SM_CMONITORS: the number of monitors; 0 for other indices.
   virtual int GetSystemMetrics(int index) = 0;
+  // The width and height of what the primary display's picture fills: its first monitor, or a host's
+  // window, so that a scene can compose for that shape. Nothing when it is not known.
+  virtual std::optional<std::pair<int, int>> OutputSize() { return std::nullopt; }
 };
 
 // A 32-bit surface in system memory, never lost. Pixels start black.

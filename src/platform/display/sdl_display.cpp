@@ -17,6 +17,7 @@
 #include "platform/display/surface_output.h"
 #include "platform/display/tracked_surface.h"
 #include "platform/display/x11_output.h"
+#include "platform/system/x11_window.h"
 
 namespace lunvale::platform {
 
@@ -273,6 +274,16 @@ DirectDrawEnumerateExFn SdlDisplayBackend::DirectDrawEnumerateExA() {
     }
     return DD_OK;
   };
+}
+
+std::optional<std::pair<int, int>> SdlDisplayBackend::OutputSize() {
+  if (host_window_ != 0) return QueryWindowSize(host_window_);
+  // The first monitor as the desktop lists it; SDL's first display where the server keeps no list.
+  if (const std::vector<RECT> monitors = ListX11Monitors(); !monitors.empty())
+    return std::pair{monitors[0].right - monitors[0].left, monitors[0].bottom - monitors[0].top};
+  SDL_Rect bounds;
+  if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || SDL_GetDisplayBounds(0, &bounds) != 0) return std::nullopt;
+  return std::pair{bounds.w, bounds.h};
 }
 
 int SdlDisplayBackend::GetSystemMetrics(int index) {

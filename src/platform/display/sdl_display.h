@@ -5,10 +5,10 @@
 // monitor, scaled to fit each with its aspect kept; or, for a screen-saver host, in the host's window.
 //
 // Threads: the display object is opened, used for surface creation and released on the main thread. The
-// frame (drawing into the back buffer, Flip) may run on another thread: Flip only swaps buffers under a
-// short lock and asks the main thread to present, so a frame never waits for the screen. The main thread
-// takes the newest finished frame, applies the gamma ramp in software and sends what changed to the
-// window (platform/display/presenter.h).
+// frame (drawing into the back buffer, Flip) may run on another thread: Flip hands what changed to the
+// presenter (platform/display/presenter.h), which scales it into the output's image through the gamma
+// ramp on that thread, under the presenter's lock, and asks the main thread to send it. The main thread
+// sends under the same lock; an X server slow to take an image can therefore hold the next Flip up.
 
 #include <cstdint>
 #include <functional>
@@ -33,6 +33,7 @@ class SdlDisplayBackend : public DisplayBackend {
   HRESULT DirectDrawCreate(const DeviceGuid* device, std::shared_ptr<IDirectDraw>& out) override;
   DirectDrawEnumerateExFn DirectDrawEnumerateExA() override;
   int GetSystemMetrics(int index) override;
+  std::optional<std::pair<int, int>> OutputSize() override;
 
  private:
   MainThreadCalls calls_;

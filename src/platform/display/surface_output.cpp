@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/display/scaling.h"
+#include "platform/display/smooth_scale.h"
 
 namespace lunvale::platform {
 
@@ -78,11 +79,11 @@ class SurfaceOutput : public FrameOutput {
     const FitBox box = FitPicture(frame.width, frame.height, width_, height_);
     if (repaint) {
       for (int y = 0; y < dst.height; ++y) std::fill(dst.Row(y), dst.Row(y) + dst.width, 0u);
-      DrawScaled(dst, box, frame, {0, 0, frame.width, frame.height}, lut_);
+      scaler_.Draw(dst, box, frame, {0, 0, frame.width, frame.height}, lut_);
       touched_.push_back(SDL_Rect{0, 0, width_, height_});
     } else {
       for (const RECT& part : changed_) {
-        const RECT r = DrawScaled(dst, box, frame, part, lut_);
+        const RECT r = scaler_.Draw(dst, box, frame, part, lut_);
         if (r.right > r.left) touched_.push_back(SDL_Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
       }
     }
@@ -117,6 +118,7 @@ class SurfaceOutput : public FrameOutput {
   std::vector<RECT> changed_;
   bool whole_ = true;
   GammaLut lut_;
+  SmoothScaler scaler_;
   // Main thread only.
   std::vector<SDL_Rect> touched_;
   bool direct_ = true;

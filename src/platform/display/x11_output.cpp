@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "platform/display/scaling.h"
+#include "platform/display/smooth_scale.h"
 
 namespace lunvale::platform {
 
@@ -127,13 +128,13 @@ class X11Output : public FrameOutput {
       drawn = 0;
       for (int y = 0; y < canvas_.height; ++y) std::fill(canvas_.Row(y), canvas_.Row(y) + canvas_.width, 0u);
       for (const FitBox& box : Boxes(frame))
-        DrawScaled(canvas_, box, frame, {0, 0, frame.width, frame.height}, lut);
+        scaler_.Draw(canvas_, box, frame, {0, 0, frame.width, frame.height}, lut);
       touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
       whole_ = false;
     } else {
       for (const FitBox& box : Boxes(frame))
         for (const RECT& part : *changed) {
-          const RECT r = DrawScaled(canvas_, box, frame, part, lut);
+          const RECT r = scaler_.Draw(canvas_, box, frame, part, lut);
           if (r.right > r.left) touched_.push_back(r);
         }
       // Frames drawn faster than they are sent: the whole image goes with the next one.
@@ -309,6 +310,7 @@ class X11Output : public FrameOutput {
   int image_w_ = 0;
   int image_h_ = 0;
   PixelView canvas_;
+  SmoothScaler scaler_;  // under the presenter's lock, as Draw is
   std::vector<uint32_t> converted_;
   static constexpr size_t kMostTouched = 256;
   std::vector<RECT> touched_;  // drawn and not yet sent

@@ -55,6 +55,15 @@ X11Window::~X11Window() {
   if (display_ != nullptr) XCloseDisplay(display_);
 }
 
+std::optional<std::pair<int, int>> X11Window::Size() {
+  if (display_ == nullptr) return std::nullopt;
+  ErrorTrap trap(display_);
+  XWindowAttributes attrs{};
+  Status ok = XGetWindowAttributes(display_, id_, &attrs);
+  if (trap.Failed() || ok == 0) return std::nullopt;
+  return std::pair{attrs.width, attrs.height};
+}
+
 WindowState X11Window::State() {
   if (display_ == nullptr) return WindowState::kMissing;
   ErrorTrap trap(display_);
@@ -114,6 +123,11 @@ bool CanOpenDefaultDisplay() {
 WindowState QueryWindowState(unsigned long id) {
   X11Window window(id);
   return window.State();
+}
+
+std::optional<std::pair<int, int>> QueryWindowSize(unsigned long id) {
+  X11Window window(id);
+  return window.Size();
 }
 
 }  // namespace lunvale::platform

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include <cstdint>
 #include <span>
 
@@ -18,6 +21,8 @@ bool CanOpenDefaultDisplay();
 
 // The state of window `id` on the default display; kMissing also when no display can be opened.
 WindowState QueryWindowState(unsigned long id);
+// The size of window `id` on the default display; nothing when it cannot be asked.
+std::optional<std::pair<int, int>> QueryWindowSize(unsigned long id);
 
 // A connection to the default X display for working with one foreign window.
 class X11Window {
@@ -29,6 +34,7 @@ class X11Window {
 
   bool Connected() const { return display_ != nullptr; }
   WindowState State();
+  std::optional<std::pair<int, int>> Size();
   // Waits up to `timeout_ms` for anything to happen on the connection (a map, an unmap, a destroy)
   // and drops the events read; the caller asks State() again.
   void WaitForEvents(int timeout_ms);

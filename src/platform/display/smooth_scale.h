@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Smooth scaling of the scene's canvas into an output box. Each output pixel is a weighted mean of the
+// canvas pixels around the point under its centre: a tent of one canvas pixel's radius when enlarging
+// (bilinear), widened to one output pixel's reach when shrinking so that fine detail averages out rather
+// than flickering. Taps past the canvas's edges take the edge pixel.
+
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "platform/display/direct_draw.h"
+#include "platform/display/gamma.h"
+#include "platform/display/scaling.h"
+#include "platform/pixels/pixels.h"
+
+namespace lunvale::platform {
+
+// Keeps the filter tables of the boxes it drew into and a few rows of scratch, so that a frame costs no
+// allocation. One thread at a time.
+class SmoothScaler {
+ public:
+  // Draws the part `changed` of `canvas` where the whole canvas is shown scaled into `box` of `dst`,
+  // through `lut`, clipped to `dst`: every output pixel whose weights reach into `changed`, with the
+  // very values a drawing of the whole canvas gives them. Returns the rectangle of `dst` written (empty
+  // when none). A box of the canvas's own size gets a plain copy.
+  RECT Draw(PixelView dst, const FitBox& box, const PixelView& canvas, const RECT& changed,
+            const GammaLut& lut);
+
+ private:
+  // The weights of one axis from `in` canvas pixels to `out` output pixels: output pixel i takes the
+  // `taps` canvas pixels index[i * taps...], with weights in 1/16384ths that sum to exactly 16384, two to
+  // a word (the even tap's in the low half). `taps` is even; spare taps weigh nothing. `window`: the taps
+  // are consecutive pixels (else the canvas is too small for that and the last repeats). `first` and
+  // `last` are the lowest and highest index that weighs something.
+  struct Axis {
+    int in = 0, out = 0, taps = 0;
+    bool window = false;
+    std::vector<int32_t> index;
+    std::vector<uint32_t> pairs;
+    std::vector<int32_t> first, last;
+  };
+  static Axis MakeAxis(int in, int out);
+  const Axis& AxisFor(int in, int out);
+
+  std::deque<Axis> axes_;                 // a few, for the boxes of several monitors
+  std::vector<int16_t> rows_;             // canvas rows filtered across, 4 channels a pixel, in turn
+  std::vector<int32_t> row_of_;           // which canvas row each of those holds (-1: none)
+  std::vector<const int16_t*> row_taps_;  // the rows one output row is made of
+};
+
+}  // namespace lunvale::platform
