@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "scene/scene_form.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -18,17 +20,30 @@
 
 namespace lunvale::scene {
 
+struct WideArt {
+  int32_t left;
+  int32_t width;
+};
+
 namespace {
 
-// Where the panorama's water strips start, relative to the 4:3 picture's left edge: where the 4:3
-// picture's do, and they reach the panorama's right edge.
-constexpr int32_t kWideNearWaterLeft = 375;
-constexpr int32_t kWideFarWaterLeft = 285;
+// The panorama's pictures: where each starts relative to the 4:3 picture's left edge, and how wide it
+// is. The water strips start where the 4:3 picture's do and reach the panorama's right edge.
+constexpr WideArt kStill{-kPanoramaPictureLeft, kPanoramaWidth};
+constexpr WideArt kNearWater{375, kPanoramaWidth - kPanoramaPictureLeft - 375};
+constexpr WideArt kFarWater{285, kPanoramaWidth - kPanoramaPictureLeft - 285};
 
 }  // namespace
 
 std::string TForm1::Art(const char* name) const {
   return layout_.panorama ? std::string(name) + "wide" : std::string(name);
+}
+
+platform::Columns TForm1::Shown(const WideArt& art) const {
+  if (!layout_.panorama) return {};
+  const int32_t x = layout_.centre_shift + art.left;  // where the picture starts on the canvas
+  const int32_t left = std::max(0, -x);
+  return {left, std::min(art.width, layout_.width - x) - left};
 }
 
 TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
@@ -38,10 +53,13 @@ TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBac
       // The JPEG pictures, the slowest first: the water strips, then the background.
       prefetch_(std::make_unique<platform::PicturePrefetch>(
           std::vector<std::string>{Art("QMV1"), Art("QMV2"), Art("QIM1")},
-          std::thread::hardware_concurrency() > 1 ? 2 : 0)),
-      qim1_(NewImage(this, qss1_, Art("QIM1"))),
-      qmv1_(NewStrip(this, qss1_, Art("QMV1"))),
-      qmv2_(NewStrip(this, qss1_, Art("QMV2"))),
+          std::thread::hardware_concurrency() > 1 ? 2 : 0,
+          std::map<std::string, platform::Columns, std::less<>>{{Art("QMV1"), Shown(kNearWater)},
+                                                                {Art("QMV2"), Shown(kFarWater)},
+                                                                {Art("QIM1"), Shown(kStill)}})),
+      qim1_(NewImage(this, qss1_, Art("QIM1"), Shown(kStill))),
+      qmv1_(NewStrip(this, qss1_, Art("QMV1"), Shown(kNearWater))),
+      qmv2_(NewStrip(this, qss1_, Art("QMV2"), Shown(kFarWater))),
       qmv3sg_(NewStrip(this, qss1_, "QMV3SG")),
       qmv3sgsmall_(NewStrip(this, qss1_, "QMV3SGsmall")),
       qim2masktree_(NewImage(this, qss1_, "QIM2masktree")),
@@ -112,9 +130,11 @@ void TForm1::FormCreate() {
   // Positions are those of the 4:3 picture, moved with its centre on a wider or narrower canvas.
   const int32_t cx = layout_.centre_shift;
   if (layout_.panorama) {
-    SetupImage(qim1_, true, false, kCanvasHeight, kPanoramaWidth, 0, cx - kPanoramaPictureLeft);
-    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, cx + kWideNearWaterLeft);
-    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, cx + kWideFarWaterLeft);
+    // Only the columns the canvas shows were decoded: each part starts where its first one goes.
+    const auto at = [&](const WideArt& art) { return cx + art.left + Shown(art).left; };
+    SetupImage(qim1_, true, false, kCanvasHeight, qim1_->Picture().Width(), 0, at(kStill));
+    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, at(kNearWater));
+    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, at(kFarWater));
   } else {
     SetupImage(qim1_, true, false, 768, 1024, 0, cx);
     SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, cx + 375);

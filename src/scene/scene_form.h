@@ -31,6 +31,8 @@ namespace lunvale::scene {
 // opens the display, puts every picture on its surfaces, sets the gulls on their paths and starts the
 // frame timer and the sound; every 45 ms the engine calls Qss1Timer on its timer thread, which draws
 // the scene back to front, the gadget panel last. Escape, a mouse movement or F2/F3 end the run.
+struct WideArt;
+
 class TForm1 : public platform::TForm {
  public:
   // `display`: where the engine's display objects come from; null means the real display.
@@ -79,6 +81,8 @@ class TForm1 : public platform::TForm {
  private:
   // The picture `name` of the 4:3 scene, or its counterpart cut from the panorama.
   std::string Art(const char* name) const;
+  // The columns of a panorama picture that the canvas shows (all of a 4:3 picture).
+  platform::Columns Shown(const WideArt& art) const;
   // Makes `strip` a copy of `source`'s picture, on the engine panel.
   void CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source);
   // The gadget panel: its set-up inside FormCreate and its drawing at the end of each frame. The

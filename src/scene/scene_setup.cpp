@@ -3,17 +3,19 @@
 
 namespace lunvale::scene {
 
-sprites::TQIM* NewImage(platform::TComponent* owner, engine::TQss* engine, std::string_view picture) {
+sprites::TQIM* NewImage(platform::TComponent* owner, engine::TQss* engine, std::string_view picture,
+                        platform::Columns columns) {
   auto* image = new sprites::TQIM(owner);
   image->SetParent(engine);
-  image->LoadPicture(picture);
+  image->LoadPicture(picture, columns);
   return image;
 }
 
-sprites::TQMV* NewStrip(platform::TComponent* owner, engine::TQss* engine, std::string_view picture) {
+sprites::TQMV* NewStrip(platform::TComponent* owner, engine::TQss* engine, std::string_view picture,
+                        platform::Columns columns) {
   auto* strip = new sprites::TQMV(owner);
   strip->SetParent(engine);
-  strip->LoadPicture(picture);
+  strip->LoadPicture(picture, columns);
   return strip;
 }
 

@@ -11,9 +11,11 @@
 namespace lunvale::scene {
 
 // A still picture or a strip owned by `owner`, on the engine panel, holding the named picture resource
-// (as a form's design-time description creates its components).
-sprites::TQIM* NewImage(platform::TComponent* owner, engine::TQss* engine, std::string_view picture);
-sprites::TQMV* NewStrip(platform::TComponent* owner, engine::TQss* engine, std::string_view picture);
+// (as a form's design-time description creates its components); of a JPEG, only the band `columns`.
+sprites::TQIM* NewImage(platform::TComponent* owner, engine::TQss* engine, std::string_view picture,
+                        platform::Columns columns = {});
+sprites::TQMV* NewStrip(platform::TComponent* owner, engine::TQss* engine, std::string_view picture,
+                        platform::Columns columns = {});
 
 // Puts a still picture on its surface: position and design size, the surface, then the key (which
 // needs the surface). The engine must be open.

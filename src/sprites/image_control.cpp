@@ -5,9 +5,9 @@
 
 namespace lunvale::sprites {
 
-bool TImage::LoadPicture(std::string_view resource_name) {
+bool TImage::LoadPicture(std::string_view resource_name, platform::Columns columns) {
   try {
-    picture_ = platform::Picture::LoadResource(resource_name);
+    picture_ = platform::Picture::LoadResource(resource_name, columns);
     return true;
   } catch (const std::exception&) {
     picture_ = platform::Picture();

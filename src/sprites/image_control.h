@@ -20,7 +20,8 @@ class TImage : public platform::TControl {
   void SetPicture(platform::Picture picture) { picture_ = std::move(picture); }
   // Loads the named embedded picture, as the form's description would. A picture that is missing or
   // cannot be decoded leaves the control empty and gives false; it never throws.
-  bool LoadPicture(std::string_view resource_name);
+  // `columns`: a JPEG resource keeps only that band of its columns.
+  bool LoadPicture(std::string_view resource_name, platform::Columns columns = {});
 
  private:
   platform::Picture picture_;

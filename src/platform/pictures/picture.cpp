@@ -103,19 +103,32 @@ bool ReadJpegHeader(jpeg_decompress_struct* cinfo, JpegErrors* errors, const uns
   return true;
 }
 
-bool ReadJpegPixels(jpeg_decompress_struct* cinfo, JpegErrors* errors, PixelView* out) {
+// `left`: the first column of `out` in the picture. The decoder can only start a band at a block's
+// edge, so a band starting elsewhere is decoded from the block's edge into `scratch` and cut there.
+bool ReadJpegPixels(jpeg_decompress_struct* cinfo, JpegErrors* errors, PixelView* out, int left,
+                    std::vector<uint32_t>& scratch) {
   if (setjmp(errors->jump)) return false;
   jpeg_start_decompress(cinfo);
+  int skip = 0;
+  if (left != 0 || out->width != static_cast<int>(cinfo->output_width)) {
+    JDIMENSION x = static_cast<JDIMENSION>(left), w = static_cast<JDIMENSION>(out->width);
+    jpeg_crop_scanline(cinfo, &x, &w);
+    skip = left - static_cast<int>(x);
+    scratch.resize(static_cast<size_t>(cinfo->output_width) * 16);
+  }
   JSAMPROW rows[16];
   while (cinfo->output_scanline < cinfo->output_height) {
     const int first = static_cast<int>(cinfo->output_scanline);
     const int count = std::min<int>(16, out->height - first);
-    for (int i = 0; i < count; ++i) rows[i] = reinterpret_cast<JSAMPROW>(out->Row(first + i));
+    for (int i = 0; i < count; ++i)
+      rows[i] = reinterpret_cast<JSAMPROW>(
+          scratch.empty() ? out->Row(first + i) : scratch.data() + size_t{cinfo->output_width} * i);
     const int got = static_cast<int>(jpeg_read_scanlines(cinfo, rows, static_cast<JDIMENSION>(count)));
     // The decoder fills the spare byte with 0xFF; the display's pixels keep it 0.
     for (int i = 0; i < got; ++i) {
       uint32_t* row = out->Row(first + i);
-      for (int x = 0; x < out->width; ++x) row[x] &= 0x00FFFFFFu;
+      const uint32_t* from = scratch.empty() ? row : scratch.data() + size_t{cinfo->output_width} * i + skip;
+      for (int x = 0; x < out->width; ++x) row[x] = from[x] & 0x00FFFFFFu;
     }
   }
   jpeg_finish_decompress(cinfo);
@@ -260,7 +273,7 @@ void StretchDraw(PixelView dst, RECT dst_rect, PixelView src, RECT src_rect) {
   }
 }
 
-Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name) {
+Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name, Columns columns) {
   jpeg_decompress_struct cinfo;
   JpegErrors errors;
   cinfo.err = jpeg_std_error(&errors.mgr);
@@ -279,14 +292,19 @@ Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name) {
   if (!ReadJpegHeader(&cinfo, &errors, bytes.data(), bytes.size())) fail(errors.text);
   const int64_t pixels = int64_t{cinfo.output_width} * cinfo.output_height;
   if (pixels <= 0 || pixels > kMaxPixels) fail("too large");
+  const int full = static_cast<int>(cinfo.output_width);
+  if (columns.width > 0 && (columns.left < 0 || columns.left >= full)) fail("no such columns");
+  const int width = columns.width > 0 ? std::min(columns.width, full - columns.left) : full;
   Bitmap bitmap;
   try {
-    bitmap = Bitmap::Uncleared(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    bitmap = Bitmap::Uncleared(width, static_cast<int>(cinfo.output_height));
   } catch (const std::bad_alloc&) {
     fail("out of memory");
   }
   PixelView view = bitmap.View();
-  if (!ReadJpegPixels(&cinfo, &errors, &view)) fail(errors.text);
+  std::vector<uint32_t> scratch;
+  if (!ReadJpegPixels(&cinfo, &errors, &view, columns.width > 0 ? columns.left : 0, scratch))
+    fail(errors.text);
   jpeg_destroy_decompress(&cinfo);
   return bitmap;
 }
@@ -296,15 +314,16 @@ Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view nam
 }
 
 Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting,
-                      std::optional<Bitmap> decoded) {
+                      std::optional<Bitmap> decoded, Columns columns) {
   const auto starts = [&](std::string_view magic) {
     return bytes.size() >= magic.size() && std::memcmp(bytes.data(), magic.data(), magic.size()) == 0;
   };
   Picture picture;
   if (starts("\xFF\xD8\xFF")) {
-    picture.bitmap_ = decoded ? std::move(*decoded) : DecodeJpeg(bytes, name);
+    picture.bitmap_ = decoded ? std::move(*decoded) : DecodeJpeg(bytes, name, columns);
     picture.class_name_ = "TJPEGImage";
     picture.name_ = std::string(name);
+    picture.columns_ = columns;
     if (lasting) {
       picture.jpeg_ = bytes;
     } else {
@@ -325,11 +344,11 @@ Picture Picture::Load(std::span<const unsigned char> bytes, std::string_view nam
   return picture;
 }
 
-Picture Picture::LoadResource(std::string_view name) {
+Picture Picture::LoadResource(std::string_view name, Columns columns) {
   const auto bytes = FindResource(name);
   if (!bytes) Fail(name, "no such resource");
   // The embedded data lasts as long as the program: nothing to copy.
-  return Load(*bytes, name, true, PicturePrefetch::Take(name));
+  return Load(*bytes, name, true, PicturePrefetch::Take(name, columns), columns);
 }
 
 Picture Picture::LoadFile(const std::string& path) {
@@ -343,7 +362,7 @@ Picture Picture::LoadFile(const std::string& path) {
 
 const Bitmap& Picture::GetBitmap() const {
   // The data decoded before; it decodes the same way again.
-  if (bitmap_.Empty() && !jpeg_.empty()) bitmap_ = DecodeJpeg(jpeg_, name_);
+  if (bitmap_.Empty() && !jpeg_.empty()) bitmap_ = DecodeJpeg(jpeg_, name_, columns_);
   return bitmap_;
 }
 

@@ -26,6 +26,14 @@ class PictureError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A band of a picture's columns: `width` columns from `left`. The default, and a band of no width, is the
+// whole picture; a band reaching past the picture's right edge is cut there.
+struct Columns {
+  int left = 0;
+  int width = 0;
+  bool operator==(const Columns&) const = default;
+};
+
 // An owned block of XRGB pixels (top byte 0), black when made.
 class Bitmap {
  public:
@@ -46,7 +54,7 @@ class Bitmap {
   PixelView View() const { return {pixels_, width_, height_, width_}; }
 
  private:
-  friend Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name);
+  friend Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name, Columns columns);
   // Without clearing: the decoder writes every pixel.
   static Bitmap Uncleared(int width, int height);
 
@@ -77,7 +85,8 @@ class Picture {
 
   // The format comes from the first bytes. `name` only goes into error texts. Throws PictureError.
   static Picture Load(std::span<const unsigned char> bytes, std::string_view name);
-  static Picture LoadResource(std::string_view name);
+  // `columns`: a JPEG resource keeps only that band of its columns (other formats ignore it).
+  static Picture LoadResource(std::string_view name, Columns columns = {});
   static Picture LoadFile(const std::string& path);
 
   bool Empty() const { return width_ <= 0 || height_ <= 0; }
@@ -98,13 +107,14 @@ class Picture {
  private:
   // `decoded`: the JPEG's pixels when they were decoded ahead.
   static Picture Load(std::span<const unsigned char> bytes, std::string_view name, bool lasting,
-                      std::optional<Bitmap> decoded = std::nullopt);
+                      std::optional<Bitmap> decoded = std::nullopt, Columns columns = {});
 
   mutable Bitmap bitmap_;
   int width_ = 0;
   int height_ = 0;
   std::string class_name_;
   std::string name_;
+  Columns columns_;
   // The compressed data of a JPEG picture: the embedded resource itself, or a copy of what it was
   // loaded from.
   std::span<const unsigned char> jpeg_;
@@ -112,6 +122,8 @@ class Picture {
 };
 
 // The JPEG decoder on its own: the JPEG picture class decodes through it, and strips are decoded with it.
-Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name);
+// `columns`: only that band is decoded (a scene shows part of a wide picture); the rest costs neither
+// memory nor most of the decoding. Throws PictureError for a band that starts outside the picture.
+Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name, Columns columns = {});
 
 }  // namespace lunvale::platform

@@ -17,8 +17,14 @@ PicturePrefetch* g_active = nullptr;
 
 }  // namespace
 
-PicturePrefetch::PicturePrefetch(const std::vector<std::string>& names, unsigned threads) : order_(names) {
-  for (const std::string& name : names) entries_.emplace(name, Entry{});
+PicturePrefetch::PicturePrefetch(const std::vector<std::string>& names, unsigned threads,
+                                 const std::map<std::string, Columns, std::less<>>& columns)
+    : order_(names) {
+  for (const std::string& name : names) {
+    const auto band = columns.find(name);
+    entries_.emplace(name,
+                     Entry{State::kWaiting, band != columns.end() ? band->second : Columns{}, Bitmap()});
+  }
   {
     std::lock_guard lock(g_active_mutex);
     if (g_active == nullptr) g_active = this;
@@ -48,6 +54,7 @@ void PicturePrefetch::Work() {
   pthread_setname_np(pthread_self(), "lunvale-decode");
   for (;;) {
     std::string name;
+    Columns columns;
     {
       std::lock_guard lock(mutex_);
       if (stopping_) return;
@@ -56,6 +63,7 @@ void PicturePrefetch::Work() {
         if (entry.state != State::kWaiting) continue;
         entry.state = State::kDecoding;
         name = candidate;
+        columns = entry.columns;
         break;
       }
       if (name.empty()) return;
@@ -64,7 +72,7 @@ void PicturePrefetch::Work() {
     bool ok = false;
     try {
       if (const auto bytes = FindResource(name)) {
-        bitmap = DecodeJpeg(*bytes, name);
+        bitmap = DecodeJpeg(*bytes, name, columns);
         ok = true;
       }
     } catch (const std::exception&) {
@@ -80,16 +88,17 @@ void PicturePrefetch::Work() {
   }
 }
 
-std::optional<Bitmap> PicturePrefetch::Take(std::string_view name) {
+std::optional<Bitmap> PicturePrefetch::Take(std::string_view name, Columns columns) {
   // Held while waiting for a helper, so that the prefetch cannot go meanwhile; helpers never take it.
   std::lock_guard lock(g_active_mutex);
-  return g_active != nullptr ? g_active->TakeEntry(name) : std::nullopt;
+  return g_active != nullptr ? g_active->TakeEntry(name, columns) : std::nullopt;
 }
 
-std::optional<Bitmap> PicturePrefetch::TakeEntry(std::string_view name) {
+std::optional<Bitmap> PicturePrefetch::TakeEntry(std::string_view name, Columns columns) {
   std::unique_lock lock(mutex_);
   const auto it = entries_.find(name);
-  if (it == entries_.end()) return std::nullopt;
+  // Another band than the one decoded ahead: the loader decodes its own.
+  if (it == entries_.end() || !(it->second.columns == columns)) return std::nullopt;
   Entry& entry = it->second;
   decoded_.wait(lock, [&] { return entry.state != State::kDecoding; });
   const State was = entry.state;

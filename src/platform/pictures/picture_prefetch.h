@@ -21,24 +21,27 @@ namespace lunvale::platform {
 // destructor waits for the helpers. One prefetch at a time.
 class PicturePrefetch {
  public:
-  PicturePrefetch(const std::vector<std::string>& names, unsigned threads);
+  // `columns`: the band of columns to decode of those named in it (Columns), as the loader will ask.
+  PicturePrefetch(const std::vector<std::string>& names, unsigned threads,
+                  const std::map<std::string, Columns, std::less<>>& columns = {});
   ~PicturePrefetch();
   PicturePrefetch(const PicturePrefetch&) = delete;
   PicturePrefetch& operator=(const PicturePrefetch&) = delete;
 
   // The decoded pixels of `name`, when a helper decoded them; none when the caller must decode them itself
   // (not asked for, taken before, not begun, or failed: decoding again reports the error as usual).
-  static std::optional<Bitmap> Take(std::string_view name);
+  static std::optional<Bitmap> Take(std::string_view name, Columns columns = {});
 
  private:
   enum class State { kWaiting, kDecoding, kDone, kFailed, kTaken };
   struct Entry {
     State state = State::kWaiting;
+    Columns columns;
     Bitmap bitmap;
   };
 
   void Work();
-  std::optional<Bitmap> TakeEntry(std::string_view name);
+  std::optional<Bitmap> TakeEntry(std::string_view name, Columns columns);
 
   std::mutex mutex_;
   std::condition_variable decoded_;

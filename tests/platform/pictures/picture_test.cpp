@@ -205,6 +205,30 @@ TEST(Picture, PicturesDecodedAheadAreTheSamePicturesEachTakenOnce) {
   EXPECT_FALSE(PicturePrefetch::Take("QIM1"));
 }
 
+TEST(Picture, ABandOfColumnsDecodesToThoseColumnsOfTheWholePicture) {
+  const auto bytes = FindResource("QMV2wide");
+  ASSERT_TRUE(bytes);
+  const Bitmap whole = DecodeJpeg(*bytes, "QMV2wide");
+  const struct {
+    Columns band;
+    int width;
+  } cases[] = {{{0, 16}, 16}, {{5, 300}, 300}, {{455, 684}, 684}, {{1100, 500}, 39}, {{0, 0}, 1139}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.band.left);
+    const Bitmap band = DecodeJpeg(*bytes, "QMV2wide", c.band);
+    ASSERT_EQ(band.Width(), c.width);
+    ASSERT_EQ(band.Height(), whole.Height());
+    for (int y = 0; y < band.Height(); y += 7)
+      for (int x = 0; x < band.Width(); ++x)
+        ASSERT_EQ(band.View().Row(y)[x], whole.View().Row(y)[c.band.left + x]) << x << "," << y;
+  }
+  EXPECT_THROW(DecodeJpeg(*bytes, "QMV2wide", Columns{1139, 10}), PictureError);
+  // A picture that lets its pixels go decodes the same band again.
+  Picture picture = Picture::LoadResource("QMV2wide", Columns{455, 684});
+  picture.DropDecodedPixels();
+  EXPECT_EQ(picture.GetBitmap().Width(), 684);
+}
+
 TEST(Picture, FilesAndMissingResources) {
   const std::string path = ::testing::TempDir() + "picture_test.gif";
   const Bytes gif = TinyGif();
