@@ -54,18 +54,32 @@ std::map<std::string, std::string> SaverEnv(const TempDir& dir, const std::strin
           {"SDL_DISKAUDIOFILE", dir.Path() + "/sound.raw"}};
 }
 
+// Maps `host`, starts the saver into it and waits for sky across the top `sky_width` columns; prints how
+// long that took as a figure named `what`. Nothing when no sky came.
+std::optional<Clock::duration> StartAndWaitForSky(TestWindow& host, const TempDir& dir,
+                                                  std::unique_ptr<ChildProcess>& saver, int sky_width,
+                                                  const std::string& what) {
+  host.Map();
+  const auto start = Clock::now();
+  saver =
+      std::make_unique<ChildProcess>(std::vector<std::string>{LUNVALE_EXE}, SaverEnv(dir, Hex(host.Id())));
+  const auto first = WaitForSky(host, 0, 10, sky_width, 30, start, 60s);
+  if (first)
+    std::cout << "[ figure ] " << what << ": start to the first frame in the window: " << Ms(*first)
+              << " ms\n";
+  return first;
+}
+
 TEST(HostedOnX, DrawsTheSceneIntoTheHostsWindowFollowsItsSizeAndEndsOnSigterm) {
   LUNVALE_REQUIRE_DISPLAY();
   TempDir dir;
   TestWindow host(640, 480, 0xFFFFFF);
-  host.Map();
-  const auto start = Clock::now();
-  ChildProcess saver({LUNVALE_EXE}, SaverEnv(dir, Hex(host.Id())));
+  std::unique_ptr<ChildProcess> started;
   // 640 x 480 takes the whole picture at five eighths: sky right across the top (but for the scene's
   // own last column).
-  const auto first = WaitForSky(host, 0, 10, 636, 30, start, 60s);
+  const auto first = StartAndWaitForSky(host, dir, started, 636, "hosted");
+  ChildProcess& saver = *started;
   ASSERT_TRUE(first.has_value()) << saver.Stderr();
-  std::cout << "[ figure ] hosted: start to the first frame in the window: " << Ms(*first) << " ms\n";
   // No window of its own: nothing named after the saver comes up.
   EXPECT_FALSE(WaitForWindow("Lunvale Screensaver", 300ms).has_value());
 
@@ -144,13 +158,11 @@ TEST(WideScreenOnX, A1920x1080ScreenIsFilledEdgeToEdgeFromTheFirstFrame) {
   TempDir dir;
   // The host's window is the whole screen, as the lockers hand it over.
   TestWindow host(1920, 1080, 0xFFFFFF);
-  host.Map();
-  const auto start = Clock::now();
-  ChildProcess saver({LUNVALE_EXE}, SaverEnv(dir, Hex(host.Id())));
+  std::unique_ptr<ChildProcess> started;
   // Sky from the left edge to the right edge: the scene is composed at 16:9, no bars beside it.
-  const auto first = WaitForSky(host, 0, 10, 1920, 30, start, 60s);
+  const auto first = StartAndWaitForSky(host, dir, started, 1920, "1920 x 1080");
+  ChildProcess& saver = *started;
   ASSERT_TRUE(first.has_value()) << saver.Stderr();
-  std::cout << "[ figure ] 1920 x 1080: start to the first frame in the window: " << Ms(*first) << " ms\n";
   // The water and the panel reach both edges too; the picture is kept for a look.
   std::this_thread::sleep_for(1s);
   int w = 0, h = 0;
