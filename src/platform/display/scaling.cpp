@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/display/scaling.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace lunvale::platform {
 
@@ -23,6 +25,23 @@ FitBox FitPicture(int width, int height, int out_w, int out_h) {
   box.x = (out_w - box.w) / 2;
   box.y = (out_h - box.h) / 2;
   return box;
+}
+
+void ClearAround(PixelView dst, const std::vector<FitBox>& boxes) {
+  std::vector<std::pair<int, int>> spans;  // the covered columns of a row, left to right
+  for (int y = 0; y < dst.height; ++y) {
+    spans.clear();
+    for (const FitBox& b : boxes)
+      if (y >= b.y && y < b.y + b.h) spans.emplace_back(std::max(b.x, 0), std::min(b.x + b.w, dst.width));
+    std::sort(spans.begin(), spans.end());
+    uint32_t* row = dst.Row(y);
+    int x = 0;
+    for (const auto& [left, right] : spans) {
+      if (left > x) std::fill(row + x, row + left, 0u);
+      x = std::max(x, right);
+    }
+    if (x < dst.width) std::fill(row + x, row + dst.width, 0u);
+  }
 }
 
 }  // namespace lunvale::platform

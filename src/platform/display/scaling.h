@@ -3,6 +3,8 @@
 
 // Where the display's picture goes in an output (platform/display/smooth_scale.h draws it there).
 
+#include <vector>
+
 #include "platform/display/direct_draw.h"
 #include "platform/display/gamma.h"
 #include "platform/pixels/pixels.h"
@@ -17,5 +19,8 @@ struct FitBox {
   bool operator==(const FitBox&) const = default;
 };
 FitBox FitPicture(int width, int height, int out_w, int out_h);
+
+// Fills with black what of `dst` none of `boxes` covers: the bars beside a picture drawn into them.
+void ClearAround(PixelView dst, const std::vector<FitBox>& boxes);
 
 }  // namespace lunvale::platform

@@ -2,12 +2,14 @@
 #include "platform/display/smooth_scale.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 #include <utility>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace lunvale::platform {
@@ -23,6 +25,8 @@ constexpr int kFractionBits = 6;
 constexpr int kAcrossShift = kWeightBits - kFractionBits;
 constexpr int kDownShift = kWeightBits + kFractionBits;
 constexpr int32_t kAcrossRound = (1 << (kAcrossShift - 1)) + (1 << (kFractionBits - 1) << kAcrossShift);
+// Output columns a strip: two rows filtered across that wide, 30 KB, fit a first-level cache.
+constexpr int kStrip = 1920;
 
 int16_t LowWeight(uint32_t pair) {
   return static_cast<int16_t>(pair & 0xFFFF);
@@ -103,9 +107,10 @@ void FilterAcrossNeighbours(const uint32_t* src, const int32_t* index, const uin
   AcrossRest(src, index, weights, 1, x, width, out);
 }
 
-// One output row from filtered rows, tap pair k being rows[2k] and rows[2k + 1].
-void FilterDown(const int16_t* const* rows, const uint32_t* weights, int pairs, int width, uint32_t* out) {
-  int i = 0;  // in channels: 4 a pixel
+// Output pixels [x, width) of one output row from filtered rows, tap pair k being rows[2k] and rows[2k + 1].
+void FilterDown(const int16_t* const* rows, const uint32_t* weights, int pairs, int x, int width,
+                uint32_t* out) {
+  int i = 4 * x;  // in channels: 4 a pixel
   const int end = 4 * width;
 #if defined(__SSE2__)
   for (; i + 16 <= end; i += 16) {
@@ -170,6 +175,155 @@ void FilterDownTwo(const int16_t* a, const int16_t* b, uint32_t pair, int width,
     }
     out[i / 4] = pixel;
   }
+}
+
+#if defined(__SSE2__)
+// The same with 256-bit vectors where the processor has them; the file itself is built for any x86-64.
+
+// Quads of output pixels from their tables, one to a 256-bit vector. With the weights summing to one,
+// (l * wl + r * wr + kAcrossRound) >> 8 is (l << 6) + 32 + (((r - l) * wr + 128) >> 8), which a rounding high
+// multiply of (r - l) << 6 by twice the weight gives exactly; a weight of one, whose double does not fit,
+// multiplies by 32767 instead, which gives the same.
+__attribute__((target("avx2"))) void FilterAcrossQuadsAvx2(const uint32_t* src, const int32_t* windows,
+                                                           const int16_t* weights, int quads, int16_t* out) {
+  // For a quad's two pairs whose second pixels start 0, 1 or 2 canvas pixels on (first pair's + 3 times
+  // the second's), the bytes of the windows that are each channel's left and right taps.
+  alignas(32) static constexpr auto kPicks = [] {
+    std::array<std::array<int8_t, 32>, 9> picks{};
+    for (int k = 0; k < 9; ++k)
+      for (int b = 0; b < 32; ++b)
+        picks[k][b] =
+            static_cast<int8_t>((b % 16 < 8 ? 0 : 4 * (b < 16 ? k % 3 : k / 3)) + b % 2 * 4 + b / 2 % 4);
+    return picks;
+  }();
+  const __m256i spread = _mm256_setr_epi8(0, 1, 0, 1, 0, 1, 0, 1, 2, 3, 2, 3, 2, 3, 2, 3,  //
+                                          4, 5, 4, 5, 4, 5, 4, 5, 6, 7, 6, 7, 6, 7, 6, 7);
+  const __m256i step_of = _mm256_set1_epi16(64 << 8 | (-64 & 0xFF));  // (r - l) << 6
+  const __m256i left_of = _mm256_set1_epi16(64);                      // l << 6
+  const __m256i half = _mm256_set1_epi16(1 << (kFractionBits - 1));
+  for (int q = 0; q < quads; ++q) {
+    const __m256i window = _mm256_inserti128_si256(
+        _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src + windows[3 * q]))),
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + windows[3 * q + 1])), 1);
+    const __m256i taps =
+        _mm256_shuffle_epi8(window, _mm256_load_si256(reinterpret_cast<const __m256i*>(
+                                        kPicks[static_cast<size_t>(windows[3 * q + 2])].data())));
+    int64_t four;
+    std::memcpy(&four, weights + 4 * q, sizeof four);
+    const __m256i step = _mm256_mulhrs_epi16(_mm256_maddubs_epi16(taps, step_of),
+                                             _mm256_shuffle_epi8(_mm256_set1_epi64x(four), spread));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 16 * q),
+                        _mm256_add_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(taps, left_of), half), step));
+  }
+  _mm256_zeroupper();
+}
+
+// Packing within lanes leaves the four quarters of the row as 0, 2, 1, 3.
+__attribute__((target("avx2"))) __m256i PackInOrder(__m256i lo, __m256i hi) {
+  return _mm256_permute4x64_epi64(_mm256_packus_epi16(lo, hi), _MM_SHUFFLE(3, 1, 2, 0));
+}
+
+__attribute__((target("avx2"))) void FilterDownAvx2(const int16_t* const* rows, const uint32_t* weights,
+                                                    int pairs, int width, uint32_t* out) {
+  int x = 0;
+  for (; x + 8 <= width; x += 8) {
+    __m256i s[4] = {_mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256(),
+                    _mm256_setzero_si256()};
+    for (int k = 0; k < pairs; ++k) {
+      const __m256i w = _mm256_set1_epi32(static_cast<int>(weights[k]));
+      for (int h = 0; h < 2; ++h) {
+        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[2 * k] + 4 * x + 16 * h));
+        const __m256i b =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(rows[2 * k + 1] + 4 * x + 16 * h));
+        s[2 * h] = _mm256_add_epi32(s[2 * h], _mm256_madd_epi16(_mm256_unpacklo_epi16(a, b), w));
+        s[2 * h + 1] = _mm256_add_epi32(s[2 * h + 1], _mm256_madd_epi16(_mm256_unpackhi_epi16(a, b), w));
+      }
+    }
+    __m256i v[2];
+    for (int h = 0; h < 2; ++h)
+      v[h] = _mm256_packs_epi32(_mm256_srai_epi32(s[2 * h], kDownShift),
+                                _mm256_srai_epi32(s[2 * h + 1], kDownShift));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), PackInOrder(v[0], v[1]));
+  }
+  _mm256_zeroupper();  // a tail call would skip it, and slow down the narrower code
+  FilterDown(rows, weights, pairs, x, width, out);
+}
+
+// With d = far - near, (d + d) * 2w >> 16 is d * 4w >> 16, which needs one multiply less, and for a weight
+// of a half, d >> 1.
+template <bool kHalf>
+__attribute__((target("avx2"))) int FilterDownTwoRunAvx2(const int16_t* near, const int16_t* far, int weight,
+                                                         int width, uint32_t* out) {
+  const __m256i w = _mm256_set1_epi16(static_cast<int16_t>(kHalf ? 0 : 4 * weight));
+  int x = 0;
+  for (; x + 8 <= width; x += 8) {
+    __m256i v[2];
+    for (int h = 0; h < 2; ++h) {
+      const __m256i n = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(near + 4 * x + 16 * h));
+      const __m256i d =
+          _mm256_sub_epi16(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(far + 4 * x + 16 * h)), n);
+      v[h] = _mm256_srai_epi16(
+          _mm256_add_epi16(n, kHalf ? _mm256_srai_epi16(d, 1) : _mm256_mulhi_epi16(d, w)), kFractionBits);
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), PackInOrder(v[0], v[1]));
+  }
+  return x;
+}
+
+__attribute__((target("avx2"))) void FilterDownTwoAvx2(const int16_t* a, const int16_t* b, uint32_t pair,
+                                                       int width, uint32_t* out) {
+  const int16_t *near = a, *far = b;
+  int weight = HighWeight(pair);
+  if (weight > kOne / 2) {
+    std::swap(near, far);
+    weight = LowWeight(pair);
+  }
+  // The first few pixels go the narrower way, so that the wide stores, and the loads from rows that began
+  // at an aligned pixel, do not straddle cache lines.
+  const int lead = std::min(static_cast<int>((0 - reinterpret_cast<uintptr_t>(out)) / 4 % 8), width);
+  FilterDownTwo(a, b, pair, lead, out);
+  const int x =
+      lead +
+      (weight == kOne / 2
+           ? FilterDownTwoRunAvx2<true>(near + 4 * lead, far + 4 * lead, weight, width - lead, out + lead)
+           : FilterDownTwoRunAvx2<false>(near + 4 * lead, far + 4 * lead, weight, width - lead, out + lead));
+  _mm256_zeroupper();  // a tail call would skip it, and slow down the narrower code
+  FilterDownTwo(a + 4 * x, b + 4 * x, pair, width - x, out + x);
+}
+#endif
+
+// Sorts spans of columns and makes those that overlap or touch one.
+void Merge(std::vector<std::pair<int, int>>& spans) {
+  std::sort(spans.begin(), spans.end());
+  size_t n = 0;
+  for (size_t i = 0; i < spans.size(); ++i)
+    if (n > 0 && spans[i].first <= spans[n - 1].second)
+      spans[n - 1].second = std::max(spans[n - 1].second, spans[i].second);
+    else
+      spans[n++] = spans[i];
+  spans.resize(n);
+}
+
+// The forms of the passes this processor runs best; no quads where it has no 256-bit vectors.
+struct Passes {
+  void (*across_quads)(const uint32_t* src, const int32_t* windows, const int16_t* weights, int quads,
+                       int16_t* out);
+  void (*down)(const int16_t* const* rows, const uint32_t* weights, int pairs, int width, uint32_t* out);
+  void (*down_two)(const int16_t* a, const int16_t* b, uint32_t pair, int width, uint32_t* out);
+};
+
+const Passes& PassesHere() {
+  static const Passes passes = [] {
+#if defined(__SSE2__)
+    if (__builtin_cpu_supports("avx2"))
+      return Passes{FilterAcrossQuadsAvx2, FilterDownAvx2, FilterDownTwoAvx2};
+#endif
+    return Passes{nullptr,
+                  [](const int16_t* const* rows, const uint32_t* weights, int pairs, int width,
+                     uint32_t* out) { FilterDown(rows, weights, pairs, 0, width, out); },
+                  FilterDownTwo};
+  }();
+  return passes;
 }
 
 }  // namespace
@@ -244,6 +398,17 @@ SmoothScaler::Axis SmoothScaler::MakeAxis(int in, int out) {
   // for as if they grew with the position, which these make exact.
   for (size_t i = 1; i < axis.last.size(); ++i) axis.last[i] = std::max(axis.last[i], axis.last[i - 1]);
   for (size_t i = axis.first.size() - 1; i-- > 0;) axis.first[i] = std::min(axis.first[i], axis.first[i + 1]);
+  // The quads run while a pair's second pixel starts at most 2 canvas pixels on and the windows stay
+  // inside the row.
+  if (axis.taps == 2 && axis.window)
+    for (const int32_t* index = axis.index.data(); 4 * axis.quads + 4 <= out; ++axis.quads, index += 8) {
+      const int on0 = index[2] - index[0], on1 = index[6] - index[4];
+      if (std::max(index[0], index[4]) > in - 4 || on0 < 0 || on0 > 2 || on1 < 0 || on1 > 2) break;
+      axis.quad_windows.insert(axis.quad_windows.end(), {index[0], index[4], on0 + 3 * on1});
+      for (int p = 0; p < 4; ++p)
+        axis.quad_weights.push_back(static_cast<int16_t>(
+            std::min(2 * HighWeight(axis.pairs[static_cast<size_t>(4 * axis.quads + p)]), 32767)));
+    }
   return axis;
 }
 
@@ -256,82 +421,191 @@ const SmoothScaler::Axis& SmoothScaler::AxisFor(int in, int out) {
 
 RECT SmoothScaler::Draw(PixelView dst, const FitBox& box, const PixelView& canvas, const RECT& changed,
                         const GammaLut& lut) {
+  written_.clear();
+  return DrawParts(dst, box, canvas, std::span(&changed, 1), lut, written_);
+}
+
+RECT SmoothScaler::DrawParts(PixelView dst, const FitBox& box, const PixelView& canvas,
+                             std::span<const RECT> parts, const GammaLut& lut, std::vector<RECT>& written) {
   if (box.w <= 0 || box.h <= 0 || canvas.Empty() || dst.Empty()) return {};
-  // The box's pixels inside `dst`, and the changed part inside the canvas.
+  // The box's pixels inside `dst`.
   const int box_x0 = std::max(0, -box.x), box_x1 = std::min(box.w, dst.width - box.x);
   const int box_y0 = std::max(0, -box.y), box_y1 = std::min(box.h, dst.height - box.y);
-  const int left = std::max(changed.left, 0), right = std::min(changed.right, canvas.width);
-  const int top = std::max(changed.top, 0), bottom = std::min(changed.bottom, canvas.height);
-  if (box_x1 <= box_x0 || box_y1 <= box_y0 || right <= left || bottom <= top) return {};
-
-  if (box.w == canvas.width && box.h == canvas.height) {
-    const int x0 = std::max(left, box_x0), x1 = std::min(right, box_x1);
-    const int y0 = std::max(top, box_y0), y1 = std::min(bottom, box_y1);
-    if (x1 <= x0 || y1 <= y0) return {};
-    for (int y = y0; y < y1; ++y) {
-      uint32_t* d = dst.Row(box.y + y) + box.x + x0;
-      if (lut.identity)
-        std::memcpy(d, canvas.Row(y) + x0, static_cast<size_t>(x1 - x0) * sizeof(uint32_t));
-      else
-        ApplyGammaRow(d, canvas.Row(y) + x0, x1 - x0, lut);
-    }
-    return RECT{box.x + x0, box.y + y0, box.x + x1, box.y + y1};
+  if (box_x1 <= box_x0 || box_y1 <= box_y0) return {};
+  const bool copy = box.w == canvas.width && box.h == canvas.height;
+  const Axis* ax = nullptr;
+  const Axis* ay = nullptr;
+  if (!copy) {
+    // Several monitors' boxes should not make the cache grow without end; it is cleared before either
+    // table is looked up, so that both stay.
+    if (axes_.size() > 6) axes_.clear();
+    ax = &AxisFor(canvas.width, box.w);
+    ay = &AxisFor(canvas.height, box.h);
   }
 
-  // Several monitors' boxes should not make the cache grow without end; it is cleared before either
-  // table is looked up, so that both stay.
-  if (axes_.size() > 6) axes_.clear();
-  const Axis& ax = AxisFor(canvas.width, box.w);
-  const Axis& ay = AxisFor(canvas.height, box.h);
-
-  // Output pixels from the first whose last tap reaches the changed part to the first whose first tap
-  // lies past it.
+  // The output pixels each part reaches, in the box: from the first whose last tap reaches the part to the
+  // first whose first tap lies past it.
   auto reach = [](const Axis& a, int from, int to, int lo, int hi) {
     const auto begin = std::partition_point(a.last.begin(), a.last.end(), [&](int v) { return v < from; });
     const auto end = std::partition_point(a.first.begin(), a.first.end(), [&](int v) { return v < to; });
     return std::pair{std::max(static_cast<int>(begin - a.last.begin()), lo),
                      std::min(static_cast<int>(end - a.first.begin()), hi)};
   };
-  const auto [x0, x1] = reach(ax, left, right, box_x0, box_x1);
-  const auto [y0, y1] = reach(ay, top, bottom, box_y0, box_y1);
-  if (x1 <= x0 || y1 <= y0) return {};
-
-  // The canvas rows one output row needs are consecutive and at most `taps`, so each row has its slot
-  // at its index modulo `taps`, and enlarging filters each row once for the two or three output rows
-  // that need it.
-  const int width = x1 - x0;
-  const size_t row_size = 4 * static_cast<size_t>(width);
-  const int taps = ay.taps;
-  if (rows_.size() < row_size * static_cast<size_t>(taps)) rows_.resize(row_size * static_cast<size_t>(taps));
-  row_of_.assign(static_cast<size_t>(taps), -1);
-  row_taps_.resize(static_cast<size_t>(taps));
-  const int32_t* x_index = ax.index.data() + static_cast<ptrdiff_t>(x0) * ax.taps;
-  const uint32_t* x_pairs = ax.pairs.data() + static_cast<ptrdiff_t>(x0) * (ax.taps / 2);
-  for (int y = y0; y < y1; ++y) {
-    for (int k = 0; k < taps; ++k) {
-      const int row = ay.index[static_cast<size_t>(y) * static_cast<size_t>(taps) + static_cast<size_t>(k)];
-      const size_t slot = static_cast<size_t>(row % taps);
-      int16_t* filtered = rows_.data() + slot * row_size;
-      if (row_of_[slot] != row) {
-        if (!ax.window)
-          AcrossRest(canvas.Row(row), x_index, x_pairs, ax.taps / 2, 0, width, filtered);
-        else if (ax.taps == 2)
-          FilterAcrossNeighbours(canvas.Row(row), x_index, x_pairs, width, filtered);
-        else
-          FilterAcross(canvas.Row(row), x_index, x_pairs, ax.taps / 2, width, filtered);
-        row_of_[slot] = row;
-      }
-      row_taps_[static_cast<size_t>(k)] = filtered;
+  areas_.clear();
+  for (const RECT& part : parts) {
+    const int left = std::max(part.left, 0), right = std::min(part.right, canvas.width);
+    const int top = std::max(part.top, 0), bottom = std::min(part.bottom, canvas.height);
+    if (right <= left || bottom <= top) continue;
+    RECT area{std::max(left, box_x0), std::max(top, box_y0), std::min(right, box_x1),
+              std::min(bottom, box_y1)};
+    if (!copy) {
+      std::tie(area.left, area.right) = reach(*ax, left, right, box_x0, box_x1);
+      std::tie(area.top, area.bottom) = reach(*ay, top, bottom, box_y0, box_y1);
     }
-    uint32_t* d = dst.Row(box.y + y) + box.x + x0;
-    const uint32_t* y_pairs = ay.pairs.data() + static_cast<ptrdiff_t>(y) * (taps / 2);
-    if (taps == 2)
-      FilterDownTwo(row_taps_[0], row_taps_[1], *y_pairs, width, d);
-    else
-      FilterDown(row_taps_.data(), y_pairs, taps / 2, width, d);
-    if (!lut.identity) ApplyGammaRow(d, d, width, lut);
+    if (area.left < area.right && area.top < area.bottom) areas_.push_back(area);
   }
-  return RECT{box.x + x0, box.y + y0, box.x + x1, box.y + y1};
+  if (areas_.empty()) return {};
+
+  // The canvas rows one output row needs are consecutive and at most `taps`, so each row has its slot at
+  // its index modulo `taps`, and enlarging filters each row once for the two or three output rows that
+  // need it. A slot keeps the columns it was filtered for, so that parts side by side or one above the
+  // other filter each column of a row once.
+  const Passes& passes = PassesHere();
+  const int taps = copy ? 0 : ay->taps;
+  // Slots begin on cache lines, so that wide loads from them need not straddle two.
+  const size_t stride = (4 * static_cast<size_t>(box_x1 - box_x0) + 31) / 32 * 32;
+  int16_t* rows = nullptr;
+  if (!copy) {
+    if (rows_.size() < stride * static_cast<size_t>(taps) + 32)
+      rows_.resize(stride * static_cast<size_t>(taps) + 32);
+    rows = rows_.data() + (0 - reinterpret_cast<uintptr_t>(rows_.data())) % 64 / 2;
+    row_of_.assign(static_cast<size_t>(taps), -1);
+    if (filtered_.size() < static_cast<size_t>(taps)) filtered_.resize(static_cast<size_t>(taps));
+    row_taps_.resize(static_cast<size_t>(taps));
+  }
+  auto across = [&](int row, int16_t* slot, int from, int to) {
+    const uint32_t* src = canvas.Row(row);
+    const int32_t* index = ax->index.data() + static_cast<ptrdiff_t>(from) * ax->taps;
+    const uint32_t* pairs = ax->pairs.data() + static_cast<ptrdiff_t>(from) * (ax->taps / 2);
+    int16_t* out = slot + 4 * static_cast<ptrdiff_t>(from - box_x0);
+    if (ax->window && ax->taps == 2) {
+      // The whole quads inside, then what is left on either side.
+      const int q0 = (from + 3) / 4, q1 = std::min(to / 4, ax->quads);
+      if (passes.across_quads != nullptr && q0 < q1) {
+        FilterAcrossNeighbours(src, index, pairs, 4 * q0 - from, out);
+        passes.across_quads(src, ax->quad_windows.data() + 3 * q0, ax->quad_weights.data() + 4 * q0, q1 - q0,
+                            out + 4 * (4 * q0 - from));
+        index += 2 * (4 * q1 - from);
+        pairs += 4 * q1 - from;
+        out += 4 * (4 * q1 - from);
+        from = 4 * q1;
+      }
+      FilterAcrossNeighbours(src, index, pairs, to - from, out);
+    } else if (ax->window && ax->taps % 4 == 0) {
+      FilterAcross(src, index, pairs, ax->taps / 2, to - from, out);
+    } else {
+      // Taps past the canvas's edges, or a canvas too narrow for a window of a multiple of four, which the
+      // vector code reads at once.
+      AcrossRest(src, index, pairs, ax->taps / 2, 0, to - from, out);
+    }
+  };
+  // Canvas row `row` filtered across for columns [x0, x1), as far as its slot does not have them yet.
+  auto filter = [&](int row, int x0, int x1) {
+    const size_t slot = static_cast<size_t>(row % taps);
+    int16_t* const filtered = rows + slot * stride;
+    auto& done = filtered_[slot];
+    if (row_of_[slot] != row) {
+      row_of_[slot] = row;
+      done.clear();
+    }
+    int x = x0;
+    for (const auto& [from, to] : done) {
+      if (to <= x) continue;
+      if (from >= x1) break;
+      if (from > x) across(row, filtered, x, from);
+      x = to;
+      if (x >= x1) break;
+    }
+    if (x < x1) {
+      across(row, filtered, x, x1);
+      done.emplace_back(x0, x1);
+      Merge(done);
+    }
+    return filtered + 4 * static_cast<ptrdiff_t>(x0 - box_x0);
+  };
+
+  // Bands of output rows between the rows where an area begins or ends, each drawn in the spans that
+  // its areas cover.
+  cuts_.clear();
+  for (const RECT& area : areas_) {
+    cuts_.push_back(area.top);
+    cuts_.push_back(area.bottom);
+  }
+  std::sort(cuts_.begin(), cuts_.end());
+  cuts_.erase(std::unique(cuts_.begin(), cuts_.end()), cuts_.end());
+  const size_t first = written.size();
+  open_.clear();
+  for (size_t band = 0; band + 1 < cuts_.size(); ++band) {
+    const int top = cuts_[band], bottom = cuts_[band + 1];
+    spans_.clear();
+    for (const RECT& area : areas_)
+      if (area.top <= top && area.bottom >= bottom) spans_.emplace_back(area.left, area.right);
+    Merge(spans_);
+
+    // What the band writes: a rectangle of the band above with the same columns grows down.
+    const size_t above = open_.size();
+    for (const auto& [x0, x1] : spans_) {
+      const RECT r{box.x + x0, box.y + top, box.x + x1, box.y + bottom};
+      const auto grows =
+          std::find_if(open_.begin(), open_.begin() + static_cast<ptrdiff_t>(above), [&](size_t i) {
+            return written[i].left == r.left && written[i].right == r.right && written[i].bottom == r.top;
+          });
+      if (grows != open_.begin() + static_cast<ptrdiff_t>(above)) {
+        written[*grows].bottom = r.bottom;
+        open_.push_back(*grows);
+      } else {
+        open_.push_back(written.size());
+        written.push_back(r);
+      }
+    }
+    open_.erase(open_.begin(), open_.begin() + static_cast<ptrdiff_t>(above));
+
+    // Wide spans go in strips of columns, so that the two rows filtered across that enlarging reads for
+    // a row of a strip stay in the first-level cache for the next rows.
+    for (const auto& [left, right] : spans_)
+      for (int x0 = left, x1; x0 < right; x0 = x1) {
+        x1 = right - x0 < 2 * kStrip ? right : x0 + kStrip;
+        const int width = x1 - x0;
+        for (int y = top; y < bottom; ++y) {
+          uint32_t* const d = dst.Row(box.y + y) + box.x + x0;
+          if (copy) {
+            if (lut.identity)
+              std::memcpy(d, canvas.Row(y) + x0, static_cast<size_t>(width) * sizeof(uint32_t));
+            else
+              ApplyGammaRow(d, canvas.Row(y) + x0, width, lut);
+            continue;
+          }
+          for (int k = 0; k < taps; ++k)
+            row_taps_[static_cast<size_t>(k)] =
+                filter(ay->index[static_cast<size_t>(y) * static_cast<size_t>(taps) + static_cast<size_t>(k)],
+                       x0, x1);
+          const uint32_t* y_pairs = ay->pairs.data() + static_cast<ptrdiff_t>(y) * (taps / 2);
+          if (taps == 2)
+            passes.down_two(row_taps_[0], row_taps_[1], *y_pairs, width, d);
+          else
+            passes.down(row_taps_.data(), y_pairs, taps / 2, width, d);
+          if (!lut.identity) ApplyGammaRow(d, d, width, lut);
+        }
+      }
+  }
+  RECT bounds = written[first];
+  for (size_t i = first + 1; i < written.size(); ++i) {
+    bounds.left = std::min(bounds.left, written[i].left);
+    bounds.top = std::min(bounds.top, written[i].top);
+    bounds.right = std::max(bounds.right, written[i].right);
+    bounds.bottom = std::max(bounds.bottom, written[i].bottom);
+  }
+  return bounds;
 }
 
 }  // namespace lunvale::platform

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "platform/display/direct_draw.h"
@@ -27,6 +29,11 @@ class SmoothScaler {
   // when none). A box of the canvas's own size gets a plain copy.
   RECT Draw(PixelView dst, const FitBox& box, const PixelView& canvas, const RECT& changed,
             const GammaLut& lut);
+  // Draws what Draw would for each of `parts` in turn, but each output pixel once and each canvas row
+  // filtered once, however the parts' reaches overlap. Appends to `written` rectangles of `dst` that
+  // do not overlap and together make up what was written, and returns their bounds (empty when none).
+  RECT DrawParts(PixelView dst, const FitBox& box, const PixelView& canvas, std::span<const RECT> parts,
+                 const GammaLut& lut, std::vector<RECT>& written);
 
  private:
   // The weights of one axis from `in` canvas pixels to `out` output pixels: output pixel i takes the
@@ -40,14 +47,30 @@ class SmoothScaler {
     std::vector<int32_t> index;
     std::vector<uint32_t> pairs;
     std::vector<int32_t> first, last;
+    // Enlarging, output pixels four at a time, quad q being pixels 4q to 4q + 3, for q < quads: where the
+    // windows of four canvas pixels begin that its two halves read, which shuffle takes each pixel's taps
+    // out of those, and the pixels' right weights doubled.
+    int quads = 0;
+    std::vector<int32_t> quad_windows;
+    std::vector<int16_t> quad_weights;
   };
   static Axis MakeAxis(int in, int out);
   const Axis& AxisFor(int in, int out);
 
-  std::deque<Axis> axes_;                 // a few, for the boxes of several monitors
-  std::vector<int16_t> rows_;             // canvas rows filtered across, 4 channels a pixel, in turn
-  std::vector<int32_t> row_of_;           // which canvas row each of those holds (-1: none)
+  std::deque<Axis> axes_;  // a few, for the boxes of several monitors
+  // Canvas rows filtered across, 4 channels a pixel, at their output columns, in turn; which canvas row
+  // each holds (-1: none), and the spans of columns filtered so far, in order.
+  std::vector<int16_t> rows_;
+  std::vector<int32_t> row_of_;
+  std::vector<std::vector<std::pair<int, int>>> filtered_;
   std::vector<const int16_t*> row_taps_;  // the rows one output row is made of
+  // Per call: the output rectangles the parts reach, the rows where those begin or end, the spans of
+  // one band of rows, and the rectangles written.
+  std::vector<RECT> areas_;
+  std::vector<int> cuts_;
+  std::vector<std::pair<int, int>> spans_;
+  std::vector<size_t> open_;
+  std::vector<RECT> written_;
 };
 
 }  // namespace lunvale::platform

@@ -78,14 +78,14 @@ class SurfaceOutput : public FrameOutput {
     const PixelView frame{frame_.data(), frame_w_, frame_h_, frame_w_};
     const FitBox box = FitPicture(frame.width, frame.height, width_, height_);
     if (repaint) {
-      for (int y = 0; y < dst.height; ++y) std::fill(dst.Row(y), dst.Row(y) + dst.width, 0u);
+      ClearAround(dst, std::vector<FitBox>{box});
       scaler_.Draw(dst, box, frame, {0, 0, frame.width, frame.height}, lut_);
       touched_.push_back(SDL_Rect{0, 0, width_, height_});
     } else {
-      for (const RECT& part : changed_) {
-        const RECT r = scaler_.Draw(dst, box, frame, part, lut_);
-        if (r.right > r.left) touched_.push_back(SDL_Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
-      }
+      written_.clear();
+      scaler_.DrawParts(dst, box, frame, changed_, lut_, written_);
+      for (const RECT& r : written_)
+        touched_.push_back(SDL_Rect{r.left, r.top, r.right - r.left, r.bottom - r.top});
     }
     if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
     changed_.clear();
@@ -119,6 +119,7 @@ class SurfaceOutput : public FrameOutput {
   bool whole_ = true;
   GammaLut lut_;
   SmoothScaler scaler_;
+  std::vector<RECT> written_;  // what the scaler wrote of the last frame, kept for its capacity
   // Main thread only.
   std::vector<SDL_Rect> touched_;
   bool direct_ = true;

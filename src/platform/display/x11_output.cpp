@@ -126,17 +126,14 @@ class X11Output : public FrameOutput {
     size_t drawn = touched_.size();  // what this call draws begins here
     if (whole_ || changed == nullptr) {
       drawn = 0;
-      for (int y = 0; y < canvas_.height; ++y) std::fill(canvas_.Row(y), canvas_.Row(y) + canvas_.width, 0u);
-      for (const FitBox& box : Boxes(frame))
+      const std::vector<FitBox> boxes = Boxes(frame);
+      ClearAround(canvas_, boxes);
+      for (const FitBox& box : boxes)
         scaler_.Draw(canvas_, box, frame, {0, 0, frame.width, frame.height}, lut);
       touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
       whole_ = false;
     } else {
-      for (const FitBox& box : Boxes(frame))
-        for (const RECT& part : *changed) {
-          const RECT r = scaler_.Draw(canvas_, box, frame, part, lut);
-          if (r.right > r.left) touched_.push_back(r);
-        }
+      for (const FitBox& box : Boxes(frame)) scaler_.DrawParts(canvas_, box, frame, *changed, lut, touched_);
       // Frames drawn faster than they are sent: the whole image goes with the next one.
       if (touched_.size() > kMostTouched) {
         touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});

@@ -71,6 +71,15 @@ TEST(Presentation, PictureFitsWithItsAspectKept) {
   EXPECT_FALSE(DisplayModeOffered(4097, 768, 32));
 }
 
+TEST(Presentation, OnlyWhatNoBoxCoversIsClearedAroundThem) {
+  std::vector<uint32_t> out(10 * 4, 7);
+  ClearAround(PixelView{out.data(), 10, 4, 10}, {FitBox{1, 1, 3, 2}, FitBox{3, 0, 4, 2}, FitBox{8, 3, 5, 5}});
+  const char* kept[] = {"...####...", ".######...", ".###......", "........##"};
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 10; ++x)
+      EXPECT_EQ(out[static_cast<size_t>(y * 10 + x)], kept[y][x] == '#' ? 7u : 0u) << x << "," << y;
+}
+
 TEST(VisualLayout, PacksEachChannelIntoItsMaskAtItsWidth) {
   const VisualLayout rgb565(0xF800, 0x07E0, 0x001F);
   EXPECT_EQ(rgb565.Pack(0xFFFFFF), 0xFFFFu);

@@ -61,12 +61,13 @@ struct Scale {
   int dw, dh;
 };
 // 1.41x and 2.8x as at 1920 x 1080 and 3840 x 2160, 0.75x, uneven, shrinking past 2x, one axis unscaled,
-// canvases narrower than a pixel's taps; boxes inside the output with a margin, and hanging over its edges.
-const Scale kScales[] = {{57, 32, {3, 2, 80, 45}, 86, 50}, {30, 20, {1, 4, 84, 56}, 88, 61},
-                         {48, 36, {2, 2, 36, 27}, 40, 31}, {40, 30, {0, 0, 57, 41}, 57, 41},
-                         {64, 48, {5, 1, 20, 15}, 27, 19}, {50, 40, {1, 1, 7, 19}, 9, 22},
-                         {40, 30, {2, 3, 40, 45}, 44, 50}, {57, 32, {-7, -3, 80, 45}, 60, 30},
-                         {5, 3, {0, 0, 2, 1}, 2, 1},       {1, 1, {1, 0, 3, 2}, 4, 2}};
+// canvases narrower than a pixel's taps or than a window of taps in fours; boxes inside the output with a
+// margin, and hanging over its edges.
+const Scale kScales[] = {
+    {57, 32, {3, 2, 80, 45}, 86, 50}, {30, 20, {1, 4, 84, 56}, 88, 61},   {48, 36, {2, 2, 36, 27}, 40, 31},
+    {40, 30, {0, 0, 57, 41}, 57, 41}, {64, 48, {5, 1, 20, 15}, 27, 19},   {50, 40, {1, 1, 7, 19}, 9, 22},
+    {40, 30, {2, 3, 40, 45}, 44, 50}, {57, 32, {-7, -3, 80, 45}, 60, 30}, {5, 3, {0, 0, 2, 1}, 2, 1},
+    {1, 1, {1, 0, 3, 2}, 4, 2},       {7, 9, {1, 1, 3, 5}, 5, 7}};
 
 TEST(SmoothScaler, MatchesTheFilterInDoublesWithinOneLevel) {
   SmoothScaler scaler;
@@ -144,6 +145,66 @@ TEST(SmoothScaler, RedrawnPartEqualsWholeRedraw) {
           ASSERT_TRUE(inside || before.At(x, y) == after.At(x, y)) << x << "," << y;
         }
     }
+}
+
+// Parts drawn as one list give every output pixel what drawing them one by one gives, and list what they
+// wrote in rectangles that hold each written pixel once: overlapping parts, bands one above another with
+// other columns, one beside them, one past the canvas, an empty one; scaled, and copied.
+TEST(SmoothScaler, PartsDrawnTogetherEqualPartsDrawnInTurn) {
+  SmoothScaler scaler;
+  const GammaLut identity = MakeGammaLut(IdentityGammaRamp());
+  const std::vector<RECT> parts{{2, 2, 12, 9},  {8, 5, 20, 14},  {4, 14, 16, 18}, {0, 18, 9, 22},
+                                {30, 3, 34, 6}, {-4, 25, 3, 40}, {5, 5, 5, 9}};
+  std::vector<Scale> scales(std::begin(kScales), std::end(kScales));
+  scales.push_back({40, 30, {2, 1, 40, 30}, 44, 33});
+  for (const Scale& s : scales) {
+    SCOPED_TRACE(std::to_string(s.box.w) + "x" + std::to_string(s.box.h));
+    Image canvas(s.cw, s.ch), one(s.dw, s.dh), together(s.dw, s.dh);
+    Randomise(canvas, {0, 0, s.cw, s.ch}, 4);
+    for (const RECT& part : parts) scaler.Draw(one.View(), s.box, canvas.View(), part, identity);
+    std::vector<RECT> written(1);  // what was there stays
+    const RECT bounds = scaler.DrawParts(together.View(), s.box, canvas.View(), parts, identity, written);
+    RECT hull{s.dw, s.dh, 0, 0};
+    for (size_t i = 1; i < written.size(); ++i)
+      hull = {std::min(hull.left, written[i].left), std::min(hull.top, written[i].top),
+              std::max(hull.right, written[i].right), std::max(hull.bottom, written[i].bottom)};
+    EXPECT_TRUE(written.size() == 1 ? bounds.right <= bounds.left
+                                    : bounds.left == hull.left && bounds.top == hull.top &&
+                                          bounds.right == hull.right && bounds.bottom == hull.bottom);
+    for (int y = 0; y < s.dh; ++y)
+      for (int x = 0; x < s.dw; ++x) {
+        ASSERT_EQ(together.At(x, y), one.At(x, y)) << x << "," << y;
+        const auto in = [&](const RECT& r) {
+          return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+        };
+        ASSERT_EQ(std::count_if(written.begin() + 1, written.end(), in), one.At(x, y) == kUntouched ? 0 : 1)
+            << x << "," << y;
+      }
+  }
+}
+
+// The forms of the filter that the processor picks all give exactly what the plain arithmetic gives: a digest
+// of scalings up and down, of sizes that reach every form's edges, as the plain code made it.
+TEST(SmoothScaler, GivesExactlyThePlainArithmetic) {
+  std::mt19937 rng(77);
+  SmoothScaler scaler;
+  const GammaLut identity = MakeGammaLut(IdentityGammaRamp());
+  uint64_t digest = 14695981039346656037u;
+  for (int c = 0; c <= 300; ++c) {
+    const auto pick = [&](int from, int to) {
+      return from + static_cast<int>(rng() % static_cast<uint32_t>(to - from + 1));
+    };
+    // The last one is wide enough to go in strips.
+    const int cw = c < 300 ? pick(1, 300) : 1400, ch = c < 300 ? pick(1, 30) : 2;
+    const int bw = c < 300 ? pick(1, 3 * cw) : 3900, bh = pick(1, 3 * ch);
+    Image canvas(cw, ch), out(bw + 4, bh + 4);
+    Randomise(canvas, {0, 0, cw, ch}, rng());
+    const RECT part = rng() % 2 != 0 ? RECT{0, 0, cw, ch}
+                                     : RECT{pick(-2, cw), pick(-2, ch), pick(0, cw + 2), pick(0, ch + 2)};
+    scaler.Draw(out.View(), {pick(-2, 2), pick(-2, 2), bw, bh}, canvas.View(), part, identity);
+    for (const uint32_t p : out.px) digest = (digest ^ p) * 1099511628211u;
+  }
+  EXPECT_EQ(digest, 0x634cec344b67e8d2u);
 }
 
 TEST(SmoothScaler, GammaAppliesToWhatTheFilterGives) {
