@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/app/component.h"
 #include "platform/display/direct_draw.h"
@@ -63,8 +64,13 @@ class TQss : public platform::TControl, public sprites::DisplayPanel {
   // A scene that composes at the output's aspect sets the width its positions are given for.
   void SetDesignWidth(int32_t value) { design_width_ = value; }
   int32_t GetDesignWidth() const override { return design_width_; }
-  // The output's size as the display backend knows it before the display opens.
-  std::optional<std::pair<int, int>> OutputSize() const { return backend_->OutputSize(); }
+  // The outputs' sizes as the display backend knows them before the display opens, and what part of
+  // each frame each of them shows (set before the display opens).
+  std::vector<std::pair<int, int>> OutputSizes() const { return backend_->OutputSizes(); }
+  void SetFrameViews(std::vector<platform::FrameView> views) { backend_->SetFrameViews(std::move(views)); }
+  // Frame thread, during OnTimer: the canvas the frame draws now; nullopt: the whole screen.
+  void SetCurrentCanvas(std::optional<Canvas> canvas) { canvas_ = canvas; }
+  std::optional<Canvas> CurrentCanvas() const override { return canvas_; }
   int32_t GetColorDepth() const { return color_depth_; }
   void SetDualMonitor(bool value) { dual_monitor_ = value; }
   bool GetDualMonitor() const { return dual_monitor_; }
@@ -165,6 +171,7 @@ class TQss : public platform::TControl, public sprites::DisplayPanel {
   std::atomic<bool> show_fps_ = false;
   int32_t width_screen_ = 800;
   int32_t design_width_ = 1024;
+  std::optional<Canvas> canvas_;  // frame thread only
   int32_t height_screen_ = 600;
   int32_t color_depth_ = 24;
   bool dual_monitor_ = false;

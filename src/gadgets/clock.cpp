@@ -88,7 +88,7 @@ std::tm TQGC::Now(std::shared_ptr<const TimeFormat>& format) {
 void TQGC::DrawGadgetClock() {
   const sprites::DisplayPanel* qss = Panel();
   if (qss == nullptr) return;
-  const int x0 = qss->GetWidthScreen() - kOriginRight;
+  const int x0 = qss->CanvasRight() - kOriginRight;
   const int y0 = qss->GetHeightScreen() - kOriginBottom;
 
   // One reading of the clock serves the text and the blinking, so that both agree.
@@ -118,11 +118,14 @@ void TQGC::DrawGadgetClock() {
 
   // The separator shows from the frame in which the second changed, for half a second's frames; at
   // least in that one frame, so that a slow frame period does not lose it altogether.
+  // A frame that draws several canvases counts once.
   int32_t count = blink_count_.load(std::memory_order_relaxed);
-  if (count < INT32_MAX) ++count;
-  if (now.tm_sec != last_second_.load(std::memory_order_relaxed)) count = 0;
-  blink_count_.store(count, std::memory_order_relaxed);
-  last_second_.store(now.tm_sec, std::memory_order_relaxed);
+  if (!qss->RepeatedCanvas()) {
+    if (count < INT32_MAX) ++count;
+    if (now.tm_sec != last_second_.load(std::memory_order_relaxed)) count = 0;
+    blink_count_.store(count, std::memory_order_relaxed);
+    last_second_.store(now.tm_sec, std::memory_order_relaxed);
+  }
   const int32_t period = std::max<int32_t>(1, qss->GetInterval());
   if (std::max<int32_t>(1, kBlinkMs / period) > count) dc->TextOut(x + w, y0, ":");
 

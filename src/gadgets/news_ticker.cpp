@@ -110,9 +110,14 @@ void TQGR::CreepingLine(std::string_view text, int left, int width, int top) {
 
   // Once the text's right edge has left the box at its left edge, it enters again from the right.
   // Wider than the offset can count (a line of some two billion pixels), it starts over early.
-  int64_t offset = static_cast<int64_t>(scroll_offset_.load(std::memory_order_relaxed)) + kStep;
-  if (width + w < offset || offset > INT32_MAX) offset = 0;
-  scroll_offset_.store(static_cast<int32_t>(offset), std::memory_order_relaxed);
+  // A frame that draws several canvases moves the line once.
+  const sprites::DisplayPanel* qss = Panel();
+  int64_t offset = scroll_offset_.load(std::memory_order_relaxed);
+  if (qss == nullptr || !qss->RepeatedCanvas()) {
+    offset += kStep;
+    if (width + w < offset || offset > INT32_MAX) offset = 0;
+    scroll_offset_.store(static_cast<int32_t>(offset), std::memory_order_relaxed);
+  }
 
   dc->SetTextColor(kWhite);
   const int64_t start = static_cast<int64_t>(left) + width - offset;

@@ -33,7 +33,45 @@ constexpr WideArt kStill{-kPanoramaPictureLeft, kPanoramaWidth};
 constexpr WideArt kNearWater{375, kPanoramaWidth - kPanoramaPictureLeft - 375};
 constexpr WideArt kFarWater{285, kPanoramaWidth - kPanoramaPictureLeft - 285};
 
+// The widest frame the display offers: the canvases side by side stay within it.
+constexpr int32_t kWidestFrame = 4096;
+
+// Which way each gull's flight moves on a wider sky, in quarters of the canvas's right shift.
+constexpr int32_t kGullSpread[3] = {0, -1, 1};
+
 }  // namespace
+
+// Where the parts that keep their places go on one canvas.
+struct TForm1::Placement {
+  int32_t still, near_water, far_water, trees, panel, clock, weather, news;
+};
+
+SceneLayout TForm1::ChooseCanvases() {
+  std::vector<SceneLayout> layouts;
+  for (const auto& size : qss1_->OutputSizes()) layouts.push_back(LayoutFor(size));
+  if (layouts.empty()) layouts.push_back(LayoutFor(std::nullopt));
+  // One canvas for each shape, as many as the widest frame holds; an output of a shape beyond them shows
+  // the first canvas, fitted with its aspect kept.
+  int32_t total = 0;
+  for (const SceneLayout& layout : layouts) {
+    size_t index = 0;
+    while (index < canvases_.size() && canvases_[index].layout != layout) ++index;
+    if (index == canvases_.size()) {
+      if (!canvases_.empty() && total + layout.width > kWidestFrame) {
+        index = 0;
+      } else {
+        canvases_.push_back(Canvas{total, layout});
+        total += layout.width;
+      }
+    }
+    views_.push_back(platform::FrameView{canvases_[index].left, canvases_[index].layout.width});
+  }
+  if (canvases_.size() == 1) views_.clear();  // every output shows the whole frame
+  // The pictures are cut for the widest canvas, which holds what every narrower one shows.
+  return std::max_element(canvases_.begin(), canvases_.end(),
+                          [](const Canvas& a, const Canvas& b) { return a.layout.width < b.layout.width; })
+      ->layout;
+}
 
 std::string TForm1::Art(const char* name) const {
   return layout_.panorama ? std::string(name) + "wide" : std::string(name);
@@ -49,7 +87,7 @@ platform::Columns TForm1::Shown(const WideArt& art) const {
 TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
     : platform::TForm(owner),
       qss1_(new engine::TQss(this, std::move(display))),
-      layout_(LayoutFor(qss1_->OutputSize())),
+      layout_(ChooseCanvases()),
       // The JPEG pictures, the slowest first: the water strips, then the background.
       prefetch_(std::make_unique<platform::PicturePrefetch>(
           std::vector<std::string>{Art("QMV1"), Art("QMV2"), Art("QIM1")},
@@ -119,28 +157,28 @@ void TForm1::FormCreate() {
   last_mouse_y_ = 0;
 
   // The display must be open before any picture goes onto a surface.
+  const int32_t width = canvases_.back().left + canvases_.back().layout.width;
   qss1_->SetUseIdle(false);
-  qss1_->SetWidthScreen(layout_.width);
+  qss1_->SetWidthScreen(width);
   qss1_->SetHeightScreen(kCanvasHeight);
-  qss1_->SetDesignWidth(layout_.width);
+  qss1_->SetDesignWidth(width);
+  qss1_->SetFrameViews(views_);
   qss1_->SetColorDepth(32);
   qss1_->SetInterval(45);
   qss1_->SetEnabled(true);
 
-  // Positions are those of the 4:3 picture, moved with its centre on a wider or narrower canvas.
-  const int32_t cx = layout_.centre_shift;
+  // The first canvas's places; the frames move the parts to each other canvas's.
+  const Placement at = PlacementOn(0);
   if (layout_.panorama) {
-    // Only the columns the canvas shows were decoded: each part starts where its first one goes.
-    const auto at = [&](const WideArt& art) { return cx + art.left + Shown(art).left; };
-    SetupImage(qim1_, true, false, kCanvasHeight, qim1_->Picture().Width(), 0, at(kStill));
-    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, at(kNearWater));
-    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, at(kFarWater));
+    SetupImage(qim1_, true, false, kCanvasHeight, qim1_->Picture().Width(), 0, at.still);
+    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, at.near_water);
+    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, at.far_water);
   } else {
-    SetupImage(qim1_, true, false, 768, 1024, 0, cx);
-    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, cx + 375);
-    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, cx + 285);
+    SetupImage(qim1_, true, false, 768, 1024, 0, at.still);
+    SetupStrip(qmv1_, true, false, 0, 0, false, 268, 500, at.near_water);
+    SetupStrip(qmv2_, true, false, 0, 0, false, 87, 413, at.far_water);
   }
-  SetupImage(qim2masktree_, true, true, 314, 352, 181, cx + 90);
+  SetupImage(qim2masktree_, true, true, 314, 352, 181, at.trees);
   SetupGadgetPanel();
 
   SetupStrip(qmv3sg_, true, true, 0, 0, false, 43, 300, 300);
@@ -153,15 +191,53 @@ void TForm1::FormCreate() {
   SetupStrip(qmv3sgtiny_, true, true, 18, 28, true, 24, 300, 300);
   InitPath(*paths_[2], FlightPathB, 32, 40, 12);
   // On a wider sky the three flights spread apart, each keeping its shape, speed and turns.
-  const int32_t spread = layout_.right_shift / 4;
-  ShiftPath(*paths_[0], cx);
-  ShiftPath(*paths_[1], cx - spread);
-  ShiftPath(*paths_[2], cx + spread);
+  for (int bird = 0; bird < 3; ++bird) ShiftPath(*paths_[bird], GullShift(0, bird, false));
 
   frame_counter_ = 0;
   qss1_->SetTimerEnabled(true);
   StartSound();
   platform::ShowCursor(false);
+}
+
+TForm1::Placement TForm1::PlacementOn(size_t index) const {
+  const Canvas& canvas = canvases_[index];
+  // Positions are those of the 4:3 picture, moved with its centre on a wider or narrower canvas.
+  const int32_t cx = canvas.left + canvas.layout.centre_shift;
+  // Only the columns the widest canvas shows were decoded: each part starts where its first one goes.
+  const auto at = [&](const WideArt& art, int32_t plain) {
+    return layout_.panorama ? cx + art.left + Shown(art).left : cx + plain;
+  };
+  // The panel spans the canvas; the gadgets keep their places against its right edge.
+  const int32_t rx = canvas.left + canvas.layout.right_shift;
+  const int32_t show_time = qss1_->GetShowTime();
+  const int32_t show_weather = qss1_->GetShowWeather();
+  return Placement{at(kStill, 0),
+                   at(kNearWater, 375),
+                   at(kFarWater, 285),
+                   cx + 90,
+                   canvas.left,
+                   rx + 907,
+                   rx + 1024 - 336 - 117 * show_time,
+                   rx + 1024 - (117 * show_time + 336 * show_weather + 571)};
+}
+
+int32_t TForm1::GullShift(size_t index, int bird, bool from_first) const {
+  const auto shift = [&](const Canvas& canvas) {
+    return canvas.left + canvas.layout.centre_shift + kGullSpread[bird] * (canvas.layout.right_shift / 4);
+  };
+  return shift(canvases_[index]) - (from_first ? shift(canvases_[0]) : 0);
+}
+
+void TForm1::PlaceOn(size_t index) {
+  const Placement at = PlacementOn(index);
+  qim1_->SetShowX(at.still);
+  qmv1_->SetShowX(at.near_water);
+  qmv2_->SetShowX(at.far_water);
+  qim2masktree_->SetShowX(at.trees);
+  qim2gadgetpanel_->SetShowX(at.panel);
+  qgc1_->SetShowX(at.clock);
+  qgw1_->SetShowX(at.weather);
+  qgr1_->SetShowX(at.news);
 }
 
 void TForm1::CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source) {
@@ -172,29 +248,42 @@ void TForm1::CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source) {
 
 void TForm1::Qss1Timer(platform::TComponent*) {
   if (++frame_counter_ > 31) frame_counter_ = 0;
-  qim1_->DrawImage();
-  qmv1_->SetNumberFrame(frame_counter_);
-  qmv1_->DrawMovie();
-  qmv2_->SetNumberFrame(frame_counter_);
-  qmv2_->DrawMovie();
-  // Smallest first, so that the large gull flies in front.
-  StepPath(*paths_[2], qmv3sgtiny_);
-  StepPath(*paths_[1], qmv3sgsmall_);
-  StepPath(*paths_[0], qmv3sg_);
-  qim2masktree_->DrawImage();
-  DrawGadgetPanel();
+  // Everything moves once a frame, then each canvas is drawn.
+  bool flying[3];
+  for (int bird = 0; bird < 3; ++bird) flying[bird] = AdvancePath(*paths_[bird]);
+  const bool several = canvases_.size() > 1;
+  for (size_t index = 0; index < canvases_.size(); ++index) {
+    if (several) {
+      const Canvas& canvas = canvases_[index];
+      qss1_->SetCurrentCanvas(
+          sprites::DisplayPanel::Canvas{canvas.left, canvas.left + canvas.layout.width, index > 0});
+      PlaceOn(index);
+    }
+    qim1_->DrawImage();
+    qmv1_->SetNumberFrame(frame_counter_);
+    qmv1_->DrawMovie();
+    qmv2_->SetNumberFrame(frame_counter_);
+    qmv2_->DrawMovie();
+    // Smallest first, so that the large gull flies in front.
+    sprites::TQMV* const gulls[3] = {qmv3sg_, qmv3sgsmall_, qmv3sgtiny_};
+    for (int bird = 2; bird >= 0; --bird)
+      if (flying[bird]) DrawPath(*paths_[bird], gulls[bird], GullShift(index, bird, true));
+    qim2masktree_->DrawImage();
+    DrawGadgetPanel();
+  }
+  if (several) qss1_->SetCurrentCanvas(std::nullopt);
 }
 
 void TForm1::SetupGadgetPanel() {
   const int32_t show_time = qss1_->GetShowTime();
   const int32_t show_weather = qss1_->GetShowWeather();
-  // The panel spans the canvas; the gadgets keep their places against its right edge.
-  const int32_t rx = layout_.right_shift;
-  SetupImage(qim2gadgetpanel_, true, qss1_->GetShowBlack() == 0, 70, layout_.width, 698, 0);
-  if (show_time != 0) SetupImage(qgc1_, true, true, 69, 117, 698, rx + 907);
+  const Placement at = PlacementOn(0);
+  // The panel is as wide as the widest canvas; a narrower one cuts it.
+  SetupImage(qim2gadgetpanel_, true, qss1_->GetShowBlack() == 0, 70, layout_.width, 698, at.panel);
+  if (show_time != 0) SetupImage(qgc1_, true, true, 69, 117, 698, at.clock);
   if (show_weather != 0) {
     SetupStrip(qmv3weather_, true, false, 0, 0, false, 52, 0, 0);
-    SetupImage(qgw1_, true, true, 69, 336, 698, rx + 1024 - 336 - 117 * show_time);
+    SetupImage(qgw1_, true, true, 69, 336, 698, at.weather);
   }
   // The fetcher runs whether or not a gadget is shown; its first tick comes with the message loop.
   fetcher::WeatherHTTP::Targets targets;
@@ -209,7 +298,7 @@ void TForm1::SetupGadgetPanel() {
       fetcher::WeatherApiSetting(qss1_->Settings()));
   weather_http_->Start();
   if (qss1_->GetShowNews() != 0) {
-    SetupImage(qgr1_, true, true, 69, 572, 698, rx + 1024 - (117 * show_time + 336 * show_weather + 571));
+    SetupImage(qgr1_, true, true, 69, 572, 698, at.news);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "engine/display_engine.h"
 #include "gadgets/clock.h"
@@ -77,6 +78,12 @@ class TForm1 : public platform::TForm {
   int32_t FrameCounter() const { return frame_counter_; }
   const SpritePath& Path(int bird) const { return *paths_[bird]; }
   const SceneLayout& Layout() const { return layout_; }
+  // Where each canvas the frames compose starts in them, and its layout: one for each shape of output.
+  struct Canvas {
+    int32_t left = 0;
+    SceneLayout layout;
+  };
+  const std::vector<Canvas>& Canvases() const { return canvases_; }
 
  private:
   // The picture `name` of the 4:3 scene, or its counterpart cut from the panorama.
@@ -89,10 +96,23 @@ class TForm1 : public platform::TForm {
   // gadgets shown are packed against the right edge: clock, weather, news.
   void SetupGadgetPanel();
   void DrawGadgetPanel();
+  // The scene's canvases for the outputs the display shows it on, and the part each output shows; gives
+  // the widest canvas's layout.
+  SceneLayout ChooseCanvases();
+  // Where the parts that keep their places go on the canvas `index`, and putting them there.
+  struct Placement;
+  Placement PlacementOn(size_t index) const;
+  void PlaceOn(size_t index);
+  // How far the gull `bird` flies to the right of its flight on a 4:3 canvas at the frame's left edge, on
+  // the canvas `index`; `from_first`: how far to the right of its flight on the first canvas.
+  int32_t GullShift(size_t index, int bird, bool from_first) const;
 
   // The form's components, created as its description lists them; all owned by the form.
   engine::TQss* qss1_;
-  // The canvas the scene composes on, for the shape of the output the engine's display shows it on.
+  // The canvases the frames compose, side by side, one for each shape of output; the pictures are cut for
+  // the widest, whose layout `layout_` is.
+  std::vector<Canvas> canvases_;
+  std::vector<platform::FrameView> views_;  // what part of the frame each output shows
   SceneLayout layout_;
   // The large pictures are decoded on helper threads while the components are created; only during the
   // constructor.

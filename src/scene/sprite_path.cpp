@@ -133,10 +133,10 @@ bool AdvancePath(SpritePath& path) {
   return true;
 }
 
-void DrawPath(const SpritePath& path, sprites::TQMV* strip) {
+void DrawPath(const SpritePath& path, sprites::TQMV* strip, int32_t dx) {
   if (strip == nullptr) return;
   strip->SetNumberFrame(path.frame);
-  strip->SetShowX(Truncate(path.position.x));
+  strip->SetShowX(Truncate(path.position.x) + dx);
   strip->SetShowY(Truncate(path.position.y));
   strip->DrawMovie();
 }

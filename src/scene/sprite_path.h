@@ -73,8 +73,8 @@ void ShiftPath(SpritePath& path, int32_t dx);
 // One frame along the curve: position, heading and strip frame. False (and nothing changed) for a path
 // without points or frames.
 bool AdvancePath(SpritePath& path);
-// Puts the strip at the path's frame and position and draws it.
-void DrawPath(const SpritePath& path, sprites::TQMV* strip);
+// Puts the strip at the path's frame and position, `dx` pixels to the right, and draws it.
+void DrawPath(const SpritePath& path, sprites::TQMV* strip, int32_t dx = 0);
 // Once per frame: advances and draws; a null strip only advances.
 void StepPath(SpritePath& path, sprites::TQMV* strip);
 

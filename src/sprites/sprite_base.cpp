@@ -2,6 +2,7 @@
 #include "sprites/sprite_base.h"
 
 #include <limits>
+#include <optional>
 
 #include "sprites/blit_clip.h"
 
@@ -112,8 +113,14 @@ void TQSpriteBase::BlitClipped(IDirectDrawSurface* back, IDirectDrawSurface* src
                                std::string_view blt_error) {
   const TControl* panel = Parent();
   if (panel == nullptr) return;
-  const ClippedBlit blit = ClipBlit(show_x_, show_y_, source_rect_, panel->Width(), panel->Height());
+  // Within the canvas being drawn: the whole panel, or one of the canvases side by side on it.
+  const DisplayPanel* qss = Panel();
+  const std::optional<DisplayPanel::Canvas> canvas = qss ? qss->CurrentCanvas() : std::nullopt;
+  const int32_t left = canvas ? canvas->left : 0;
+  const int32_t right = canvas ? canvas->right : panel->Width();
+  ClippedBlit blit = ClipBlit(show_x_ - left, show_y_, source_rect_, right - left, panel->Height());
   if (!blit.draw) return;
+  blit.x += left;
   HRESULT hr = DD_OK;
   for (int attempt = 0; attempt <= kStillDrawingRetries; ++attempt) {
     hr = back->BltFast(blit.x, blit.y, src, &blit.source, blt_flags_);

@@ -180,6 +180,46 @@ TEST_F(SceneFormTest, EveryShapeIsFilledWithTheGadgetsAgainstTheRightEdge) {
   }
 }
 
+TEST_F(SceneFormTest, OutputsOfSeveralShapesEachShowACanvasComposedForTheirOwn) {
+  // The scene above the panel as one output of `size` alone shows it, after one frame.
+  const auto alone = [&](std::pair<int, int> size) {
+    backend_->SetOutputSizes({size});
+    auto form = Create(1, 0, 0, 0);
+    form->Qss1()->TimerCallback();
+    const platform::PixelView back = backend_->Primary()->Pixels();
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < 698; ++y) pixels.insert(pixels.end(), back.Row(y), back.Row(y) + back.width);
+    return pixels;
+  };
+  const std::vector<uint32_t> wide = alone({1920, 1080}), square = alone({1280, 1024});
+
+  backend_->SetOutputSizes({{1920, 1080}, {1280, 1024}, {3840, 2160}});
+  auto form = Create(1, 0, 0, 0);
+  ASSERT_EQ(form->Canvases().size(), 2u);
+  const std::vector<platform::FrameView> views{{0, 1365}, {1365, 960}, {0, 1365}};
+  EXPECT_EQ(backend_->FrameViews(), views);
+  form->Qss1()->TimerCallback();
+  const platform::PixelView back = backend_->Primary()->Pixels();
+  ASSERT_EQ(back.width, 1365 + 960);
+  // The first canvas is the wide output's own frame; the second shows what the 5:4 output shows alone,
+  // but for the compression of the panorama's pictures (the gulls, trees and water in their places).
+  int64_t wide_differ = 0, square_diff = 0;
+  for (int y = 0; y < 698; ++y)
+    for (int x = 0; x < back.width; ++x) {
+      const uint32_t p = back.Row(y)[x];
+      if (x < 1365) {
+        wide_differ += p != wide[static_cast<size_t>(y * 1365 + x)];
+      } else {
+        const uint32_t q = square[static_cast<size_t>(y * 960 + x - 1365)];
+        for (int shift : {0, 8, 16})
+          square_diff += std::abs(int((p >> shift) & 255) - int((q >> shift) & 255));
+      }
+    }
+  EXPECT_EQ(wide_differ, 0);
+  EXPECT_LT(square_diff / (698 * 960 * 3), 3);
+  EXPECT_EQ(form->QGC1()->GetShowX(), 1365 + 960 - 117);  // against the right edge of each canvas
+}
+
 int CursorCounter() {  // read without changing it
   platform::ShowCursor(true);
   return platform::ShowCursor(false);

@@ -150,13 +150,20 @@ class FakeDisplayBackend : public platform::DisplayBackend {
                            std::shared_ptr<platform::IDirectDraw>& out) override;
   platform::DirectDrawEnumerateExFn DirectDrawEnumerateExA() override;
   int GetSystemMetrics(int index) override;
-  std::optional<std::pair<int, int>> OutputSize() override { return output_size_; }
-  // The output's size the backend reports (default: none known).
-  void SetOutputSize(std::optional<std::pair<int, int>> size) { output_size_ = size; }
+  std::vector<std::pair<int, int>> OutputSizes() override { return output_sizes_; }
+  void SetFrameViews(std::vector<platform::FrameView> views) override { views_ = std::move(views); }
+  // The outputs' sizes the backend reports (default: none known), and the views it was given.
+  void SetOutputSizes(std::vector<std::pair<int, int>> sizes) { output_sizes_ = std::move(sizes); }
+  void SetOutputSize(std::optional<std::pair<int, int>> size) {
+    output_sizes_.clear();
+    if (size) output_sizes_.push_back(*size);
+  }
+  const std::vector<platform::FrameView>& FrameViews() const { return views_; }
 
  private:
   std::shared_ptr<FakeState> state_;
-  std::optional<std::pair<int, int>> output_size_;
+  std::vector<std::pair<int, int>> output_sizes_;
+  std::vector<platform::FrameView> views_;
 };
 
 }  // namespace lunvale::testing

@@ -114,6 +114,14 @@ struct RECT {
   int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The columns of a frame that one output shows. A scene composed for outputs of several shapes lays one
+// canvas for each shape side by side in its frame; each output shows its own. A width of 0: the whole frame.
+struct FrameView {
+  int left = 0;
+  int width = 0;
+  bool operator==(const FrameView&) const = default;
+};
+
 struct DDSCAPS {
   uint32_t dwCaps = 0;
 };
@@ -215,9 +223,13 @@ class DisplayBackend {
   virtual DirectDrawEnumerateExFn DirectDrawEnumerateExA() = 0;
   // SM_CMONITORS: the number of monitors; 0 for other indices.
   virtual int GetSystemMetrics(int index) = 0;
-  // The width and height of what the primary display's picture fills: its first monitor, or a host's
-  // window, so that a scene can compose for that shape. Nothing when it is not known.
-  virtual std::optional<std::pair<int, int>> OutputSize() { return std::nullopt; }
+  // The width and height of each output the primary display's picture fills: every monitor of every X
+  // screen (the default screen's first, as the desktop lists them), or a host's window, so that a scene
+  // can compose for each shape. Empty when not known.
+  virtual std::vector<std::pair<int, int>> OutputSizes() { return {}; }
+  // Before the display opens: the part of each frame each output shows, in the order of OutputSizes;
+  // empty: each shows the whole frame.
+  virtual void SetFrameViews(std::vector<FrameView> views) { (void)views; }
 };
 
 // A 32-bit surface in system memory, never lost. Pixels start black.

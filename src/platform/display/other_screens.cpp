@@ -7,6 +7,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdint>
@@ -48,8 +49,9 @@ class OtherScreens {
     XCloseDisplay(display_);
   }
 
-  // A window on every screen but `skip`; false when none could be made.
-  bool Open(int skip) {
+  // A window on every screen but `skip`; false when none could be made. `views`: what each of their
+  // monitors shows, screen by screen (a screen that lists none counts as one); empty: the whole frame.
+  bool Open(int skip, const std::vector<FrameView>& views) {
     {
       X11ErrorTrap trap(display_);
       for (int s = 0; s < ScreenCount(display_); ++s) {
@@ -63,10 +65,16 @@ class OtherScreens {
       // The windows must be known to the server before the outputs' connections look at them.
       if (trap.Failed()) return false;
     }
+    size_t next = 0;
     for (Screen& screen : screens_) {
       std::string error;
+      std::vector<RECT> monitors = ListX11Monitors(display_, screen.root);
+      const size_t count = std::max<size_t>(monitors.size(), 1);
+      std::vector<FrameView> shown;
+      if (next + count <= views.size()) shown.assign(views.begin() + next, views.begin() + next + count);
+      next += count;
       // A screen whose output cannot be opened stays covered in black; its input still counts.
-      screen.output = OpenX11Output(screen.window, ListX11Monitors(display_, screen.root), error);
+      screen.output = OpenX11Output(screen.window, std::move(monitors), std::move(shown), error);
     }
     if (screens_.empty()) return false;
     // The frames stop while the application is inactive, as it is when another screen has the focus:
@@ -284,7 +292,8 @@ class AllScreensOutput : public FrameOutput {
 }  // namespace
 
 std::unique_ptr<FrameOutput> CoverOtherScreens(std::unique_ptr<FrameOutput> main, ::Display* display,
-                                               unsigned long window, const MainThreadCalls& calls) {
+                                               unsigned long window, const MainThreadCalls& calls,
+                                               const std::vector<FrameView>& views) {
   if (!main || display == nullptr || ScreenCount(display) < 2) return main;
   XWindowAttributes attrs{};
   {
@@ -295,8 +304,22 @@ std::unique_ptr<FrameOutput> CoverOtherScreens(std::unique_ptr<FrameOutput> main
   ::Display* own = XOpenDisplay(DisplayString(display));
   if (own == nullptr) return main;
   auto others = std::make_unique<OtherScreens>(own, calls);
-  if (!others->Open(XScreenNumberOfScreen(attrs.screen))) return main;
+  if (!others->Open(XScreenNumberOfScreen(attrs.screen), views)) return main;
   return std::make_unique<AllScreensOutput>(std::move(main), std::move(others));
+}
+
+std::vector<std::pair<int, int>> OtherScreenOutputs() {
+  std::vector<std::pair<int, int>> sizes;
+  ::Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return sizes;
+  for (int s = 0; s < ScreenCount(display); ++s) {
+    if (s == DefaultScreen(display)) continue;
+    const std::vector<RECT> monitors = ListX11Monitors(display, RootWindow(display, s));
+    for (const RECT& m : monitors) sizes.emplace_back(m.right - m.left, m.bottom - m.top);
+    if (monitors.empty()) sizes.emplace_back(DisplayWidth(display, s), DisplayHeight(display, s));
+  }
+  XCloseDisplay(display);
+  return sizes;
 }
 
 }  // namespace lunvale::platform

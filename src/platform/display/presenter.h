@@ -59,7 +59,7 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
       if (!open_ || !output_ || frame.width != width_ || frame.height != height_) return false;
       const bool whole = whole_ || output_->WantsWhole();
       if (!whole && changed.empty()) return true;
-      output_->Draw(ShownPart(frame), whole ? nullptr : &changed, lut_);
+      output_->Draw(frame, whole ? nullptr : &changed, lut_);
       whole_ = false;
     }
     RequestPresent();
@@ -71,7 +71,7 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     {
       std::lock_guard lock(mutex_);
       if (!open_ || !output_ || front.width != width_ || front.height != height_) return;
-      output_->Draw(ShownPart(front), nullptr, lut_);
+      output_->Draw(front, nullptr, lut_);
     }
     RequestPresent();
   }
@@ -126,15 +126,6 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
   }
 
  private:
-  // The part of a frame that is shown. A frame of another shape than 4:3 is a scene composed at its
-  // output's aspect, whose sprites stop one pixel short of the far edges, as they always have: its last
-  // column and row are left out rather than shown as black hairlines. A 4:3 frame is shown whole.
-  static PixelView ShownPart(const PixelView& frame) {
-    if (int64_t{frame.width} * 3 == int64_t{frame.height} * 4 || frame.width < 2 || frame.height < 2)
-      return frame;
-    return PixelView{frame.pixels, frame.width - 1, frame.height - 1, frame.pitch};
-  }
-
   // At most one presentation call waits in the main thread's queue; it takes whatever is newest.
   void RequestPresent() {
     {

@@ -27,6 +27,25 @@ FitBox FitPicture(int width, int height, int out_w, int out_h) {
   return box;
 }
 
+PixelView ViewOf(const PixelView& frame, FrameView view) {
+  if (view.width == 0) view = FrameView{0, frame.width};
+  if (view.left < 0 || view.width < 0 || view.left > frame.width - view.width) return {};
+  PixelView part{frame.pixels + view.left, view.width, frame.height, frame.pitch};
+  if (int64_t{part.width} * 3 == int64_t{part.height} * 4 || part.width < 2 || part.height < 2) return part;
+  --part.width;
+  --part.height;
+  return part;
+}
+
+void PartsIn(std::span<const RECT> changed, int left, const PixelView& shown, std::vector<RECT>& out) {
+  out.clear();
+  for (const RECT& r : changed) {
+    const RECT in{std::max(r.left - left, 0), std::max(r.top, 0), std::min(r.right - left, shown.width),
+                  std::min(r.bottom, shown.height)};
+    if (in.left < in.right && in.top < in.bottom) out.push_back(in);
+  }
+}
+
 void ClearAround(PixelView dst, const std::vector<FitBox>& boxes) {
   std::vector<std::pair<int, int>> spans;  // the covered columns of a row, left to right
   for (int y = 0; y < dst.height; ++y) {

@@ -3,6 +3,7 @@
 
 // Where the display's picture goes in an output (platform/display/smooth_scale.h draws it there).
 
+#include <span>
 #include <vector>
 
 #include "platform/display/direct_draw.h"
@@ -19,6 +20,16 @@ struct FitBox {
   bool operator==(const FitBox&) const = default;
 };
 FitBox FitPicture(int width, int height, int out_w, int out_h);
+
+// The part of `frame` that `view` shows. A part of another shape than 4:3 is a canvas composed at its
+// output's aspect, whose sprites stop one pixel short of its far edges, as they always have: its last
+// column and row are left out rather than shown as black hairlines. A 4:3 part is shown whole. A view
+// that does not lie inside the frame shows nothing.
+PixelView ViewOf(const PixelView& frame, FrameView view);
+
+// What of `changed` (frame coordinates) lies in the view `shown` (as ViewOf gives it, starting at column
+// `left` of the frame), in the view's coordinates.
+void PartsIn(std::span<const RECT> changed, int left, const PixelView& shown, std::vector<RECT>& out);
 
 // Fills with black what of `dst` none of `boxes` covers: the bars beside a picture drawn into them.
 void ClearAround(PixelView dst, const std::vector<FitBox>& boxes);

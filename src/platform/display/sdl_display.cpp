@@ -114,8 +114,8 @@ class PrimarySurface : public MemorySurface {
 class SdlDirectDraw : public IDirectDraw {
  public:
   // `display`: the monitor asked for, or -1 for the primary display, which covers every monitor.
-  SdlDirectDraw(int display, MainThreadCalls calls, unsigned long host_window)
-      : display_(display), calls_(std::move(calls)), host_window_(host_window) {}
+  SdlDirectDraw(int display, MainThreadCalls calls, unsigned long host_window, std::vector<FrameView> views)
+      : display_(display), calls_(std::move(calls)), host_window_(host_window), views_(std::move(views)) {}
   ~SdlDirectDraw() override {
     if (presenter_) presenter_->Close();
   }
@@ -131,7 +131,7 @@ class SdlDirectDraw : public IDirectDraw {
     std::string error;
     std::unique_ptr<FrameOutput> output;
     if (host_window_ != 0) {
-      output = OpenX11Output(host_window_, {}, error);
+      output = OpenX11Output(host_window_, {}, views_, error);
     } else {
       std::vector<RECT> monitors;
       SDL_Rect all{0, 0, 0, 0};
@@ -147,10 +147,17 @@ class SdlDirectDraw : public IDirectDraw {
       if (info.subsystem == SDL_SYSWM_X11) {
         // The window must be known to the server before another connection can draw into it.
         XSync(info.info.x11.display, False);
-        output = OpenX11Output(info.info.x11.window, std::move(monitors), error);
+        // The views are the primary display's: the first ones go to this screen's monitors, the rest
+        // to the other screens'.
+        const size_t own = std::min(monitors.size(), views_.size());
+        std::vector<FrameView> shown(views_.begin(), views_.begin() + static_cast<std::ptrdiff_t>(own));
+        const std::vector<FrameView> rest(views_.begin() + static_cast<std::ptrdiff_t>(own), views_.end());
+        if (display_ >= 0) shown.clear();
+        output = OpenX11Output(info.info.x11.window, std::move(monitors), std::move(shown), error);
         // The whole display: its other X screens, if it has any, show the scene too.
         if (display_ < 0)
-          output = CoverOtherScreens(std::move(output), info.info.x11.display, info.info.x11.window, calls_);
+          output =
+              CoverOtherScreens(std::move(output), info.info.x11.display, info.info.x11.window, calls_, rest);
       } else {
         // A compositor places its windows itself: the saver asks for its monitor's whole area.
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
@@ -238,6 +245,7 @@ class SdlDirectDraw : public IDirectDraw {
   int display_;
   MainThreadCalls calls_;
   unsigned long host_window_;
+  std::vector<FrameView> views_;
   std::shared_ptr<Presenter> presenter_;
   SDL_Window* presenter_window_ = nullptr;
   std::weak_ptr<PrimarySurface> primary_;
@@ -256,7 +264,7 @@ HRESULT SdlDisplayBackend::DirectDrawCreate(const DeviceGuid* device, std::share
   const int display = device ? device->display : -1;
   if (device != nullptr && (display < 0 || display >= SDL_GetNumVideoDisplays()))
     return DDERR_INVALIDDIRECTDRAWGUID;
-  out = std::make_shared<SdlDirectDraw>(display, calls_, host_window_);
+  out = std::make_shared<SdlDirectDraw>(display, calls_, host_window_, views_);
   return DD_OK;
 }
 
@@ -276,14 +284,23 @@ DirectDrawEnumerateExFn SdlDisplayBackend::DirectDrawEnumerateExA() {
   };
 }
 
-std::optional<std::pair<int, int>> SdlDisplayBackend::OutputSize() {
-  if (host_window_ != 0) return QueryWindowSize(host_window_);
-  // The first monitor as the desktop lists it; SDL's first display where the server keeps no list.
-  if (const std::vector<RECT> monitors = ListX11Monitors(); !monitors.empty())
-    return std::pair{monitors[0].right - monitors[0].left, monitors[0].bottom - monitors[0].top};
-  SDL_Rect bounds;
-  if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || SDL_GetDisplayBounds(0, &bounds) != 0) return std::nullopt;
-  return std::pair{bounds.w, bounds.h};
+std::vector<std::pair<int, int>> SdlDisplayBackend::OutputSizes() {
+  std::vector<std::pair<int, int>> sizes;
+  if (host_window_ != 0) {
+    if (const auto size = QueryWindowSize(host_window_)) sizes.push_back(*size);
+    return sizes;
+  }
+  // The monitors as the desktop lists them; SDL's displays where the server keeps no list.
+  for (const RECT& m : ListX11Monitors()) sizes.emplace_back(m.right - m.left, m.bottom - m.top);
+  if (sizes.empty() && SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+      SDL_Rect bounds;
+      if (SDL_GetDisplayBounds(i, &bounds) == 0) sizes.emplace_back(bounds.w, bounds.h);
+    }
+  }
+  if (sizes.empty()) return sizes;
+  for (const auto& size : OtherScreenOutputs()) sizes.push_back(size);
+  return sizes;
 }
 
 int SdlDisplayBackend::GetSystemMetrics(int index) {

@@ -12,6 +12,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "platform/display/direct_draw.h"
 #include "platform/display/presenter.h"
@@ -33,11 +35,13 @@ class SdlDisplayBackend : public DisplayBackend {
   HRESULT DirectDrawCreate(const DeviceGuid* device, std::shared_ptr<IDirectDraw>& out) override;
   DirectDrawEnumerateExFn DirectDrawEnumerateExA() override;
   int GetSystemMetrics(int index) override;
-  std::optional<std::pair<int, int>> OutputSize() override;
+  std::vector<std::pair<int, int>> OutputSizes() override;
+  void SetFrameViews(std::vector<FrameView> views) override { views_ = std::move(views); }
 
  private:
   MainThreadCalls calls_;
   unsigned long host_window_;
+  std::vector<FrameView> views_;
 };
 
 }  // namespace lunvale::platform

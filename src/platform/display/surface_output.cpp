@@ -75,7 +75,7 @@ class SurfaceOutput : public FrameOutput {
     }
     if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
     const PixelView dst{static_cast<uint32_t*>(target->pixels), target->w, target->h, target->pitch / 4};
-    const PixelView frame{frame_.data(), frame_w_, frame_h_, frame_w_};
+    const PixelView frame = ViewOf(PixelView{frame_.data(), frame_w_, frame_h_, frame_w_}, {});
     const FitBox box = FitPicture(frame.width, frame.height, width_, height_);
     if (repaint) {
       ClearAround(dst, std::vector<FitBox>{box});

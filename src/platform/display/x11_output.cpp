@@ -59,8 +59,11 @@ namespace {
 
 class X11Output : public FrameOutput {
  public:
-  X11Output(::Display* display, Window window, std::vector<RECT> monitors)
-      : display_(display), window_(window), monitors_(std::move(monitors)) {}
+  X11Output(::Display* display, Window window, std::vector<RECT> monitors, std::vector<FrameView> views)
+      : display_(display), window_(window), monitors_(std::move(monitors)), views_(std::move(views)) {
+    // Views that do not pair with the monitors (they changed meanwhile): each shows the whole frame.
+    if (views_.size() != std::max<size_t>(monitors_.size(), 1)) views_.clear();
+  }
 
   ~X11Output() override {
     FreeImage();
@@ -126,14 +129,19 @@ class X11Output : public FrameOutput {
     size_t drawn = touched_.size();  // what this call draws begins here
     if (whole_ || changed == nullptr) {
       drawn = 0;
-      const std::vector<FitBox> boxes = Boxes(frame);
+      const std::vector<Placement> placements = Placements(frame);
+      std::vector<FitBox> boxes;
+      for (const Placement& p : placements) boxes.push_back(p.box);
       ClearAround(canvas_, boxes);
-      for (const FitBox& box : boxes)
-        scaler_.Draw(canvas_, box, frame, {0, 0, frame.width, frame.height}, lut);
+      for (const Placement& p : placements)
+        scaler_.Draw(canvas_, p.box, p.part, {0, 0, p.part.width, p.part.height}, lut);
       touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
       whole_ = false;
     } else {
-      for (const FitBox& box : Boxes(frame)) scaler_.DrawParts(canvas_, box, frame, *changed, lut, touched_);
+      for (const Placement& p : Placements(frame)) {
+        PartsIn(*changed, p.left, p.part, parts_);
+        scaler_.DrawParts(canvas_, p.box, p.part, parts_, lut, touched_);
+      }
       // Frames drawn faster than they are sent: the whole image goes with the next one.
       if (touched_.size() > kMostTouched) {
         touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
@@ -185,19 +193,29 @@ class X11Output : public FrameOutput {
     }
   }
 
-  std::vector<FitBox> Boxes(const PixelView& frame) const {
-    std::vector<FitBox> boxes;
-    if (monitors_.empty()) {
-      boxes.push_back(FitPicture(frame.width, frame.height, width_, height_));
-      return boxes;
+  // Where each monitor's part of the frame goes in the window.
+  struct Placement {
+    FitBox box;
+    PixelView part;
+    int left = 0;  // the part's first column in the frame
+  };
+  std::vector<Placement> Placements(const PixelView& frame) const {
+    std::vector<Placement> placements;
+    const auto place = [&](size_t i, int x, int y, int w, int h) {
+      const FrameView view = i < views_.size() ? views_[i] : FrameView{};
+      Placement p{{}, ViewOf(frame, view), view.width == 0 ? 0 : view.left};
+      if (p.part.Empty()) return;
+      p.box = FitPicture(p.part.width, p.part.height, w, h);
+      p.box.x += x;
+      p.box.y += y;
+      placements.push_back(p);
+    };
+    if (monitors_.empty()) place(0, 0, 0, width_, height_);
+    for (size_t i = 0; i < monitors_.size(); ++i) {
+      const RECT& m = monitors_[i];
+      place(i, m.left, m.top, m.right - m.left, m.bottom - m.top);
     }
-    for (const RECT& m : monitors_) {
-      FitBox box = FitPicture(frame.width, frame.height, m.right - m.left, m.bottom - m.top);
-      box.x += m.left;
-      box.y += m.top;
-      boxes.push_back(box);
-    }
-    return boxes;
+    return placements;
   }
 
   bool MakeImage() {
@@ -295,6 +313,7 @@ class X11Output : public FrameOutput {
   ::Display* display_;
   Window window_;
   std::vector<RECT> monitors_;
+  std::vector<FrameView> views_;  // one for each monitor (or for the window), or none
   Visual* visual_ = nullptr;
   int depth_ = 0;
   int width_ = 0;
@@ -311,6 +330,7 @@ class X11Output : public FrameOutput {
   std::vector<uint32_t> converted_;
   static constexpr size_t kMostTouched = 256;
   std::vector<RECT> touched_;  // drawn and not yet sent
+  std::vector<RECT> parts_;    // what changed in one monitor's part
   bool whole_ = true;
   bool repaint_ = false;
   bool gone_ = false;
@@ -319,13 +339,13 @@ class X11Output : public FrameOutput {
 }  // namespace
 
 std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
-                                           std::string& error) {
+                                           std::vector<FrameView> views, std::string& error) {
   ::Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     error = "cannot open the display";
     return nullptr;
   }
-  auto output = std::make_unique<X11Output>(display, window, std::move(monitors));
+  auto output = std::make_unique<X11Output>(display, window, std::move(monitors), std::move(views));
   if (!output->Init(error)) return nullptr;
   return output;
 }

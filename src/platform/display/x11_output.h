@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/display/frame_output.h"
+#include "platform/display/scaling.h"
 
 struct _XDisplay;
 
@@ -17,10 +18,11 @@ namespace lunvale::platform {
 
 // An X11 window on its own connection to the default display: it follows the window's size, repaints
 // what the server lost, and notices the window going away. `monitors`: the window's parts, one per
-// monitor, that each show the whole picture; empty for the whole window, whatever its size. Null with
-// `error` set when there is no such window or display.
+// monitor; empty for the whole window, whatever its size. `views`: the part of each frame that each
+// monitor (or the whole window) shows, scaled to fill it with its aspect kept; empty: each shows the whole
+// frame. Null with `error` set when there is no such window or display.
 std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
-                                           std::string& error);
+                                           std::vector<FrameView> views, std::string& error);
 
 // The monitors of the default display as the desktop arranges them (RandR), in root-window coordinates;
 // empty when the server does not tell.

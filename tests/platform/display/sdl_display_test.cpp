@@ -80,6 +80,38 @@ TEST(Presentation, OnlyWhatNoBoxCoversIsClearedAroundThem) {
       EXPECT_EQ(out[static_cast<size_t>(y * 10 + x)], kept[y][x] == '#' ? 7u : 0u) << x << "," << y;
 }
 
+TEST(Presentation, EachOutputShowsItsCanvasOfTheFrameAndWhatChangedInIt) {
+  std::vector<uint32_t> frame(2325 * 768);
+  const PixelView whole{frame.data(), 2325, 768, 2325};
+  const struct {
+    FrameView view;
+    int offset, width, height;  // of the part shown; a width of 0: nothing
+  } cases[] = {
+      {{0, 1024}, 0, 1024, 768},      // 4:3: whole
+      {{0, 1365}, 0, 1364, 767},      // composed for its output: without the last column and row
+      {{1365, 960}, 1365, 959, 767},  // beside it
+      {{1366, 960}, 0, 0, 0},         // reaching out of the frame
+      {{-1, 960}, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    const PixelView part = ViewOf(whole, c.view);
+    EXPECT_EQ(part.width, c.width) << c.view.left;
+    if (c.width == 0) continue;
+    EXPECT_EQ(part.pixels, frame.data() + c.offset);
+    EXPECT_EQ(part.height, c.height);
+    EXPECT_EQ(part.pitch, 2325);
+  }
+  std::vector<RECT> parts;
+  const RECT changed[] = {{1300, 10, 1400, 20}, {0, 0, 1365, 768}, {2000, 700, 2400, 800}};
+  PartsIn(changed, 1365, ViewOf(whole, {1365, 960}), parts);
+  ASSERT_EQ(parts.size(), 2u);
+  EXPECT_EQ(parts[0].left, 0);
+  EXPECT_EQ(parts[0].right, 35);
+  EXPECT_EQ(parts[1].left, 635);
+  EXPECT_EQ(parts[1].right, 959);
+  EXPECT_EQ(parts[1].bottom, 767);
+}
+
 TEST(VisualLayout, PacksEachChannelIntoItsMaskAtItsWidth) {
   const VisualLayout rgb565(0xF800, 0x07E0, 0x001F);
   EXPECT_EQ(rgb565.Pack(0xFFFFFF), 0xFFFFu);
