@@ -140,7 +140,8 @@ TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBac
 }
 
 TForm1::~TForm1() {
-  // Its ticks use the gadgets and the client, which go with the form.
+  // Its ticks use the gadgets and the client, which go with the form; a download under way is cut short.
+  if (weather_http_) weather_http_->Terminate();
   weather_http_.reset();
   // The timer must not tick into a form that is going away, whatever ended the run, and the sound
   // goes with the form.

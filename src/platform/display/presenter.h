@@ -23,11 +23,13 @@ namespace lunvale::platform {
 
 // How a display reaches its main thread: `post` runs a call there at its next turn; `quit` asks the run
 // to end (the window it draws into went away, or input on another screen). Both are called from any
-// thread.
+// thread. `resized` (may be empty), on the main thread: a host's window the display draws into took a
+// new size (width, height).
 struct MainThreadCalls {
   using Post = std::function<void(std::function<void()>)>;
   Post post;
   std::function<void()> quit;
+  std::function<void(int, int)> resized;
 };
 
 // What the frame thread and the main thread share: the output and the gamma ramp. The frame thread draws

@@ -131,7 +131,7 @@ class SdlDirectDraw : public IDirectDraw {
     std::string error;
     std::unique_ptr<FrameOutput> output;
     if (host_window_ != 0) {
-      output = OpenX11Output(host_window_, {}, views_, error);
+      output = OpenX11Output(host_window_, {}, views_, error, calls_.resized);
     } else {
       std::vector<RECT> monitors;
       SDL_Rect all{0, 0, 0, 0};

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "platform/display/scaling.h"
 #include "platform/display/smooth_scale.h"
@@ -59,8 +60,13 @@ namespace {
 
 class X11Output : public FrameOutput {
  public:
-  X11Output(::Display* display, Window window, std::vector<RECT> monitors, std::vector<FrameView> views)
-      : display_(display), window_(window), monitors_(std::move(monitors)), views_(std::move(views)) {
+  X11Output(::Display* display, Window window, std::vector<RECT> monitors, std::vector<FrameView> views,
+            std::function<void(int, int)> resized)
+      : display_(display),
+        window_(window),
+        monitors_(std::move(monitors)),
+        views_(std::move(views)),
+        resized_(std::move(resized)) {
     // Views that do not pair with the monitors (they changed meanwhile): each shows the whole frame.
     if (views_.size() != std::max<size_t>(monitors_.size(), 1)) views_.clear();
   }
@@ -109,6 +115,7 @@ class X11Output : public FrameOutput {
     ReadEvents();
     if (gone_) return;
     if (image_ == nullptr || image_w_ != width_ || image_h_ != height_) {
+      if (image_ != nullptr && resized_) resized_(width_, height_);
       X11ErrorTrap trap(display_);
       FreeImage();
       touched_.clear();
@@ -314,6 +321,7 @@ class X11Output : public FrameOutput {
   Window window_;
   std::vector<RECT> monitors_;
   std::vector<FrameView> views_;  // one for each monitor (or for the window), or none
+  std::function<void(int, int)> resized_;
   Visual* visual_ = nullptr;
   int depth_ = 0;
   int width_ = 0;
@@ -339,13 +347,15 @@ class X11Output : public FrameOutput {
 }  // namespace
 
 std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
-                                           std::vector<FrameView> views, std::string& error) {
+                                           std::vector<FrameView> views, std::string& error,
+                                           std::function<void(int, int)> resized) {
   ::Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     error = "cannot open the display";
     return nullptr;
   }
-  auto output = std::make_unique<X11Output>(display, window, std::move(monitors), std::move(views));
+  auto output =
+      std::make_unique<X11Output>(display, window, std::move(monitors), std::move(views), std::move(resized));
   if (!output->Init(error)) return nullptr;
   return output;
 }

@@ -5,6 +5,7 @@
 // else plain image transfers; never a rasterizer), with only what changed since the frame before sent to
 // the server. The picture is scaled into each monitor's part of the window.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,9 +21,11 @@ namespace lunvale::platform {
 // what the server lost, and notices the window going away. `monitors`: the window's parts, one per
 // monitor; empty for the whole window, whatever its size. `views`: the part of each frame that each
 // monitor (or the whole window) shows, scaled to fill it with its aspect kept; empty: each shows the whole
-// frame. Null with `error` set when there is no such window or display.
+// frame. `resized` (main thread, may be empty) hears of each new size the window takes. Null with `error`
+// set when there is no such window or display.
 std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
-                                           std::vector<FrameView> views, std::string& error);
+                                           std::vector<FrameView> views, std::string& error,
+                                           std::function<void(int, int)> resized = {});
 
 // The monitors of the default display as the desktop arranges them (RandR), in root-window coordinates;
 // empty when the server does not tell.

@@ -187,7 +187,7 @@ class SdlDisplayOnX : public ::testing::Test {
 };
 
 TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWithGamma) {
-  SdlDisplayBackend backend({Post(), {}});
+  SdlDisplayBackend backend({Post(), {}, {}});
   EXPECT_GE(backend.GetSystemMetrics(SM_CMONITORS), 1);
   std::vector<std::optional<int>> devices;
   auto enumerate = backend.DirectDrawEnumerateExA();
