@@ -8,14 +8,12 @@
 #include <stdexcept>
 
 #include "feeds/coordinate_forecast.h"
-#include "feeds/marker_text.h"
 #include "platform/app/application.h"
 #include "platform/system/conversions.h"
 #include "platform/system/registry.h"
 
 namespace lunvale::fetcher {
 
-using feeds::CleanMarkup;
 using feeds::ForecastURL;
 using feeds::NewsReading;
 using feeds::ReadForecast;
@@ -214,9 +212,8 @@ void WeatherHTTP::FetchNews() {
     ticker.SetRssLine(gadgets::TQGR::kNotAvailable);
     return;
   }
-  // The link is cleaned, not decoded; without a link element the one held is kept (cleaned again).
-  const std::string link = reading.link ? *reading.link : targets_.get_news_link();
-  targets_.set_news_link(CleanMarkup(link));
+  // Without a link the one held is kept.
+  if (reading.link) targets_.set_news_link(*reading.link);
   ticker.SetNameNews(reading.name);
   ticker.SetRssLine(reading.line);
 }

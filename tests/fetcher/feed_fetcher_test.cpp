@@ -48,7 +48,7 @@ TEST(ReadFeeds, WeatherTakesTheConditionsAndTheSecondForecast) {
   EXPECT_FALSE(ReadWeather("<html><body>Not found</body></html>").weather);
 }
 
-TEST(ReadFeeds, NewsNameIsDecodedOnceTheLineTwiceAndOnlyPlainItemsCount) {
+TEST(ReadFeeds, NewsTextsAndTheLinkAreDecodedOnceAndEveryItemCounts) {
   const NewsReading r = ReadNews(Feed("A &amp;amp; B",
                                       "<item><title>A &amp;amp; B</title></item>"
                                       "<item><title><![CDATA[Rain\n tomorrow]]></title></item>"
@@ -56,13 +56,13 @@ TEST(ReadFeeds, NewsNameIsDecodedOnceTheLineTwiceAndOnlyPlainItemsCount) {
                                       "<item><description>no title</description></item>"));
   ASSERT_TRUE(r.accepted);
   EXPECT_EQ(r.name, "A &amp; B");
-  EXPECT_EQ(r.line, "  ***  A & B  ***  Rain  tomorrow  ***  ");
-  EXPECT_EQ(r.link, "http://news.test/?a=1&amp;b=2");  // not decoded
+  EXPECT_EQ(r.line, "  ***  A &amp; B  ***  Rain  tomorrow  ***  tagged  ***  ");
+  EXPECT_EQ(r.link, "http://news.test/?a=1&b=2");
 
   const NewsReading open_item = ReadNews(Feed("N", "<item><title>t</title>"));
   EXPECT_EQ(open_item.line, "  ***  ");
-  // No declaration, but an rss element first: accepted; no title: nothing read after it.
-  const NewsReading bare = ReadNews("<rss version=\"2.0\"><item><title>x</title></item></rss>");
+  // No declaration, but an rss root: accepted; items outside a channel are none of its.
+  const NewsReading bare = ReadNews("<rss version=\"2.0\"><foo><item><title>x</title></item></foo></rss>");
   EXPECT_TRUE(bare.accepted);
   EXPECT_EQ(bare.line, "  ***  ");
   EXPECT_FALSE(bare.link.has_value());
@@ -186,7 +186,7 @@ TEST_F(WeatherHTTPTest, ABadDownloadKeepsItsValuesAndStopsNothingElse) {
     ExpectWeather(34, "75", 30, "58", "78");
     EXPECT_EQ(news_->GetRssLine(), "  ***  one  ***  ");
     EXPECT_EQ(news_->GetNameNews(), "Channel");
-    EXPECT_EQ(link_, "http://news.test/?a=1&amp;b=2");
+    EXPECT_EQ(link_, "http://news.test/?a=1&b=2");
     news_->SetRssLine("old");
   }
   // An error page is no weather document.
