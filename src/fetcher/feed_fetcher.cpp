@@ -132,7 +132,8 @@ void WeatherHTTP::Tick(int minute) {
   refresh_due_ = gadget.GetRefreshCounter() == 0;
 }
 
-bool WeatherHTTP::Download(const std::string& url) {
+bool WeatherHTTP::Download(const std::string& url, Report& report) {
+  report = Report{url, ""};
   net::THTTPClient& client = *targets_.client;
   const settings::SettingsStore& settings = *targets_.settings;
   downloading_ = true;
@@ -151,9 +152,10 @@ bool WeatherHTTP::Download(const std::string& url) {
     client.Get(url);
     downloading_ = false;
     return true;
-  } catch (const std::runtime_error&) {
+  } catch (const std::runtime_error& e) {
     // Network failures, and the settings the client cannot use, end only this download.
     downloading_ = false;
+    report.error = e.what();
     try {
       client.Disconnect();
     } catch (const net::ESockError&) {
@@ -162,6 +164,11 @@ bool WeatherHTTP::Download(const std::string& url) {
     client.Abort();
     return false;
   }
+}
+
+std::string WeatherHTTP::Unreadable(std::string_view what) const {
+  const std::string header = targets_.client->GetHeader();
+  return "the reply (" + header.substr(0, header.find_first_of("\r\n")) + ") is not " + std::string(what);
 }
 
 void WeatherHTTP::FetchWeather() {
@@ -175,10 +182,12 @@ void WeatherHTTP::FetchWeather() {
   }
   // Without a place or a service to ask there is no weather to show, rather than another place's.
   WeatherReading reading;
+  weather_report_ = Report{"", "no forecast can be asked for: the place or the service address is unknown"};
   if (url) {
-    if (!Download(*url)) return;
+    if (!Download(*url, weather_report_)) return;
     const std::string& body = targets_.client->GetBody();
     reading = feed ? ReadWeather(body) : ReadForecast(body);
+    if (!reading.weather) weather_report_.error = Unreadable("a forecast");
   }
   gadgets::TQGW& gadget = *targets_.weather;
   if (!reading.weather) {
@@ -195,6 +204,7 @@ void WeatherHTTP::FetchWeather() {
     today = platform::StrToInt(reading.today_code);
     tomorrow = platform::StrToInt(reading.tomorrow_code);
   } catch (const platform::EConvertError&) {
+    weather_report_.error = "a condition code is not a number";
     return;
   }
   gadget.SetTodayCode(today);
@@ -205,10 +215,11 @@ void WeatherHTTP::FetchWeather() {
 }
 
 void WeatherHTTP::FetchNews() {
-  if (!Download(targets_.settings->GetRSS_Url())) return;
+  if (!Download(targets_.settings->GetRSS_Url(), news_report_)) return;
   const NewsReading reading = ReadNews(targets_.client->GetBody());
   gadgets::TQGR& ticker = *targets_.news;
   if (!reading.accepted) {
+    news_report_.error = Unreadable("an RSS, RSS 1.0 or Atom feed");
     ticker.SetRssLine(gadgets::TQGR::kNotAvailable);
     return;
   }
