@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "host/show_feeds.h"
 
-#include <array>
 #include <exception>
+#include <iterator>
 #include <string>
 
 #include "fetcher/feed_fetcher.h"
@@ -17,55 +17,25 @@ namespace lunvale::host {
 namespace {
 
 // The weather pictures' condition codes, as the weather service named them; 48 is "not available".
-constexpr std::array<const char*, 49> kConditionNames = {"tornado",
-                                                         "tropical storm",
-                                                         "hurricane",
-                                                         "severe thunderstorms",
-                                                         "thunderstorms",
-                                                         "mixed rain and snow",
-                                                         "mixed rain and sleet",
-                                                         "mixed snow and sleet",
-                                                         "freezing drizzle",
-                                                         "drizzle",
-                                                         "freezing rain",
-                                                         "showers",
-                                                         "showers",
-                                                         "snow flurries",
-                                                         "light snow showers",
-                                                         "blowing snow",
-                                                         "snow",
-                                                         "hail",
-                                                         "sleet",
-                                                         "dust",
-                                                         "foggy",
-                                                         "haze",
-                                                         "smoky",
-                                                         "blustery",
-                                                         "windy",
-                                                         "cold",
-                                                         "cloudy",
-                                                         "mostly cloudy (night)",
-                                                         "mostly cloudy (day)",
-                                                         "partly cloudy (night)",
-                                                         "partly cloudy (day)",
-                                                         "clear (night)",
-                                                         "sunny",
-                                                         "fair (night)",
-                                                         "fair (day)",
-                                                         "mixed rain and hail",
-                                                         "hot",
-                                                         "isolated thunderstorms",
-                                                         "scattered thunderstorms",
-                                                         "scattered thunderstorms",
-                                                         "scattered showers",
-                                                         "heavy snow",
-                                                         "scattered snow showers",
-                                                         "heavy snow",
-                                                         "partly cloudy",
-                                                         "thundershowers",
-                                                         "snow showers",
-                                                         "isolated thundershowers",
-                                                         "not available"};
+// clang-format off
+constexpr const char* kConditionNames[] = {
+    /*  0 */ "tornado", "tropical storm", "hurricane", "severe thunderstorms", "thunderstorms",
+    /*  5 */ "mixed rain and snow", "mixed rain and sleet", "mixed snow and sleet", "freezing drizzle",
+    /*  9 */ "drizzle", "freezing rain", "showers", "showers", "snow flurries", "light snow showers",
+    /* 15 */ "blowing snow", "snow", "hail", "sleet", "dust", "foggy", "haze", "smoky", "blustery",
+    /* 24 */ "windy", "cold", "cloudy", "mostly cloudy (night)", "mostly cloudy (day)",
+    /* 29 */ "partly cloudy (night)", "partly cloudy (day)", "clear (night)", "sunny", "fair (night)",
+    /* 34 */ "fair (day)", "mixed rain and hail", "hot", "isolated thunderstorms",
+    /* 38 */ "scattered thunderstorms", "scattered thunderstorms", "scattered showers", "heavy snow",
+    /* 42 */ "scattered snow showers", "heavy snow", "partly cloudy", "thundershowers", "snow showers",
+    /* 47 */ "isolated thundershowers", "not available"};
+// clang-format on
+static_assert(std::size(kConditionNames) == gadgets::TQGW::kNotAvailable + 1);
+
+// A temperature as the gadget shows it, with the unit asked for; "NA" stays as it is.
+std::string Degrees(const std::string& value, const std::string& unit) {
+  return value == "NA" ? value : value + unit;
+}
 
 std::string Condition(int32_t code) {
   const char* name =
@@ -106,11 +76,11 @@ int ShowFeeds(std::FILE* out) {
     const bool show_weather = store.GetShowWeather() != 0, show_news = store.GetShowNews() != 0;
     const std::string unit = store.GetTDegree() == "c" ? "\u00b0C" : "\u00b0F";
     Heading(out, "Weather", show_weather, fetcher.WeatherReport());
-    std::fprintf(out, "  today:    %s, now %s%s\n", Condition(weather->GetTodayCode()).c_str(),
-                 weather->GetTodayNow().c_str(), unit.c_str());
-    std::fprintf(out, "  tomorrow: %s, low %s%s, high %s%s\n", Condition(weather->GetTomorrowCode()).c_str(),
-                 weather->GetTomorrowLow().c_str(), unit.c_str(), weather->GetTomorrowHi().c_str(),
-                 unit.c_str());
+    std::fprintf(out, "  today:    %s, now %s\n", Condition(weather->GetTodayCode()).c_str(),
+                 Degrees(weather->GetTodayNow(), unit).c_str());
+    std::fprintf(out, "  tomorrow: %s, low %s, high %s\n", Condition(weather->GetTomorrowCode()).c_str(),
+                 Degrees(weather->GetTomorrowLow(), unit).c_str(),
+                 Degrees(weather->GetTomorrowHi(), unit).c_str());
     Heading(out, "News", show_news, fetcher.NewsReport());
     std::fprintf(out, "  name:   %s\n  line:   %s\n  F2 opens: %s\n", news->GetNameNews().c_str(),
                  news->GetRssLine().c_str(), link.empty() ? "nothing" : link.c_str());
