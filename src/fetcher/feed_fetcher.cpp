@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "feeds/coordinate_forecast.h"
+#include "net/url_reference.h"
 #include "platform/app/application.h"
 #include "platform/system/conversions.h"
 #include "platform/system/registry.h"
@@ -223,8 +224,9 @@ void WeatherHTTP::FetchNews() {
     ticker.SetRssLine(gadgets::TQGR::kNotAvailable);
     return;
   }
-  // Without a link the one held is kept.
-  if (reading.link) targets_.set_news_link(*reading.link);
+  // Without a link the one held is kept; a relative one is taken from the feed's address.
+  if (reading.link)
+    targets_.set_news_link(net::ResolveReference(targets_.client->AbsoluteURL(), *reading.link));
   ticker.SetNameNews(reading.name);
   ticker.SetRssLine(reading.line);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "net/http_client.h"
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
@@ -127,6 +128,12 @@ void THTTPClient::ParseURL() {
   }
 }
 
+std::string THTTPClient::AbsoluteURL() const {
+  const int default_port = secure_ ? 443 : 80;
+  const std::string port = GetPort() != default_port ? ":" + std::to_string(GetPort()) : "";
+  return (secure_ ? "https://" : "http://") + GetHost() + port + path_;
+}
+
 std::string THTTPClient::RequestText() const {
   std::string target = path_;
   // A secure request goes inside the proxy's tunnel, where the server sees it as sent directly.
@@ -187,10 +194,10 @@ void THTTPClient::Get(const std::string& url) {
     if (!IsRedirect(status_code_) || location_.empty()) return;
     if (redirects >= kMaxRedirects) throw ESockError("Too many redirects");
     if (HasControl(location_)) throw ESockError("Control character in URL");
-    // The target is resolved against the address just asked for, whatever form it takes.
-    const int default_port = secure_ ? 443 : 80;
-    const std::string port = GetPort() != default_port ? ":" + std::to_string(GetPort()) : "";
-    url_ = ResolveReference((secure_ ? "https://" : "http://") + GetHost() + port + path_, location_);
+    // The target is resolved against the address just asked for, whatever form it takes; its
+    // fragment is never sent.
+    url_ = ResolveReference(AbsoluteURL(), location_);
+    url_.erase(std::min(url_.find('#'), url_.size()));
   }
 }
 

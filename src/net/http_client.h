@@ -60,6 +60,9 @@ class THTTPClient : public TStreamSocket {
   void SetOutputFileMode(bool on) { output_file_mode_ = on; }
 
   const std::string& GetURL() const { return url_; }
+  // The address of the last request as an absolute URL (scheme, host, a port other than the
+  // scheme's, path and query), whatever form GetURL has; the base of the reply's relative links.
+  std::string AbsoluteURL() const;
   const std::string& GetPath() const { return path_; }
   int16_t GetStatusCode() const { return status_code_; }
   // Set by a redirect's Set-Cookie and sent with every later request of this client.

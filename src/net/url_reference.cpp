@@ -11,13 +11,16 @@ constexpr auto npos = std::string_view::npos;
 
 // The five parts of a reference (RFC 3986, appendix B); absent parts are nullopt.
 struct Parts {
-  std::optional<std::string_view> scheme, authority, query;
+  std::optional<std::string_view> scheme, authority, query, fragment;
   std::string_view path;
 };
 
 Parts Split(std::string_view ref) {
   Parts parts;
-  ref = ref.substr(0, ref.find('#'));
+  if (const std::size_t hash = ref.find('#'); hash != npos) {
+    parts.fragment = ref.substr(hash + 1);
+    ref.remove_suffix(ref.size() - hash);
+  }
   const std::size_t colon = ref.find(':');
   if (colon != npos && colon > 0 && colon < ref.find_first_of("/?")) {
     parts.scheme = ref.substr(0, colon);
@@ -100,6 +103,7 @@ std::string ResolveReference(std::string_view base_text, std::string_view refere
   if (target.authority) out += "//" + std::string(*target.authority);
   out += path;
   if (target.query) out += "?" + std::string(*target.query);
+  if (ref.fragment) out += "#" + std::string(*ref.fragment);
   return out;
 }
 

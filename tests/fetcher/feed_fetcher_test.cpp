@@ -243,6 +243,15 @@ TEST_F(WeatherHTTPTest, TheNewsDownloadAloneGetsTheTimeOutAndTheProxy) {
   EXPECT_EQ(news_->GetNameNews(), "P");
 }
 
+TEST_F(WeatherHTTPTest, ARelativeLinkIsTakenFromTheFeedsAddress) {
+  HttpTestServer server(HttpTestServer::Serve(HttpTestServer::Reply(
+      200, "OK", "", "<feed><title>A</title><link href=\"../front?x=1#top\"/></feed>")));
+  Number("ShowNews", 1);
+  Text("RSS_Url", server.Url("/feeds/atom.xml"));
+  Make("").SyncTick();
+  EXPECT_EQ(link_, server.Url("/front?x=1#top"));
+}
+
 TEST_F(WeatherHTTPTest, HttpsNewsComesThroughTheProxysTunnel) {
   testing::FeedServers servers(true);
   servers.Put("news.xml", Feed("Secure", "<item><title>one</title></item>"));
