@@ -25,8 +25,8 @@ struct WeatherReading {
 WeatherReading ReadWeather(std::string_view document);
 
 // What a news reply carries: RSS 0.9x/2.0, RSS 1.0 (RDF) or Atom 1.0, told by the root element;
-// `accepted` is false for any other document. Texts are decoded once into UTF-8 (a document that is
-// not UTF-8 is read as Windows-1252) and kept on one line.
+// `accepted` is false for any other document. Texts are decoded once into UTF-8 (bytes that are not
+// UTF-8 are read as Windows-1252) and kept on one line.
 struct NewsReading {
   bool accepted = false;
   std::string name;                 // the channel's (feed's) own title

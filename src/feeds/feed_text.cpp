@@ -129,7 +129,33 @@ std::size_t MarkupEnd(std::string_view text, bool& cdata) {
   return text.size();
 }
 
+// The length of the UTF-8 sequence a lead byte announces; 0 for a byte that leads none.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
 }  // namespace
+
+std::string FeedBytesToUtf8(std::string_view bytes) {
+  if (platform::IsValidUtf8(bytes)) return std::string(bytes);
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 2);
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = lead < 0x80 ? 1 : SequenceLength(lead);
+    if (length > 0 && i + length <= bytes.size() && platform::IsValidUtf8(bytes.substr(i, length))) {
+      out.append(bytes.substr(i, length));
+      i += length;
+    } else {
+      out += platform::AnsiToUtf8(bytes.substr(i, 1));
+      ++i;
+    }
+  }
+  return out;
+}
 
 std::string DecodeReferences(std::string_view text) {
   std::string out;

@@ -7,6 +7,10 @@
 // The text the gadgets show from a feed: each text decoded exactly once, into UTF-8.
 namespace lunvale::feeds {
 
+// A feed's bytes as UTF-8: valid UTF-8 sequences stay, and every other byte is read as Windows-1252
+// (which covers Latin-1), so a Latin-1 feed and a UTF-8 feed with a stray byte both read well.
+std::string FeedBytesToUtf8(std::string_view bytes);
+
 // Character references decoded once: "&name;" for every HTML5 name, "&#N;" and "&#xH;" become their
 // characters in UTF-8 (a number that is no character becomes U+FFFD; 128..159 are read as
 // Windows-1252, as browsers do). An "&" that does not begin one of these stays a literal "&".

@@ -7,7 +7,6 @@
 
 #include "feeds/feed_readers.h"
 #include "feeds/feed_text.h"
-#include "platform/text/code_page.h"
 
 namespace lunvale::feeds {
 
@@ -250,13 +249,10 @@ class NewsWalk {
 }  // namespace
 
 NewsReading ReadNews(std::string_view document) {
-  // Text that is not UTF-8 is Latin-1 or Windows-1252, as most feeds that are not UTF-8 declare;
+  // Bytes that are not UTF-8 are Latin-1 or Windows-1252, as most feeds that are not UTF-8 declare;
   // from here on everything is UTF-8, so that decoded references and the text agree.
-  std::string converted;
-  if (!platform::IsValidUtf8(document)) {
-    converted = platform::AnsiToUtf8(document);
-    document = converted;
-  }
+  const std::string converted = FeedBytesToUtf8(document);
+  document = converted;
   TagWalker walker(document);
   Tag tag;
   while (walker.Next(tag) && tag.end) {

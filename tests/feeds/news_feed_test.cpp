@@ -66,6 +66,9 @@ TEST(FeedText, ReferencesAreDecodedOnceAndLinesStayOneLine) {
       {"&#150; &#129;", "\u2013 \u0081"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(DecodeReferences(in), out) << in;
+  // Latin-1 bytes and a UTF-8 text with a stray byte both come out as UTF-8.
+  EXPECT_EQ(FeedBytesToUtf8("caf\xE9 \xC3\xA9t\xE9 \x80 \xE2\x82"),
+            "caf\u00e9 \u00e9t\u00e9 \u20ac \u00e2\u201a");
   EXPECT_EQ(TextContent("a<b c='>'>b</b><!-- c -->c<![CDATA[ <d>&amp;]]>"), "abc <d>&");
   EXPECT_EQ(OneLine("a\tb\x7f"
                     "c\u0085d\u00a0e\u2019f\u00e9"),
