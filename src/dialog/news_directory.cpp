@@ -19,7 +19,8 @@ struct Category {
 };
 
 // Publishers' own feed addresses. Titles and addresses are plain ASCII and free of markup, because
-// the directory's texts are shown as they stand.
+// the directory's texts are shown as they stand. Each category opens with another publisher, so that
+// the first pick of every category is not the same source.
 const std::vector<Category>& Directory() {
   static const std::vector<Category> directory = {
       {"1",
@@ -50,10 +51,10 @@ const std::vector<Category>& Directory() {
       {"3",
        "Business",
        {
+           {"The Wall Street Journal - Markets", "https://feeds.a.dj.com/rss/RSSMarketsMain.xml"},
            {"BBC News - Business", "https://feeds.bbci.co.uk/news/business/rss.xml"},
            {"The New York Times - Business", "https://rss.nytimes.com/services/xml/rss/nyt/Business.xml"},
            {"The Guardian - Business", "https://www.theguardian.com/uk/business/rss"},
-           {"The Wall Street Journal - Markets", "https://feeds.a.dj.com/rss/RSSMarketsMain.xml"},
            {"NPR - Business", "https://feeds.npr.org/1006/rss.xml"},
            {"Sky News - Business", "https://feeds.skynews.com/feeds/rss/business.xml"},
            {"CNBC - Top News",
@@ -64,8 +65,8 @@ const std::vector<Category>& Directory() {
       {"4",
        "Technology",
        {
-           {"BBC News - Technology", "https://feeds.bbci.co.uk/news/technology/rss.xml"},
            {"Ars Technica", "https://feeds.arstechnica.com/arstechnica/index"},
+           {"BBC News - Technology", "https://feeds.bbci.co.uk/news/technology/rss.xml"},
            {"The Verge", "https://www.theverge.com/rss/index.xml"},
            {"Wired", "https://www.wired.com/feed/rss"},
            {"TechCrunch", "https://techcrunch.com/feed/"},
@@ -77,12 +78,12 @@ const std::vector<Category>& Directory() {
       {"5",
        "Science",
        {
+           {"ScienceDaily - All news", "https://www.sciencedaily.com/rss/all.xml"},
            {"BBC News - Science & Environment",
             "https://feeds.bbci.co.uk/news/science_and_environment/rss.xml"},
            {"The New York Times - Science", "https://rss.nytimes.com/services/xml/rss/nyt/Science.xml"},
            {"The Guardian - Science", "https://www.theguardian.com/science/rss"},
            {"NPR - Science", "https://feeds.npr.org/1007/rss.xml"},
-           {"ScienceDaily - All news", "https://www.sciencedaily.com/rss/all.xml"},
            {"Nature", "https://www.nature.com/nature.rss"},
            {"New Scientist", "https://www.newscientist.com/feed/home/"},
            {"Phys.org", "https://phys.org/rss-feed/"},
@@ -90,9 +91,9 @@ const std::vector<Category>& Directory() {
       {"6",
        "Sports",
        {
+           {"ESPN - Top headlines", "https://www.espn.com/espn/rss/news"},
            {"BBC Sport", "https://feeds.bbci.co.uk/sport/rss.xml"},
            {"BBC Sport - Football", "https://feeds.bbci.co.uk/sport/football/rss.xml"},
-           {"ESPN - Top headlines", "https://www.espn.com/espn/rss/news"},
            {"The Guardian - Sport", "https://www.theguardian.com/uk/sport/rss"},
            {"The New York Times - Sports", "https://rss.nytimes.com/services/xml/rss/nyt/Sports.xml"},
            {"CBS Sports - Headlines", "https://www.cbssports.com/rss/headlines/"},
@@ -101,11 +102,11 @@ const std::vector<Category>& Directory() {
       {"7",
        "Entertainment",
        {
+           {"Variety", "https://variety.com/feed/"},
            {"BBC News - Entertainment & Arts",
             "https://feeds.bbci.co.uk/news/entertainment_and_arts/rss.xml"},
            {"The New York Times - Arts", "https://rss.nytimes.com/services/xml/rss/nyt/Arts.xml"},
            {"The Guardian - Culture", "https://www.theguardian.com/uk/culture/rss"},
-           {"Variety", "https://variety.com/feed/"},
            {"The Hollywood Reporter", "https://www.hollywoodreporter.com/feed/"},
            {"Deadline", "https://deadline.com/feed/"},
            {"Rolling Stone", "https://www.rollingstone.com/feed/"},
@@ -114,12 +115,12 @@ const std::vector<Category>& Directory() {
       {"8",
        "Health",
        {
+           {"STAT News", "https://www.statnews.com/feed/"},
            {"BBC News - Health", "https://feeds.bbci.co.uk/news/health/rss.xml"},
            {"The New York Times - Health", "https://rss.nytimes.com/services/xml/rss/nyt/Health.xml"},
            {"NPR - Health", "https://feeds.npr.org/1128/rss.xml"},
            {"World Health Organization - News", "https://www.who.int/rss-feeds/news-english.xml"},
            {"ScienceDaily - Health & Medicine", "https://www.sciencedaily.com/rss/health_medicine.xml"},
-           {"STAT News", "https://www.statnews.com/feed/"},
        }},
   };
   return directory;

@@ -37,35 +37,6 @@ WeatherReading ReadWeather(std::string_view document) {
   return reading;
 }
 
-NewsReading ReadNews(std::string_view document) {
-  NewsReading reading;
-  std::string_view rest, declaration, first_element;
-  CutTag(document, "<?", " ", rest, declaration);
-  CutTag(document, "<", " ", rest, first_element);
-  if (declaration != "xml" && first_element != "rss") return reading;
-  reading.accepted = true;
-
-  // The channel's title comes before the items; a missing one leaves nothing to read after it.
-  std::string_view doc = document, name, link;
-  CutTag(doc, "<title>", "</title>", doc, name);
-  if (CutTag(doc, "<link>", "</link>", doc, link)) reading.link = std::string(link);
-  reading.name = DecodeEntities(CleanMarkup(name));
-
-  std::string line(kNewsSeparator);
-  for (;;) {
-    std::string_view item, title;
-    CutTag(doc, "<item>", "</item>", doc, item);
-    if (doc == kFin) break;
-    // An item without a title adds nothing (not a repeat of the title before it).
-    if (CutTag(item, "<title>", "</title>", rest, title)) {
-      line += title;
-      line += kNewsSeparator;
-    }
-  }
-  reading.line = DecodeEntities(DecodeEntities(CleanMarkup(line)));
-  return reading;
-}
-
 std::string WeatherURL(std::string_view host, std::string_view code, std::string_view unit) {
   std::string url = "http://";
   url += host;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The readers of the two feeds' documents: the weather feed of the old kind and any RSS news feed.
+// The readers of the two feeds' documents: the weather feed of the old kind and any news feed.
 
 #include <optional>
 #include <string>
@@ -24,13 +24,14 @@ struct WeatherReading {
 };
 WeatherReading ReadWeather(std::string_view document);
 
-// What a news reply carries. `accepted` is false unless it is an XML or an RSS document.
+// What a news reply carries: RSS 0.9x/2.0, RSS 1.0 (RDF) or Atom 1.0, told by the root element;
+// `accepted` is false for any other document. Texts are decoded once into UTF-8 (bytes that are not
+// UTF-8 are read as Windows-1252) and kept on one line.
 struct NewsReading {
   bool accepted = false;
-  std::string name;                 // the channel title, cleaned and decoded once
-  std::optional<std::string> link;  // the first link after it, as written; none when there is none
-  std::string line;                 // the separator, then each item's title and the separator, cleaned
-                                    // and decoded twice (a doubly escaped "&" shows plainly)
+  std::string name;                 // the channel's (feed's) own title
+  std::optional<std::string> link;  // its link (Atom: rel="alternate", else the first); none when absent
+  std::string line;                 // the separator, then each item's (entry's) title and the separator
 };
 // One pass over the document with views into it, so that a feed of megabytes is read in linear time.
 NewsReading ReadNews(std::string_view document);

@@ -8,14 +8,13 @@
 #include <stdexcept>
 
 #include "feeds/coordinate_forecast.h"
-#include "feeds/marker_text.h"
+#include "net/url_reference.h"
 #include "platform/app/application.h"
 #include "platform/system/conversions.h"
 #include "platform/system/registry.h"
 
 namespace lunvale::fetcher {
 
-using feeds::CleanMarkup;
 using feeds::ForecastURL;
 using feeds::NewsReading;
 using feeds::ReadForecast;
@@ -134,7 +133,8 @@ void WeatherHTTP::Tick(int minute) {
   refresh_due_ = gadget.GetRefreshCounter() == 0;
 }
 
-bool WeatherHTTP::Download(const std::string& url) {
+bool WeatherHTTP::Download(const std::string& url, Report& report) {
+  report = Report{url, ""};
   net::THTTPClient& client = *targets_.client;
   const settings::SettingsStore& settings = *targets_.settings;
   downloading_ = true;
@@ -153,9 +153,10 @@ bool WeatherHTTP::Download(const std::string& url) {
     client.Get(url);
     downloading_ = false;
     return true;
-  } catch (const std::runtime_error&) {
+  } catch (const std::runtime_error& e) {
     // Network failures, and the settings the client cannot use, end only this download.
     downloading_ = false;
+    report.error = e.what();
     try {
       client.Disconnect();
     } catch (const net::ESockError&) {
@@ -164,6 +165,11 @@ bool WeatherHTTP::Download(const std::string& url) {
     client.Abort();
     return false;
   }
+}
+
+std::string WeatherHTTP::Unreadable(std::string_view what) const {
+  const std::string header = targets_.client->GetHeader();
+  return "the reply (" + header.substr(0, header.find_first_of("\r\n")) + ") is not " + std::string(what);
 }
 
 void WeatherHTTP::FetchWeather() {
@@ -177,10 +183,12 @@ void WeatherHTTP::FetchWeather() {
   }
   // Without a place or a service to ask there is no weather to show, rather than another place's.
   WeatherReading reading;
+  weather_report_ = Report{"", "no forecast can be asked for: the place or the service address is unknown"};
   if (url) {
-    if (!Download(*url)) return;
+    if (!Download(*url, weather_report_)) return;
     const std::string& body = targets_.client->GetBody();
     reading = feed ? ReadWeather(body) : ReadForecast(body);
+    if (!reading.weather) weather_report_.error = Unreadable("a forecast");
   }
   gadgets::TQGW& gadget = *targets_.weather;
   if (!reading.weather) {
@@ -197,6 +205,7 @@ void WeatherHTTP::FetchWeather() {
     today = platform::StrToInt(reading.today_code);
     tomorrow = platform::StrToInt(reading.tomorrow_code);
   } catch (const platform::EConvertError&) {
+    weather_report_.error = "a condition code is not a number";
     return;
   }
   gadget.SetTodayCode(today);
@@ -207,16 +216,17 @@ void WeatherHTTP::FetchWeather() {
 }
 
 void WeatherHTTP::FetchNews() {
-  if (!Download(targets_.settings->GetRSS_Url())) return;
+  if (!Download(targets_.settings->GetRSS_Url(), news_report_)) return;
   const NewsReading reading = ReadNews(targets_.client->GetBody());
   gadgets::TQGR& ticker = *targets_.news;
   if (!reading.accepted) {
+    news_report_.error = Unreadable("an RSS, RSS 1.0 or Atom feed");
     ticker.SetRssLine(gadgets::TQGR::kNotAvailable);
     return;
   }
-  // The link is cleaned, not decoded; without a link element the one held is kept (cleaned again).
-  const std::string link = reading.link ? *reading.link : targets_.get_news_link();
-  targets_.set_news_link(CleanMarkup(link));
+  // Without a link the one held is kept; a relative one is taken from the feed's address.
+  if (reading.link)
+    targets_.set_news_link(net::ResolveReference(targets_.client->AbsoluteURL(), *reading.link));
   ticker.SetNameNews(reading.name);
   ticker.SetRssLine(reading.line);
 }

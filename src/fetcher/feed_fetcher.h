@@ -85,14 +85,26 @@ class WeatherHTTP {
   void FetchWeather();
   void FetchNews();
 
+  // What the last download of a feed came to: the address asked for (empty when there was none to
+  // ask) and, when the gadget got nothing from it, why. Main thread.
+  struct Report {
+    std::string url;
+    std::string error;
+  };
+  const Report& WeatherReport() const { return weather_report_; }
+  const Report& NewsReport() const { return news_report_; }
+
   int32_t GetLastMinute() const { return last_minute_; }
   const std::string& WeatherHost() const { return weather_host_; }
 
  private:
   void Execute();
   void Tick(int minute);
-  // Sets the client up and gets `url`; false, with the client reset, when the download failed.
-  bool Download(const std::string& url);
+  // Sets the client up and gets `url`; false, with the client reset and the failure in the report,
+  // when the download failed.
+  bool Download(const std::string& url, Report& report);
+  // Why a reply gave the gadget nothing, with the reply's status.
+  std::string Unreadable(std::string_view what) const;
 
   Targets targets_;
   std::string weather_host_;
@@ -100,6 +112,8 @@ class WeatherHTTP {
   MinuteClock clock_;
   int32_t last_minute_ = 0;
   bool downloading_ = false;
+  Report weather_report_;
+  Report news_report_;
   std::atomic<bool> refresh_due_ = false;  // the last tick left the counter at 0
   std::atomic<bool> terminated_ = false;
   std::atomic<bool> finished_ = false;

@@ -13,6 +13,7 @@
 #include "host/password.h"
 #include "host/preview.h"
 #include "host/run_modes.h"
+#include "host/show_feeds.h"
 #include "platform/app/application.h"
 #include "platform/app/error_report.h"
 #include "platform/app/quit_signals.h"
@@ -49,6 +50,7 @@ int RunModule(int argc, char** argv) {
         RunConfiguration(argc, argv);
         break;
       case SaverMode::kRun: {
+        if (IsShowFeedsRequest(argument1)) return ShowFeeds(stdout);
         if (IsHelpRequest(argument1)) {
           std::fputs(UsageText(platform::Application::Instance().Title()).c_str(), stdout);
           break;

@@ -3,7 +3,8 @@
 
 namespace lunvale::host {
 
-// The module's entry: picks the mode from the command line and carries it out. Always returns 0.
+// The module's entry: picks the mode from the command line and carries it out. Returns 0, but for
+// --show-feeds its own exit status.
 int RunModule(int argc, char** argv);
 
 }  // namespace lunvale::host

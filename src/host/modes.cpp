@@ -83,6 +83,7 @@ std::string UsageText(const std::string& program) {
          "  /a <window id>        change the password through the system's password provider\n"
          "  -root                 draw into the root window, or the screen-saver host's window\n"
          "  -window-id <id>       draw into that X11 window (hexadecimal with 0x, or decimal)\n"
+         "  --show-feeds          fetch the weather and the news once and print what the gadgets show\n"
          "  --help                this text\n"
          "\n"
          "Screen-saver hosts: when XSCREENSAVER_WINDOW names a window (hexadecimal or decimal), the saver\n"

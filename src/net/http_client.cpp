@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "net/http_client.h"
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
+#include "net/url_reference.h"
 #include "platform/system/conversions.h"
 
 namespace lunvale::net {
@@ -11,6 +13,9 @@ namespace lunvale::net {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Many feed hosts and their caches refuse requests that do not say who asks.
+constexpr char kUserAgentLine[] = "User-Agent: Lunvale-Screensaver/" LUNVALE_VERSION "\r\n";
 
 std::string Upper(std::string_view text) {
   std::string result(text);
@@ -64,6 +69,13 @@ bool IsRedirect(int status) {
 
 THTTPClient::THTTPClient(platform::TComponent* owner) : TStreamSocket(owner) {}
 
+std::string_view THTTPClient::UserAgent() {
+  std::string_view line = kUserAgentLine;
+  line.remove_prefix(std::string_view("User-Agent: ").size());
+  line.remove_suffix(2);
+  return line;
+}
+
 void THTTPClient::ParseURL() {
   if (url_.empty()) throw std::runtime_error("Empty URL");
   if (GetPort() == 0) SetPort(80);
@@ -116,6 +128,12 @@ void THTTPClient::ParseURL() {
   }
 }
 
+std::string THTTPClient::AbsoluteURL() const {
+  const int default_port = secure_ ? 443 : 80;
+  const std::string port = GetPort() != default_port ? ":" + std::to_string(GetPort()) : "";
+  return (secure_ ? "https://" : "http://") + GetHost() + port + path_;
+}
+
 std::string THTTPClient::RequestText() const {
   std::string target = path_;
   // A secure request goes inside the proxy's tunnel, where the server sees it as sent directly.
@@ -133,6 +151,7 @@ std::string THTTPClient::RequestText() const {
   text += "Host: " + GetHost() + "\r\n";
   text += "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n";
   text += "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n";
+  text += kUserAgentLine;
   if (!cookie_.empty()) text += "Cookie: " + cookie_ + "\r\n";
   text += "Content-type: application/x-www-form-urlencoded\r\n";
   text += "\r\n";
@@ -175,19 +194,16 @@ void THTTPClient::Get(const std::string& url) {
     if (!IsRedirect(status_code_) || location_.empty()) return;
     if (redirects >= kMaxRedirects) throw ESockError("Too many redirects");
     if (HasControl(location_)) throw ESockError("Control character in URL");
-    url_ = location_;
-    // A bare name is taken from the current server's root; its port must not be lost on the way.
-    if (url_.find('/') == std::string::npos) {
-      const int default_port = secure_ ? 443 : 80;
-      const std::string port = GetPort() != default_port ? ":" + std::to_string(GetPort()) : "";
-      url_ = (secure_ ? "https://" : "http://") + GetHost() + port + "/" + url_;
-    }
+    // The target is resolved against the address just asked for, whatever form it takes; its
+    // fragment is never sent.
+    url_ = ResolveReference(AbsoluteURL(), location_);
+    url_.erase(std::min(url_.find('#'), url_.size()));
   }
 }
 
 void THTTPClient::OpenTunnel(Clock::time_point deadline) {
   const std::string target = GetHost() + ":" + std::to_string(GetPort());
-  SendText("CONNECT " + target + " HTTP/1.0\r\nHost: " + target + "\r\n\r\n");
+  SendText("CONNECT " + target + " HTTP/1.0\r\nHost: " + target + "\r\n" + kUserAgentLine + "\r\n");
   const std::string status_line = ReadLine(deadline);
   size_t size = status_line.size();
   for (std::string line = status_line; !line.empty() && line != "\n" && line != "\r\n";) {

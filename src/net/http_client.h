@@ -10,9 +10,10 @@
 namespace lunvale::net {
 
 // The HTTP/1.0 GET client the feeds and the channel directory download with: it sends a fixed set
-// of request header lines, directly or through a proxy, keeps the response's header lines in
+// of request header lines and a User-Agent, directly or through a proxy, keeps the response's header lines in
 // Header and reads the body into Body until the server closes the connection. Redirects are
-// followed. The status is not an error: a 404 page ends Get normally.
+// followed, their relative targets resolved as RFC 3986 says. The status is not an error: a 404 page ends Get
+// normally.
 //
 // https URLs (port 443 by default) are fetched over TLS once SetSecureAllowed(true) says so; else
 // they fail as before, with "HTTP Secure Socket is not supported" before any network activity.
@@ -34,6 +35,8 @@ class THTTPClient : public TStreamSocket {
   static constexpr size_t kMaxBodySize = 16 * 1024 * 1024;
   static constexpr int kMaxRedirects = 10;
   static constexpr int kResponseTimeFactor = 12;
+  // "Lunvale-Screensaver/" and the version: sent with every request, the proxy's CONNECT included.
+  static std::string_view UserAgent();
 
   explicit THTTPClient(platform::TComponent* owner = nullptr);
   std::string_view ClassName() const override { return "THTTPClient"; }
@@ -57,6 +60,9 @@ class THTTPClient : public TStreamSocket {
   void SetOutputFileMode(bool on) { output_file_mode_ = on; }
 
   const std::string& GetURL() const { return url_; }
+  // The address of the last request as an absolute URL (scheme, host, a port other than the
+  // scheme's, path and query), whatever form GetURL has; the base of the reply's relative links.
+  std::string AbsoluteURL() const;
   const std::string& GetPath() const { return path_; }
   int16_t GetStatusCode() const { return status_code_; }
   // Set by a redirect's Set-Cookie and sent with every later request of this client.

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <set>
 
 #include "dialog_fixture.h"
 #include "support/feed_servers.h"
@@ -126,14 +127,18 @@ TEST_F(NewsPageTest, BuiltInDirectoryOffersCurrentPublishersFeeds) {
   EXPECT_EQ(page.StaticText3->text(), "") << "an rss document without a title";
   ASSERT_GE(page.ComboBox1Category->count(), 9);
   size_t channels = 0;
+  std::set<std::string> first_hosts;  // every category opens with another publisher
   for (int i = 1; i < page.ComboBox1Category->count(); ++i) {
     Pick(page.ComboBox1Category, i);
     f.ComboBox1CategoryChange();
     EXPECT_GE(page.ComboBox2TitleNews->count(), 5) << page.ComboBox1Category->itemText(i).toStdString();
     for (const std::string& url : page.ListBox1NewsUrl) EXPECT_TRUE(url.starts_with("https://")) << url;
     channels += page.ListBox1NewsUrl.size();
+    const std::string first = page.ListBox1NewsUrl.empty() ? "" : page.ListBox1NewsUrl.front();
+    first_hosts.insert(first.substr(0, first.find('/', 8)));
   }
   EXPECT_GE(channels, 60u);
+  EXPECT_EQ(first_hosts.size(), static_cast<size_t>(page.ComboBox1Category->count() - 1));
   EXPECT_EQ(feed.Requests().size(), 1u) << "the directory is not asked over the network";
 }
 

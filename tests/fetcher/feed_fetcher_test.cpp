@@ -48,7 +48,7 @@ TEST(ReadFeeds, WeatherTakesTheConditionsAndTheSecondForecast) {
   EXPECT_FALSE(ReadWeather("<html><body>Not found</body></html>").weather);
 }
 
-TEST(ReadFeeds, NewsNameIsDecodedOnceTheLineTwiceAndOnlyPlainItemsCount) {
+TEST(ReadFeeds, NewsTextsAndTheLinkAreDecodedOnceAndEveryItemCounts) {
   const NewsReading r = ReadNews(Feed("A &amp;amp; B",
                                       "<item><title>A &amp;amp; B</title></item>"
                                       "<item><title><![CDATA[Rain\n tomorrow]]></title></item>"
@@ -56,13 +56,13 @@ TEST(ReadFeeds, NewsNameIsDecodedOnceTheLineTwiceAndOnlyPlainItemsCount) {
                                       "<item><description>no title</description></item>"));
   ASSERT_TRUE(r.accepted);
   EXPECT_EQ(r.name, "A &amp; B");
-  EXPECT_EQ(r.line, "  ***  A & B  ***  Rain  tomorrow  ***  ");
-  EXPECT_EQ(r.link, "http://news.test/?a=1&amp;b=2");  // not decoded
+  EXPECT_EQ(r.line, "  ***  A &amp; B  ***  Rain  tomorrow  ***  tagged  ***  ");
+  EXPECT_EQ(r.link, "http://news.test/?a=1&b=2");
 
   const NewsReading open_item = ReadNews(Feed("N", "<item><title>t</title>"));
   EXPECT_EQ(open_item.line, "  ***  ");
-  // No declaration, but an rss element first: accepted; no title: nothing read after it.
-  const NewsReading bare = ReadNews("<rss version=\"2.0\"><item><title>x</title></item></rss>");
+  // No declaration, but an rss root: accepted; items outside a channel are none of its.
+  const NewsReading bare = ReadNews("<rss version=\"2.0\"><foo><item><title>x</title></item></foo></rss>");
   EXPECT_TRUE(bare.accepted);
   EXPECT_EQ(bare.line, "  ***  ");
   EXPECT_FALSE(bare.link.has_value());
@@ -186,7 +186,7 @@ TEST_F(WeatherHTTPTest, ABadDownloadKeepsItsValuesAndStopsNothingElse) {
     ExpectWeather(34, "75", 30, "58", "78");
     EXPECT_EQ(news_->GetRssLine(), "  ***  one  ***  ");
     EXPECT_EQ(news_->GetNameNews(), "Channel");
-    EXPECT_EQ(link_, "http://news.test/?a=1&amp;b=2");
+    EXPECT_EQ(link_, "http://news.test/?a=1&b=2");
     news_->SetRssLine("old");
   }
   // An error page is no weather document.
@@ -241,6 +241,15 @@ TEST_F(WeatherHTTPTest, TheNewsDownloadAloneGetsTheTimeOutAndTheProxy) {
   ASSERT_EQ(proxy.Requests().size(), 1u);
   EXPECT_EQ(proxy.Requests()[0].rfind("GET http://feeds.example.invalid/news.xml HTTP/1.0\r\n", 0), 0u);
   EXPECT_EQ(news_->GetNameNews(), "P");
+}
+
+TEST_F(WeatherHTTPTest, ARelativeLinkIsTakenFromTheFeedsAddress) {
+  HttpTestServer server(HttpTestServer::Serve(HttpTestServer::Reply(
+      200, "OK", "", "<feed><title>A</title><link href=\"../front?x=1#top\"/></feed>")));
+  Number("ShowNews", 1);
+  Text("RSS_Url", server.Url("/feeds/atom.xml"));
+  Make("").SyncTick();
+  EXPECT_EQ(link_, server.Url("/front?x=1#top"));
 }
 
 TEST_F(WeatherHTTPTest, HttpsNewsComesThroughTheProxysTunnel) {

@@ -14,7 +14,9 @@ using namespace std::chrono_literals;
 
 const std::string kFixedLines =
     "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
-    "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n";
+    "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n"
+    "User-Agent: " +
+    std::string(THTTPClient::UserAgent()) + "\r\n";
 const std::string kContentType = "Content-type: application/x-www-form-urlencoded\r\n\r\n";
 
 TEST(THTTPClient, SendsTheFixedRequestAndKeepsHeaderAndBodyAsBytes) {
@@ -27,6 +29,7 @@ TEST(THTTPClient, SendsTheFixedRequestAndKeepsHeaderAndBodyAsBytes) {
   client.Get("http://127.0.0.1:" + std::to_string(server.Port()) + "/forecastrss?p=20001&u=f");
 
   ASSERT_EQ(server.Requests().size(), 1u);
+  EXPECT_TRUE(THTTPClient::UserAgent().starts_with("Lunvale-Screensaver/0"));
   EXPECT_EQ(server.Requests()[0],
             "GET /forecastrss?p=20001&u=f HTTP/1.0\r\nHost: 127.0.0.1\r\n" + kFixedLines + kContentType);
   EXPECT_EQ(client.GetStatusCode(), 200);
@@ -125,10 +128,10 @@ TEST(THTTPClient, FollowsRedirectsAndSendsTheirCookie) {
     const std::string request = connection.ReadRequest();
     std::string reply;
     if (request.starts_with("GET /start ")) {
-      reply = HttpTestServer::Reply(302, "Found", "Set-Cookie: id=42\r\nLocation: /second\r\n", "moved");
-    } else if (request.starts_with("GET /second ")) {
-      reply = HttpTestServer::Reply(301, "Moved", "Location: third.xml\r\n", "");
-    } else if (request.starts_with("GET /third.xml ")) {
+      reply = HttpTestServer::Reply(302, "Found", "Set-Cookie: id=42\r\nLocation: /news/second\r\n", "moved");
+    } else if (request.starts_with("GET /news/second ")) {
+      reply = HttpTestServer::Reply(301, "Moved", "Location: ../feeds/third.xml\r\n", "");
+    } else if (request.starts_with("GET /feeds/third.xml ")) {
       reply = HttpTestServer::Reply(307, "Temporary", "Location: /final?at=12:30\r\n", "");
     } else {
       reply = HttpTestServer::Reply(200, "OK", "", "final");
@@ -144,12 +147,12 @@ TEST(THTTPClient, FollowsRedirectsAndSendsTheirCookie) {
   const auto requests = server.Requests();
   ASSERT_EQ(requests.size(), 4u);
   EXPECT_EQ(requests[0].find("Cookie:"), std::string::npos);
-  // The bare name and a path with a colon keep the server's port; the cookie goes with every later
+  // A relative path and a path with a colon keep the server's port; the cookie goes with every later
   // request.
-  EXPECT_EQ(requests[2], "GET /third.xml HTTP/1.0\r\nHost: 127.0.0.1\r\n" + kFixedLines +
+  EXPECT_EQ(requests[2], "GET /feeds/third.xml HTTP/1.0\r\nHost: 127.0.0.1\r\n" + kFixedLines +
                              "Cookie: id=42\r\n" + kContentType);
   EXPECT_EQ(requests[3].rfind("GET /final?at=12:30 HTTP/1.0\r\n", 0), 0u);
-  EXPECT_EQ(client.GetURL(), "/final?at=12:30");
+  EXPECT_EQ(client.GetURL(), server.Url("/final?at=12:30"));
 }
 
 TEST(THTTPClient, StopsRedirectsThatLeadNowhere) {

@@ -114,7 +114,7 @@ class SceneFeedsTest : public ::testing::Test {
 TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyAndChangeAtTheNextRefresh) {
   testing::FeedServers servers;
   servers.Put("forecast-AFXX0005-c.xml", Weather(34, 21, 30, 14, 25));
-  servers.Put("news.xml", News("Gulls return,Ice &amp;amp; snow"));
+  servers.Put("news.xml", News("Gulls return,Ice &amp; snow"));
   store_.WriteAKey("WeatherCode", "AFXX0005");
   store_.WriteAKey("TDegree", "c");
   store_.WriteAKey("RSS_Url", servers.Url("/news.xml"));
@@ -135,7 +135,7 @@ TEST_F(SceneFeedsTest, FeedsComeThroughTheProxyAndChangeAtTheNextRefresh) {
   EXPECT_EQ(weather.GetTomorrowLow(), "14");
   EXPECT_EQ(weather.GetTomorrowHi(), "25");
   EXPECT_EQ(news.GetNameNews(), "Lake News &amp; more");
-  EXPECT_EQ(form->GetNewsLink(), "http://news.test/lake?a=1&amp;b=2");
+  EXPECT_EQ(form->GetNewsLink(), "http://news.test/lake?a=1&b=2");
   EXPECT_EQ(servers.CountInWebLog("lunvale-test-proxy"), 2) << "not through the proxy";
 
   // New feeds on the server show after the 29th minute change (the start in minute 17 counted one).
@@ -196,7 +196,7 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
   LUNVALE_REQUIRE_DISPLAY();
   testing::FeedServers servers;
   servers.Put("forecast-20001-f.xml", Weather(34, 75, 30, 58, 78));
-  servers.Put("news.xml", News("Gulls return to the lake,Ferry timetable changes,Ice &amp;amp; snow"));
+  servers.Put("news.xml", News("Gulls return to the lake,Ferry timetable changes,Ice &amp; snow"));
   store_.WriteRKey("UseProxy", 1);
   store_.WriteAKey("Proxy", "127.0.0.1");
   store_.WriteAKey("Port", std::to_string(servers.ProxyPort()));
@@ -283,7 +283,7 @@ TEST_F(SceneFeedsOnX, LiveValuesShowAtOnceChangeAtTheRefreshAndF2OpensTheChannel
   if (saver.Running()) testing::SendKey(*window, "F2");
   EXPECT_EQ(saver.Wait(15s), 0) << saver.Stderr();
   for (int i = 0; i < 50 && Opened().empty(); ++i) std::this_thread::sleep_for(100ms);
-  EXPECT_EQ(Opened(), "http://news.test/lake?a=1&amp;b=2\n");
+  EXPECT_EQ(Opened(), "http://news.test/lake?a=1&b=2\n");
 }
 
 // Frame `code` of the weather pictures as committed, as 0x00RRGGBB pixels.
@@ -313,7 +313,7 @@ TEST_F(SceneFeedsOnX, TheForecastServiceByCoordinatesFillsTheWeatherGadget) {
       R"("temperature_2m":-2.6,"weather_code":2,"is_day":0},"daily_units":{"weather_code":"wmo code"},)"
       R"("daily":{"time":["2026-12-07","2026-12-08"],"weather_code":[3,73],"temperature_2m_max":)"
       R"([7.2,3.6],"temperature_2m_min":[0.6,-8.4]}})");
-  servers.Put("news.xml", News("Gulls return to the lake,Ferry timetable changes,Ice &amp;amp; snow"));
+  servers.Put("news.xml", News("Gulls return to the lake,Ferry timetable changes,Ice &amp; snow"));
   store_.WriteAKey("TDegree", "c");
   store_.WriteAKey("RSS_Url", servers.Url("/news.xml"));
   store_.WriteAKey(fetcher::kWeatherApiValue, servers.SecureUrl(""));

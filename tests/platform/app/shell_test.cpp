@@ -68,6 +68,11 @@ TEST_F(FakeLauncher, FailuresGiveSmallNumbersAndLaunchNothing) {
   EXPECT_EQ(ShellExecuteA(0, "open", "", "", "", SW_SHOW), SE_ERR_FNF);
   EXPECT_EQ(ShellExecuteA(0, "open", nullptr, "", "", SW_SHOW), SE_ERR_FNF);
   EXPECT_EQ(ShellExecuteA(0, "print", "http://example.org/a", "", "", SW_SHOW), SE_ERR_NOASSOC);
+  // Feeds are anyone's: only web addresses are opened.
+  for (const char* other :
+       {"file:///usr/share/applications/xterm.desktop", "/usr/bin/xterm", "javascript:x",
+        "ftp://example.org/", "http://", "https:///etc/passwd", "http://a/\nb", "xterm.desktop"})
+    EXPECT_EQ(ShellExecuteA(0, "open", other, "", "", SW_SHOW), SE_ERR_NOASSOC) << other;
   {
     ScopedEnv bare("PATH", dir_.Path() + "/none:/nonexistent");
     EXPECT_EQ(ShellExecuteA(0, "open", "http://example.org/b", "", "", SW_SHOW), SE_ERR_NOASSOC);
