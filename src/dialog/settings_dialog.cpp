@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialog/settings_dialog.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -136,8 +137,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   PageControl1->setCurrentIndex(0);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
   BuildButtons();
-  SetTabOrder();
   PlaceContent();
+  SetTabOrder();
+  FD_BRIGHT->setFocus();
 
   // "DirectoryHost" is not one of the twelve: read on its own, so that a bad value of it does not stop
   // the others; from a file that could not be read at all it is not read a second time.
@@ -245,7 +247,6 @@ void TForm2::SetTabOrder() {
                                     BTCancel,
                                     BTOK};
   for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
-  FD_BRIGHT->setFocus();
 }
 
 double TForm2::FitScale(QSize available) {
@@ -266,9 +267,12 @@ void TForm2::PlaceContent() {
   // Too big for the screen (a desktop scaled to 200 %, a small screen): the same dialog drawn smaller,
   // text and pictures scaled smoothly, every control working as at full size.
   auto* scene = new QGraphicsScene(this);
+  // Embedding gives the contents a hidden window of their own; it must not pass for the dialog's.
+  content_->setWindowTitle("contents");
   scene->addWidget(content_);
   scene->setSceneRect(0, 0, kWidth, kHeight);
   auto* view = new QGraphicsView(scene, this);
+  view->installEventFilter(this);
   view->setFrameStyle(QFrame::NoFrame);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -294,6 +298,11 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (list_open_) {
+    list_open_ = false;
+    event->accept();
+    return;
+  }
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const QWidget* focus = focusWidget();
   const bool multi_line = qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus);
@@ -453,6 +462,14 @@ void TForm2::done(int result) {
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  // Drawn scaled, an open list lives in the same window: the Return or Escape that closes it comes
+  // back up to the dialog, and must not be taken for OK or Cancel as well.
+  if (event->type() == QEvent::KeyPress && qobject_cast<QGraphicsView*>(watched) != nullptr) {
+    list_open_ = false;
+    for (const QComboBox* list : content_->findChildren<QComboBox*>())
+      list_open_ = list_open_ || list->view()->isVisible();
+    return false;
+  }
   if (watched == Label5 && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton && Label5->rect().contains(mouse->position().toPoint())) {

@@ -132,6 +132,7 @@ class TForm2 : public QDialog {
   NewsPage* news_;
   QWidget* content_;  // everything the dialog shows, drawn 1:1 or scaled as a whole
   double scale_ = 1.0;
+  bool list_open_ = false;  // a key came while a list stood open
   QImage pictures_[6];
 };
 
