@@ -23,6 +23,7 @@ TEST_F(SettingsDialog, FirstRunWritesTheDefaultsAtOnceAndCancelKeepsThem) {
   EXPECT_FALSE(f.CheckBox1Proxy->isChecked());
   EXPECT_TRUE(f.Edit1ProxyServer->text().isEmpty());
   EXPECT_TRUE(f.Edit2Port->text().isEmpty());
+  EXPECT_FALSE(f.windowIcon().isNull());
   const std::string written = Slurp(File());
   f.show();
   f.BTCancelClick();
