@@ -277,8 +277,10 @@ void TForm2::PlaceContent() {
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  view->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+  view->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
   view->setTransform(QTransform::fromScale(scale_, scale_));
+  // Parts repainted at a fractional scale leave seams at their edges: the dialog is small, draw it whole.
+  view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
   const QSize size(static_cast<int>(std::floor(kWidth * scale_)),
                    static_cast<int>(std::floor(kHeight * scale_)));
   view->setGeometry(QRect(QPoint(0, 0), size));
