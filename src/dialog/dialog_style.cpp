@@ -44,7 +44,9 @@ class FoldingModel : public QStandardItemModel {
   QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits,
                         Qt::MatchFlags flags) const override {
     const Qt::MatchFlags how = flags & Qt::MatchTypeMask;
-    if (role != Qt::DisplayRole || (how != Qt::MatchStartsWith && how != Qt::MatchExactly))
+    // A search that asks for the exact case (findText's) is left as it is.
+    if (role != Qt::DisplayRole || (flags & Qt::MatchCaseSensitive) ||
+        (how != Qt::MatchStartsWith && how != Qt::MatchExactly))
       return QStandardItemModel::match(start, role, value, hits, flags);
     const QString wanted = Folded(value.toString());
     QModelIndexList found;

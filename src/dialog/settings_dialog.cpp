@@ -308,7 +308,7 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const QWidget* focus = focusWidget();
   const bool multi_line = qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus);
-  if (enter && !multi_line && event->modifiers() == Qt::NoModifier) {
+  if (enter && !multi_line && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     Ok();
     return;
   }
@@ -332,13 +332,13 @@ bool TForm2::LoadSettings() {
   return false;
 }
 
-bool TForm2::OfferFreshStart(const std::exception& error, const char* offer) {
+bool TForm2::OfferFreshStart(const platform::ERegistryFileError& error, const char* offer) {
   const std::string question = std::string("The settings file cannot be read:\n") + error.what() + "\n\n" +
                                offer +
                                " The unreadable file is kept beside it with \".bad-\" and the time "
                                "added to its name.";
   if (!AskQuestion(question)) return false;
-  const auto& file = dynamic_cast<const platform::ERegistryFileError&>(error).File();
+  const auto& file = error.File();
   if (settings::SetAsideUnreadableFile(file).empty()) {
     ReportError("Cannot move " + file.string() + " aside");
     return false;

@@ -16,6 +16,7 @@
 #include "dialog/news_page.h"
 #include "dialog/weather_page.h"
 #include "net/http_client.h"
+#include "platform/system/registry.h"
 
 namespace lunvale::dialog {
 
@@ -121,7 +122,7 @@ class TForm2 : public QDialog {
   // The twelve defaults in the controls and held values; nothing is written.
   void ShowDefaults();
   // Asks whether the unreadable file may be set aside; true when it was.
-  bool OfferFreshStart(const std::exception& error, const char* offer);
+  bool OfferFreshStart(const platform::ERegistryFileError& error, const char* offer);
   void Ok();
   void PageShown(int index);
   std::string KeyPath() const;
