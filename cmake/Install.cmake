@@ -16,3 +16,8 @@ install(CODE "
 install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
 install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale-settings.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The program's icon, named by the menu entry, in the desktop's icon theme at each size it is drawn in.
+foreach(size IN ITEMS 16 32 48 64 128 256)
+  install(FILES ${CMAKE_SOURCE_DIR}/dist/icons/lunvale-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME lunvale.png)
+endforeach()

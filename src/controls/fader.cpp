@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/fader.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,10 +13,18 @@
 
 namespace lunvale::controls {
 
+namespace {
+
+// A tenth of the 0..256 range, rounded.
+constexpr int32_t kPageStep = 26;
+
+}  // namespace
+
 TQHFADER::TQHFADER(QWidget* parent) : QWidget(parent) {
   // The whole control is drawn from the buffer: nothing to erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(100, 100);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void TQHFADER::SetGround(const QImage* picture) {
@@ -52,6 +61,7 @@ void TQHFADER::Paint() {
     QPainter into(&buffer_);
     into.drawImage(0, 0, ground_);
     into.drawImage(KnobPosition(), knob_keyed_);
+    if (hasFocus()) DrawFocusMark(into, rect());
   }
   QPainter onto(this);
   onto.drawImage(0, 0, buffer_);
@@ -67,6 +77,39 @@ void TQHFADER::mousePressEvent(QMouseEvent*) {
 
 void TQHFADER::mouseReleaseEvent(QMouseEvent*) {
   dragging_ = false;
+}
+
+void TQHFADER::keyPressEvent(QKeyEvent* event) {
+  // Moves by key start from where the knob stands, a value set past the range included, and stay in it.
+  const int64_t now = value_;
+  int64_t to = now;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+      to = now - 1;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+      to = now + 1;
+      break;
+    case Qt::Key_PageDown:
+      to = now - kPageStep;
+      break;
+    case Qt::Key_PageUp:
+      to = now + kPageStep;
+      break;
+    case Qt::Key_Home:
+      to = 0;
+      break;
+    case Qt::Key_End:
+      to = 256;
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  SetValue(static_cast<int32_t>(std::clamp<int64_t>(to, 0, 256)));
+  if (OnValueChanged) OnValueChanged(this);
 }
 
 void TQHFADER::mouseMoveEvent(QMouseEvent* event) {

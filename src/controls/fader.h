@@ -12,6 +12,8 @@ namespace lunvale::controls {
 // The horizontal fader: a track picture with a knob picture over it. Dragging with any button held
 // sets the value 0..256 from the pointer's x; a click alone changes nothing. The value can be set to
 // anything from code and is drawn where it falls, past the track's end included.
+// Keys, once Tab or a click has given it the focus: the arrows move by one, Page Up and Page Down
+// by a tenth of the range, Home and End go to its ends; a focused fader is framed by a dotted line.
 class TQHFADER : public QWidget {
  public:
   explicit TQHFADER(QWidget* parent = nullptr);
@@ -39,6 +41,7 @@ class TQHFADER : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QImage ground_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/picture_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "controls/skin_picture.h"
@@ -9,7 +10,7 @@ namespace lunvale::controls {
 
 TQorbutton::TQorbutton(QWidget* parent) : QWidget(parent) {
   resize(100, 100);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void TQorbutton::Prepare() {
@@ -43,6 +44,8 @@ void TQorbutton::Paint() {
   if (ground_on_.isNull() || ground_off_.isNull()) return;
   QPainter painter(this);
   painter.drawImage(0, 0, pressed_ ? drawn_on_ : drawn_off_);
+  // Inside the rounded face, clear of its rim.
+  if (hasFocus()) DrawFocusMark(painter, rect(), 4);
 }
 
 void TQorbutton::paintEvent(QPaintEvent*) {
@@ -58,6 +61,48 @@ void TQorbutton::mouseReleaseEvent(QMouseEvent*) {
   update();
   pressed_ = false;
   if (OnClick) OnClick(this);
+}
+
+namespace {
+
+bool PressKey(const QKeyEvent* event) {
+  const int key = event->key();
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+void TQorbutton::keyPressEvent(QKeyEvent* event) {
+  if (!PressKey(event)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat() && !pressed_) {
+    key_down_ = true;
+    update();
+    pressed_ = true;
+  }
+}
+
+void TQorbutton::keyReleaseEvent(QKeyEvent* event) {
+  if (!PressKey(event)) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  if (event->isAutoRepeat() || !key_down_) return;
+  key_down_ = false;
+  update();
+  pressed_ = false;
+  if (OnClick) OnClick(this);
+}
+
+void TQorbutton::focusOutEvent(QFocusEvent* event) {
+  // A key press that loses the focus before its release (Alt+Tab) is no click.
+  if (key_down_) {
+    key_down_ = false;
+    pressed_ = false;
+  }
+  QWidget::focusOutEvent(event);
 }
 
 }  // namespace lunvale::controls

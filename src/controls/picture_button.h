@@ -10,7 +10,9 @@ namespace lunvale::controls {
 
 // The push button drawn from two pictures, which carry its words: one while pressed, one otherwise.
 // Any mouse button presses it; the release raises OnClick wherever the pointer then is, because the
-// control holds the mouse from press to release. No caption, no keyboard, no focus mark.
+// control holds the mouse from press to release. No caption. Tab reaches it, a dotted line inside its
+// face marks the focus, and Space (or Return) presses it as the mouse does: down shows the pressed
+// picture, the release clicks.
 class TQorbutton : public QWidget {
  public:
   explicit TQorbutton(QWidget* parent = nullptr);
@@ -30,6 +32,9 @@ class TQorbutton : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void Prepare();
@@ -39,6 +44,7 @@ class TQorbutton : public QWidget {
   QImage drawn_on_;
   QImage drawn_off_;
   bool pressed_ = false;
+  bool key_down_ = false;  // pressed by a key, not by the mouse
   bool transparent_ = false;
 };
 

@@ -35,4 +35,15 @@ QImage WithAutoTransparentColour(const QImage& picture) {
   return out;
 }
 
+void DrawFocusMark(QPainter& painter, QRect area, int inset) {
+  painter.save();
+  // Light on the dialog's slate ground and on the buttons' faces alike.
+  QPen pen(QColor(232, 234, 242), 1, Qt::DotLine);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
+  painter.restore();
+}
+
 }  // namespace lunvale::controls

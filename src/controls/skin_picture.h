@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QRect>
 
 #include <string_view>
 
@@ -17,5 +19,9 @@ QImage ResourceImage(std::string_view name);
 
 // `picture` with every pixel of its bottom-left pixel's colour made fully transparent.
 QImage WithAutoTransparentColour(const QImage& picture);
+
+// The focus mark of the skinned controls: a dotted line in the skin's light rim colour around `area`
+// shrunk by `inset` pixels, drawn over the control's pictures.
+void DrawFocusMark(QPainter& painter, QRect area, int inset = 0);
 
 }  // namespace lunvale::controls

@@ -18,6 +18,11 @@ std::function<void(std::string_view)>& Reporter() {
   return reporter;
 }
 
+std::function<bool(std::string_view)>& Answerer() {
+  static std::function<bool(std::string_view)> answerer;
+  return answerer;
+}
+
 }  // namespace
 
 void ReportError(std::string_view message) {
@@ -33,6 +38,18 @@ void ReportError(std::string_view message) {
 
 void SetErrorReporter(std::function<void(std::string_view)> reporter) {
   Reporter() = std::move(reporter);
+}
+
+bool AskQuestion(std::string_view question) {
+  if (Answerer()) return Answerer()(question);
+  return QMessageBox::question(QApplication::activeWindow(),
+                               QString::fromStdString(platform::Application::Instance().Title()),
+                               QString::fromUtf8(question.data(), static_cast<int>(question.size())),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void SetQuestionAnswerer(std::function<bool(std::string_view)> answerer) {
+  Answerer() = std::move(answerer);
 }
 
 }  // namespace lunvale::dialog

@@ -13,4 +13,9 @@ void ReportError(std::string_view message);
 // Replaces the message box (tests); an empty function restores it.
 void SetErrorReporter(std::function<void(std::string_view message)> reporter);
 
+// A message box with the question and Yes / No buttons under the application's title; true for Yes.
+bool AskQuestion(std::string_view question);
+// Replaces that box (tests); an empty function restores it.
+void SetQuestionAnswerer(std::function<bool(std::string_view question)> answerer);
+
 }  // namespace lunvale::dialog

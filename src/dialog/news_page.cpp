@@ -21,14 +21,6 @@ QString Shown(std::string_view bytes) {
   return QString::fromStdString(platform::AnsiToUtf8(bytes));
 }
 
-QComboBox* MakeList(QWidget* parent, QPoint position) {
-  auto* list = new QComboBox(parent);
-  list->setEditable(false);
-  list->setFont(SansSerifFont(11));
-  list->setGeometry(position.x(), position.y(), 345, 21);
-  return list;
-}
-
 // Busy for one scope: the lists wait, so that nothing the pump runs starts a second request.
 class BusyScope {
  public:
@@ -63,9 +55,9 @@ NewsPage::NewsPage(Context context, QWidget* parent) : QWidget(parent), context_
   UrlNews = new QLineEdit(this);
   UrlNews->setGeometry(71, 123, 345, 21);
   Label20 = MakeLabel(this, "Category:", {71, 156}, text);
-  ComboBox1Category = MakeList(this, {71, 174});
+  ComboBox1Category = MakePickList(this, {71, 174});
   Label21 = MakeLabel(this, "Title News:", {71, 208}, text);
-  ComboBox2TitleNews = MakeList(this, {71, 225});
+  ComboBox2TitleNews = MakePickList(this, {71, 225});
   StaticText4 = MakeTextBox(this,
                             "NOTE: If you already have the URL of a RSS feed, you can  type it in the \"URL "
                             "News\" field. Or you can choose  any Title News from Category. Direct Internet "

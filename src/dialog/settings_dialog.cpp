@@ -1,10 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "dialog/settings_dialog.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextEdit>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <exception>
 
@@ -13,6 +24,8 @@
 #include "dialog/error_box.h"
 #include "dialog/qt_events.h"
 #include "platform/app/shell.h"
+#include "platform/system/registry.h"
+#include "platform/system/resources.h"
 #include "platform/text/code_page.h"
 #include "settings/settings_store.h"
 
@@ -22,6 +35,12 @@ namespace {
 
 // "More screensavers": the maker's catalogue is gone, so the desktop's own catalogue of screen savers.
 constexpr char kCatalogueAddress[] = "https://packages.debian.org/search?keywords=screensaver";
+
+constexpr int kWidth = 539;
+constexpr int kHeight = 576;
+// Room left around the dialog for the window manager's frame and title bar.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 40;
 
 constexpr char kKeysNote[] =
     "NOTES:  While screensaver is running, you can press:                                 - F2 - for "
@@ -78,18 +97,23 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   ServeQtEventsDuringWaits();
   setObjectName("Form2");
   setWindowTitle("Screensaver Configuration");
-  setFixedSize(539, 576);
+  if (const auto icon = platform::FindResource("LunvaleIcon"))
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage::fromData(icon->data(), static_cast<int>(icon->size())))));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   Fill(this, kFormColour);
   setFont(VerdanaFont(13));
+  content_ = new QWidget;
+  content_->setFixedSize(kWidth, kHeight);
+  Fill(content_, kFormColour);
+  content_->setFont(VerdanaFont(13));
 
   open_address = [](const std::string& address) {
     platform::ShellExecuteA(0, "open", address.c_str(), nullptr, nullptr, platform::SW_SHOW);
   };
 
   BuildHeader();
-  auto* area = new QWidget(this);
+  auto* area = new QWidget(content_);
   area->setGeometry(20, 155, 500, 373);
   PageControl1 = new QTabWidget(area);
   PageControl1->setGeometry(0, 0, 500, 373);
@@ -112,25 +136,14 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   PageControl1->addTab(TabSheet4, "Proxy");
   PageControl1->setCurrentIndex(0);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
+  BuildButtons();
+  PlaceContent();
+  SetTabOrder();
+  FD_BRIGHT->setFocus();
 
-  pictures_[2] = controls::ResourceImage("BTCancel_Ground_on");
-  pictures_[3] = controls::ResourceImage("BTCancel_Ground_off");
-  pictures_[4] = controls::ResourceImage("BTOK_Ground_on");
-  pictures_[5] = controls::ResourceImage("BTOK_Ground_off");
-  BTCancel = new controls::TQorbutton(this);
-  BTCancel->SetGround_on(&pictures_[2]);
-  BTCancel->SetGround_off(&pictures_[3]);
-  BTCancel->move(20, 539);
-  BTCancel->OnClick = [this](controls::TQorbutton*) { Guarded([this] { BTCancelClick(); }); };
-  BTOK = new controls::TQorbutton(this);
-  BTOK->SetGround_on(&pictures_[4]);
-  BTOK->SetGround_off(&pictures_[5]);
-  BTOK->move(442, 539);
-  BTOK->OnClick = [this](controls::TQorbutton*) { Guarded([this] { BTOKClick(); }); };
-
-  Guarded([this] { FormCreate(); });
-  // Not one of the twelve: read on its own, so that a bad value of it does not stop the others.
-  Guarded([this] { settings::ReadAKey(KeyPath(), "DirectoryHost", directory_host); });
+  // "DirectoryHost" is not one of the twelve: read on its own, so that a bad value of it does not stop
+  // the others; from a file that could not be read at all it is not read a second time.
+  if (LoadSettings()) Guarded([this] { settings::ReadAKey(KeyPath(), "DirectoryHost", directory_host); });
 }
 
 TForm2::~TForm2() {
@@ -138,16 +151,17 @@ TForm2::~TForm2() {
 }
 
 void TForm2::BuildHeader() {
-  auto* image1 = new QLabel(this);
+  auto* image1 = new QLabel(content_);
   image1->setPixmap(QPixmap::fromImage(controls::ResourceImage("Image1")));
   image1->setGeometry(-1, -1, 546, 90);
   Image1 = image1;
-  Image2 = new QLabel(this);
+  Image2 = new QLabel(content_);
   Image2->setPixmap(
       QPixmap::fromImage(controls::WithAutoTransparentColour(controls::ResourceImage("Image2"))));
   Image2->setGeometry(336, 12, 183, 134);
-  Label6 = MakeLabel(this, "Lunvale Screensaver", {45, 101}, VerdanaFont(16, true), kHeaderTextColour);
-  Label5 = MakeLabel(this, "More screensavers", {48, 122}, VerdanaFont(11, false, true), kHeaderTextColour);
+  Label6 = MakeLabel(content_, "Lunvale Screensaver", {45, 101}, VerdanaFont(16, true), kHeaderTextColour);
+  Label5 =
+      MakeLabel(content_, "More screensavers", {48, 122}, VerdanaFont(11, false, true), kHeaderTextColour);
   Label5->setCursor(Qt::PointingHandCursor);
   Label5->installEventFilter(this);
 }
@@ -172,6 +186,9 @@ void TForm2::BuildConfigurationPage() {
 
   GroupBox1 = new QGroupBox(" Gadgets ", TabSheet1);
   GroupBox1->setFont(text);
+  QPalette title = GroupBox1->palette();
+  title.setColor(QPalette::WindowText, kTextColour);
+  GroupBox1->setPalette(title);
   GroupBox1->setGeometry(87, 103, 323, 223);
   CheckBox1transp = MakeCheckBox(GroupBox1, "Transparency of background", {15, 18});
   CheckBox2time = MakeCheckBox(GroupBox1, "Show Time", {86, 49});
@@ -189,6 +206,155 @@ void TForm2::BuildProxyPage() {
   Edit1ProxyServer = MakeEdit(TabSheet4, {176, 153, 239, 21});
   Label9 = MakeLabel(TabSheet4, "Port:", {138, 197}, text);
   Edit2Port = MakeEdit(TabSheet4, {176, 195, 46, 21});
+}
+
+void TForm2::BuildButtons() {
+  pictures_[2] = controls::ResourceImage("BTCancel_Ground_on");
+  pictures_[3] = controls::ResourceImage("BTCancel_Ground_off");
+  pictures_[4] = controls::ResourceImage("BTOK_Ground_on");
+  pictures_[5] = controls::ResourceImage("BTOK_Ground_off");
+  BTCancel = new controls::TQorbutton(content_);
+  BTCancel->SetGround_on(&pictures_[2]);
+  BTCancel->SetGround_off(&pictures_[3]);
+  BTCancel->move(20, 539);
+  BTCancel->OnClick = [this](controls::TQorbutton*) { Guarded([this] { BTCancelClick(); }); };
+  BTOK = new controls::TQorbutton(content_);
+  BTOK->SetGround_on(&pictures_[4]);
+  BTOK->SetGround_off(&pictures_[5]);
+  BTOK->move(442, 539);
+  BTOK->OnClick = [this](controls::TQorbutton*) { Ok(); };
+}
+
+void TForm2::SetTabOrder() {
+  // Page by page as they read, top to bottom; Tab passes over the pages not shown. Then the buttons,
+  // left to right as they stand.
+  const std::vector<QWidget*> order{PageControl1,
+                                    FD_BRIGHT,
+                                    FD_SOUND,
+                                    CheckBox1transp,
+                                    CheckBox2time,
+                                    CheckBox2weather,
+                                    CheckBox2news,
+                                    CheckBox1Proxy,
+                                    TabSheet2->ComboBox1Country,
+                                    TabSheet2->ComboBox1City,
+                                    TabSheet2->ComboBox1Units,
+                                    TabSheet3->UrlNews,
+                                    TabSheet3->ComboBox1Category,
+                                    TabSheet3->ComboBox2TitleNews,
+                                    Edit1ProxyServer,
+                                    Edit2Port,
+                                    BTCancel,
+                                    BTOK};
+  for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+double TForm2::FitScale(QSize available) {
+  const double across = static_cast<double>(available.width() - kFrameWidth) / kWidth;
+  const double down = static_cast<double>(available.height() - kFrameHeight) / kHeight;
+  return std::clamp(std::min(across, down), 0.25, 1.0);
+}
+
+void TForm2::PlaceContent() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  scale_ = screen != nullptr ? FitScale(screen->availableGeometry().size()) : 1.0;
+  if (scale_ >= 1.0) {
+    content_->setParent(this);
+    content_->move(0, 0);
+    setFixedSize(kWidth, kHeight);
+    return;
+  }
+  // Too big for the screen (a desktop scaled to 200 %, a small screen): the same dialog drawn smaller,
+  // text and pictures scaled smoothly, every control working as at full size.
+  auto* scene = new QGraphicsScene(this);
+  // Embedding gives the contents a hidden window of their own; it must not pass for the dialog's.
+  content_->setWindowTitle("contents");
+  scene->addWidget(content_);
+  scene->setSceneRect(0, 0, kWidth, kHeight);
+  auto* view = new QGraphicsView(scene, this);
+  view->installEventFilter(this);
+  view->setFrameStyle(QFrame::NoFrame);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  view->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+  view->setTransform(QTransform::fromScale(scale_, scale_));
+  // Parts repainted at a fractional scale leave seams at their edges: the dialog is small, draw it whole.
+  view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+  const QSize size(static_cast<int>(std::floor(kWidth * scale_)),
+                   static_cast<int>(std::floor(kHeight * scale_)));
+  view->setGeometry(QRect(QPoint(0, 0), size));
+  setFixedSize(size);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Wherever it was put, the whole window stays within the screen's free area.
+  if (const QScreen* screen = this->screen()) {
+    const QRect free = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = std::clamp(frame.x(), free.left(), std::max(free.left(), free.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.y(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height()));
+    if (x != frame.x() || y != frame.y()) move(x, y);
+  }
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (list_open_) {
+    list_open_ = false;
+    event->accept();
+    return;
+  }
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const QWidget* focus = focusWidget();
+  const bool multi_line = qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus);
+  if (enter && !multi_line && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    Ok();
+    return;
+  }
+  QDialog::keyPressEvent(event);  // Escape: Cancel
+}
+
+bool TForm2::LoadSettings() {
+  try {
+    FormCreate();
+    return true;
+  } catch (const platform::ERegistryFileError& e) {
+    if (OfferFreshStart(e, "Start from the default settings?")) {
+      Guarded([this] { FormCreate(); });
+      return true;
+    }
+    ShowDefaults();
+  } catch (const std::exception& e) {
+    ReportError(e.what());
+    return true;
+  }
+  return false;
+}
+
+bool TForm2::OfferFreshStart(const platform::ERegistryFileError& error, const char* offer) {
+  const std::string question = std::string("The settings file cannot be read:\n") + error.what() + "\n\n" +
+                               offer +
+                               " The unreadable file is kept beside it with \".bad-\" and the time "
+                               "added to its name.";
+  if (!AskQuestion(question)) return false;
+  const auto& file = error.File();
+  if (settings::SetAsideUnreadableFile(file).empty()) {
+    ReportError("Cannot move " + file.string() + " aside");
+    return false;
+  }
+  return true;
+}
+
+void TForm2::Ok() {
+  try {
+    BTOKClick();
+  } catch (const platform::ERegistryFileError& e) {
+    // The file broke, or was broken from the start and the user kept it: this OK may replace it.
+    if (OfferFreshStart(e, "Save these settings in a new file?")) Guarded([this] { BTOKClick(); });
+  } catch (const std::exception& e) {
+    ReportError(e.what());
+  }
 }
 
 std::string TForm2::KeyPath() const {
@@ -223,11 +389,7 @@ void TForm2::FormCreate() {
   } else {
     // A first run: the key and all twelve values exist from now on, whether OK or Cancel follows.
     // They go in at once, so that no run ever sees the key with only some of them.
-    FD_BRIGHT->SetValue(settings::kDefaultBrightness);
-    FD_SOUND->SetValue(settings::kDefaultSoundVolume);
-    location_code = settings::kDefaultWeatherCode;
-    unit_letter = settings::kDefaultTDegree;
-    feed_url = settings::kDefaultRSS_Url;
+    ShowDefaults();
     settings::WriteKeyValues(key,
                              {{"Brightness", FD_BRIGHT->GetValue()},
                               {"SoundVolume", FD_SOUND->GetValue()},
@@ -242,11 +404,19 @@ void TForm2::FormCreate() {
                               {"Proxy", loaded_proxy_host},
                               {"Port", loaded_proxy_port}},
                              true);
-    CheckBox2time->setChecked(true);
-    CheckBox1transp->setChecked(true);
   }
   Edit1ProxyServer->setText(Shown(loaded_proxy_host));
   Edit2Port->setText(Shown(loaded_proxy_port));
+}
+
+void TForm2::ShowDefaults() {
+  FD_BRIGHT->SetValue(settings::kDefaultBrightness);
+  FD_SOUND->SetValue(settings::kDefaultSoundVolume);
+  location_code = settings::kDefaultWeatherCode;
+  unit_letter = settings::kDefaultTDegree;
+  feed_url = settings::kDefaultRSS_Url;
+  CheckBox2time->setChecked(true);
+  CheckBox1transp->setChecked(true);
 }
 
 void TForm2::BTOKClick() {
@@ -294,6 +464,14 @@ void TForm2::done(int result) {
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  // Drawn scaled, an open list lives in the same window: the Return or Escape that closes it comes
+  // back up to the dialog, and must not be taken for OK or Cancel as well.
+  if (event->type() == QEvent::KeyPress && qobject_cast<QGraphicsView*>(watched) != nullptr) {
+    list_open_ = false;
+    for (const QComboBox* list : content_->findChildren<QComboBox*>())
+      list_open_ = list_open_ || list->view()->isVisible();
+    return false;
+  }
   if (watched == Label5 && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton && Label5->rect().contains(mouse->position().toPoint())) {

@@ -16,19 +16,28 @@
 #include "dialog/news_page.h"
 #include "dialog/weather_page.h"
 #include "net/http_client.h"
+#include "platform/system/registry.h"
 
 namespace lunvale::dialog {
 
 // The settings dialog of the configuration run. It loads the twelve settings when it is made (or,
 // on a first run, writes the defaults at once), lets the user edit them on four pages, and writes
 // every one back on OK; Cancel writes nothing. Errors it cannot carry on from go to the application's
-// error report (ReportError) and the dialog stays open.
+// error report (ReportError) and the dialog stays open. A settings file that cannot be parsed is
+// reported once, with the offer to start from the defaults; taking it moves the file aside as a
+// ".bad-<time>" copy. Keys: Tab walks every control, Return is OK (Space or Return on a focused button
+// presses that button), Escape is Cancel. On a screen too small for it, the dialog is drawn smaller,
+// as a whole, at the largest scale that fits the screen's free area.
 class TForm2 : public QDialog {
  public:
   explicit TForm2(QWidget* parent = nullptr);
   ~TForm2() override;
 
   void FormCreate();
+  // The scale the dialog is drawn at: 1, or less where the screen's free area is smaller than the
+  // dialog with its window frame.
+  double Scale() const { return scale_; }
+  static double FitScale(QSize available);
   void BTOKClick();
   void BTCancelClick();
   void Label5Click();
@@ -96,12 +105,25 @@ class TForm2 : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void done(int result) override;
 
  private:
   void BuildHeader();
   void BuildConfigurationPage();
   void BuildProxyPage();
+  void BuildButtons();
+  void SetTabOrder();
+  void PlaceContent();
+  // Loads the settings; a file that cannot be parsed is offered a fresh start. False when the
+  // settings could not be read.
+  bool LoadSettings();
+  // The twelve defaults in the controls and held values; nothing is written.
+  void ShowDefaults();
+  // Asks whether the unreadable file may be set aside; true when it was.
+  bool OfferFreshStart(const platform::ERegistryFileError& error, const char* offer);
+  void Ok();
   void PageShown(int index);
   std::string KeyPath() const;
   // Runs a handler; what escapes it goes to the error report.
@@ -109,6 +131,9 @@ class TForm2 : public QDialog {
   void Guarded(F&& handler);
 
   NewsPage* news_;
+  QWidget* content_;  // everything the dialog shows, drawn 1:1 or scaled as a whole
+  double scale_ = 1.0;
+  bool list_open_ = false;  // a key came while a list stood open
   QImage pictures_[6];
 };
 

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "dialog/weather_page.h"
 
-#include <QListView>
-#include <QStyledItemDelegate>
-
 #include "data/location_table.h"
+#include "dialog/dialog_style.h"
 #include "platform/text/code_page.h"
 
 namespace lunvale::dialog {
 
 namespace {
-
-const QColor kTextColour(89, 93, 114);
 
 constexpr char kNote[] =
     "NOTE: For viewing Weather Information  you must have direct Internet  access. If you have firewall in "
@@ -56,30 +52,6 @@ QLabel* MakeLabel(QWidget* parent, const char* text, QRect geometry, const QFont
   return label;
 }
 
-// Rows 13 pixels high, as the lists draw their items.
-class ItemHeight : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), 13};
-  }
-};
-
-QComboBox* MakeList(QWidget* parent, QPoint position) {
-  auto* list = new QComboBox(parent);
-  list->setEditable(false);
-  list->setFont(SansSerif(11));
-  list->setItemDelegate(new ItemHeight(list));
-  // Germany lists 6,378 places: rows of one height open the list without measuring each.
-  if (auto* view = qobject_cast<QListView*>(list->view())) view->setUniformItemSizes(true);
-  // A drop-down list of eight rows under the box, not a menu over it.
-  list->setStyleSheet("QComboBox { combobox-popup: 0; }");
-  list->setMaxVisibleItems(8);
-  list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  list->setGeometry(position.x(), position.y(), 345, 21);
-  return list;
-}
-
 // The table's names are Windows-1252 text.
 QString Shown(const char* bytes) {
   return QString::fromStdString(platform::AnsiToUtf8(bytes));
@@ -91,11 +63,11 @@ WeatherPage::WeatherPage(std::string& location_code, std::string& unit_letter, Q
     : QWidget(parent), location_code_(location_code), unit_letter_(unit_letter) {
   Label13 = MakeLabel(this, "Setup weather information:", {143, 34, 0, 0}, Verdana(13, true));
   Label14 = MakeLabel(this, "Select a Country:", {71, 66, 0, 0}, Verdana(13));
-  ComboBox1Country = MakeList(this, {71, 85});
+  ComboBox1Country = MakePickList(this, {71, 85});
   Label15 = MakeLabel(this, "Select a City:", {71, 121, 0, 0}, Verdana(13));
-  ComboBox1City = MakeList(this, {71, 140});
+  ComboBox1City = MakePickList(this, {71, 140});
   Label16 = MakeLabel(this, "Units:", {71, 177, 0, 0}, Verdana(13));
-  ComboBox1Units = MakeList(this, {71, 196});
+  ComboBox1Units = MakePickList(this, {71, 196});
   ComboBox1Units->addItems({"Fahrenheit degrees", "Celsius degrees"});
   StaticText1 = MakeLabel(this, kNote, {73, 245, 347, 51}, SansSerif(11), true);
   LabelCredit = MakeLabel(this, "", {73, 306, 0, 0}, SansSerif(11));
@@ -135,7 +107,7 @@ void WeatherPage::TabSheet2Show() {
 int WeatherPage::FillCities() {
   ComboBox1City->clear();
   ListBox1Code.clear();
-  const int country = ComboBox1Country->currentIndex();
+  const int country = listed_country_ = ComboBox1Country->currentIndex();
   QStringList names;
   int match = -1;
   if (country >= 0) {
@@ -151,6 +123,8 @@ int WeatherPage::FillCities() {
 }
 
 void WeatherPage::ComboBox1CountryChange() {
+  // The country already listed, picked again: its list and the chosen city stay.
+  if (ComboBox1Country->currentIndex() == listed_country_) return;
   FillCities();
   ComboBox1City->setCurrentIndex(ListBox1Code.empty() ? -1 : 0);
   ComboBox1CityChange();

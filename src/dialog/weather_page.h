@@ -42,6 +42,7 @@ class WeatherPage : public QWidget {
   // code is the location code, or -1.
   int FillCities();
 
+  int listed_country_ = -1;  // whose cities the city list holds
   std::string& location_code_;
   std::string& unit_letter_;
 };

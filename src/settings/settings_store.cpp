@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_store.h"
 
+#include <ctime>
+#include <system_error>
+
 #include "platform/system/registry.h"
 
 namespace lunvale::settings {
@@ -70,6 +73,28 @@ bool WriteKeyValues(const std::string& keyPath, const std::vector<KeyValue>& val
   }
   TRegistry reg(KEY_ALL_ACCESS);
   return reg.WriteKey(keyPath, raw, onlyIfMissing);
+}
+
+std::filesystem::path SetAsideUnreadableFile(const std::filesystem::path& file) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path real = fs::canonical(file, ec);
+  if (ec) return {};
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  char stamp[32] = "";
+  if (localtime_r(&now, &local) == nullptr ||
+      std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local) == 0)
+    return {};
+  // Two failures within one second keep both copies.
+  for (int n = 0; n < 100; ++n) {
+    fs::path copy = real;
+    copy += std::string(".bad-") + stamp + (n == 0 ? "" : "-" + std::to_string(n));
+    if (fs::exists(fs::symlink_status(copy, ec))) continue;
+    fs::rename(real, copy, ec);
+    return ec ? fs::path() : copy;
+  }
+  return {};
 }
 
 bool SettingsStore::ReadRKey(const std::string& name, int32_t& value) const {

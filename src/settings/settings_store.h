@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <variant>
 #include <vector>
@@ -54,6 +55,12 @@ std::vector<KeyValue> DefaultValues();
 // could be written; unreadable hive files throw platform::ERegistryException.
 bool WriteKeyValues(const std::string& keyPath, const std::vector<KeyValue>& values,
                     bool onlyIfMissing = false);
+
+// Moves a hive file that cannot be parsed aside to "<file>.bad-<YYYYMMDD-HHMMSS>" (local time) in its
+// folder, so that the next write starts a fresh file; a file kept elsewhere through a symbolic link is
+// moved where it lies, and the link then names the new file. Returns the copy's path, or an empty path
+// when it could not be moved (then nothing changed).
+std::filesystem::path SetAsideUnreadableFile(const std::filesystem::path& file);
 
 // The engine's copy of the twelve settings. Before the first load numbers are 0 and texts empty.
 class SettingsStore {

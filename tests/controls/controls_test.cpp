@@ -75,6 +75,26 @@ TEST_F(SkinnedControls, FaderKnobStandsWhereTheValueSaysEvenPastTheTrack) {
   EXPECT_NE(f.knob.pixel(17, 8), f.ground.pixel(82 + 17, 3 + 8));
 }
 
+TEST_F(SkinnedControls, FaderKeysMoveWithinTheRangeAndRaiseTheEvent) {
+  const struct {
+    int from;
+    Qt::Key key;
+    int to;
+  } moves[] = {{128, Qt::Key_Right, 129}, {128, Qt::Key_Up, 129},     {128, Qt::Key_Left, 127},
+               {0, Qt::Key_Down, 0},      {128, Qt::Key_PageUp, 154}, {10, Qt::Key_PageDown, 0},
+               {128, Qt::Key_Home, 0},    {128, Qt::Key_End, 256},    {300, Qt::Key_Left, 256}};
+  DialogFader f;
+  EXPECT_EQ(f.fader.focusPolicy(), Qt::StrongFocus);
+  for (const auto& m : moves) {
+    f.fader.SetValue(m.from);
+    QTest::keyClick(&f.fader, m.key);
+    EXPECT_EQ(f.fader.GetValue(), m.to) << m.from << " key " << m.key;
+  }
+  EXPECT_EQ(f.events, 9);
+  QTest::keyClick(&f.fader, Qt::Key_A);
+  EXPECT_EQ(f.events, 9) << "other keys are not the fader's";
+}
+
 TEST_F(SkinnedControls, FaderWithoutAWiderTrackIgnoresDrags) {
   QImage knob = ResourceImage("FD_Knob");
   TQHFADER fader;
@@ -128,6 +148,19 @@ TEST_F(SkinnedControls, ButtonClicksOnReleaseOfAnyButtonAndShowsItsPressedPictur
 
   QTest::mouseClick(w, Qt::RightButton, {}, QPoint(30, 10));
   EXPECT_EQ(clicks, 2);
+
+  // Space as a press: down shows the pressed picture, the release clicks; the focus is marked.
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  button.setFocus();
+  EXPECT_NE(button.grab().toImage().convertToFormat(QImage::Format_RGB32),
+            off.convertToFormat(QImage::Format_RGB32));
+  QTest::keyPress(&button, Qt::Key_Space);
+  EXPECT_TRUE(button.Pressed());
+  EXPECT_EQ(clicks, 2);
+  QTest::keyRelease(&button, Qt::Key_Space);
+  EXPECT_EQ(clicks, 3);
+  EXPECT_FALSE(button.Pressed());
 }
 
 TEST_F(SkinnedControls, RegionPanelLetsThePointerThroughItsCutOut) {

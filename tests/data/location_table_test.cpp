@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <set>
@@ -147,6 +149,38 @@ TEST(LocationTable, TellingRows) {
   ASSERT_TRUE(argentina_end);
   EXPECT_EQ(argentina_end[1].country, kArgentina + 1);
   EXPECT_STREQ(argentina_end[-1].name, "Zenon Pereyra");
+}
+
+TEST(LocationTable, PlacesPeopleLookForAreInAndNoTwoRowsOfACountryLieWithin2Km) {
+  const std::pair<const char*, const char*> wanted[] = {
+      {"USA", "New York, NY"},   {"USA", "St. Louis, MO"}, {"USA", "Montpelier, VT"}, {"USA", "Augusta, ME"},
+      {"Kuwait", "Kuwait City"}, {"Malta", "Valletta"},    {"Poland", "Warsaw"},      {"Turkey", "Istanbul"}};
+  const std::pair<const char*, const char*> sections[] = {
+      {"Poland", "Mokot\363w"}, {"Turkey", "Bagcilar"}, {"France", "Marseille 01"}, {"USA", "Brooklyn, NY"}};
+  const auto country = [](const char* name) {
+    for (const CountryEntry& c : Countries())
+      if (std::strcmp(c.name, name) == 0) return c.index;
+    return -1;
+  };
+  for (auto [in, place] : wanted) EXPECT_TRUE(Find(place, country(in))) << place;
+  for (auto [in, place] : sections) EXPECT_FALSE(Find(place, country(in))) << place;
+
+  std::vector<const CityEntry*> rows;
+  for (const CityEntry& city : Cities()) rows.push_back(&city);
+  std::sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->latitude < b->latitude; });
+  const auto km = [](const CityEntry* a, const CityEntry* b) {
+    const double r = M_PI / 180, dlat = (b->latitude - a->latitude) * r,
+                 dlon = (b->longitude - a->longitude) * r;
+    const double h = std::pow(std::sin(dlat / 2), 2) +
+                     std::cos(a->latitude * r) * std::cos(b->latitude * r) * std::pow(std::sin(dlon / 2), 2);
+    return 12742 * std::asin(std::min(1.0, std::sqrt(h)));
+  };
+  int near = 0;
+  for (size_t i = 0; i < rows.size(); ++i)
+    for (size_t j = i + 1; j < rows.size() && rows[j]->latitude - rows[i]->latitude < 0.02; ++j)
+      if (rows[i]->country == rows[j]->country && std::strcmp(rows[i]->code, rows[j]->code) != 0 &&
+          km(rows[i], rows[j]) < 1.99)
+        ADD_FAILURE() << rows[i]->name << " and " << rows[j]->name << " (" << ++near << ")";
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ class DialogTest : public testing_support::TempConfigHome {
   void TearDown() override {
     form.reset();
     SetErrorReporter({});
+    SetQuestionAnswerer({});
     TempConfigHome::TearDown();
   }
 

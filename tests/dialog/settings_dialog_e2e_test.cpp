@@ -99,5 +99,38 @@ TEST(SettingsDialogOnX, FaderBoxPlaceAndChannelPickedThenOkStoresThem) {
   EXPECT_EQ(saver.GetRSS_Url(), "https://feeds.arstechnica.com/arstechnica/index");
 }
 
+TEST(SettingsDialogOnX, AtTwiceTheScaleOnA1920x1080ScreenItFitsAndOkStillSaves) {
+  PrivateXServer xvfb("1920x1080x24");
+  ASSERT_FALSE(xvfb.Name().empty()) << xvfb.Stderr();
+  ScopedEnv display("DISPLAY", xvfb.Name());
+  TempDir config;
+  ChildProcess dialog({LUNVALE_EXE, "/c"}, {{"XDG_CONFIG_HOME", config.Path()},
+                                            {"QT_QPA_PLATFORM", "xcb"},
+                                            {"QT_SCALE_FACTOR", "2"},
+                                            {"DISPLAY", xvfb.Name()}});
+  const auto window = WaitForWindow("Screensaver Configuration", 20s);
+  ASSERT_TRUE(window.has_value()) << dialog.Stderr();
+  std::this_thread::sleep_for(1s);
+  const auto g = WindowGeometry(*window);
+  ASSERT_TRUE(g.has_value());
+  EXPECT_GE(g->x, 0);
+  EXPECT_GE(g->y, 0);
+  EXPECT_LE(g->x + g->width, 1920);
+  EXPECT_LE(g->y + g->height, 1080);
+  EXPECT_NEAR(g->width * 576.0 / 539, g->height, 2.0) << "scaled as a whole";
+  // Points of the 539 x 576 dialog where the scaled one shows them: the box, then OK.
+  const auto click = [&](int x, int y) {
+    Xdo({"mousemove", std::to_string(g->x + x * g->width / 539), std::to_string(g->y + y * g->height / 576)});
+    Xdo({"click", "1"});
+  };
+  click(22 + 87 + 86 + 8, 181 + 103 + 76 + 9);  // "Show Weather Information"
+  click(442 + 38, 539 + 13);
+  ASSERT_EQ(dialog.Wait(10s), 0) << dialog.Stderr();
+  ScopedEnv home("XDG_CONFIG_HOME", config.Path());
+  int32_t shown = 0;
+  settings::ReadRKey(settings::KeyPath(settings::kBrandName, settings::kSSName), "ShowWeather", shown);
+  EXPECT_EQ(shown, 1);
+}
+
 }  // namespace
 }  // namespace lunvale::testing

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <filesystem>
+
 #include "dialog_fixture.h"
 
 namespace lunvale::dialog {
@@ -21,6 +23,7 @@ TEST_F(SettingsDialog, FirstRunWritesTheDefaultsAtOnceAndCancelKeepsThem) {
   EXPECT_FALSE(f.CheckBox1Proxy->isChecked());
   EXPECT_TRUE(f.Edit1ProxyServer->text().isEmpty());
   EXPECT_TRUE(f.Edit2Port->text().isEmpty());
+  EXPECT_FALSE(f.windowIcon().isNull());
   const std::string written = Slurp(File());
   f.show();
   f.BTCancelClick();
@@ -120,6 +123,75 @@ TEST_F(SettingsDialog, MissingNumberIsReportedAndLeavesTheRestAsDesigned) {
   EXPECT_FALSE(f.CheckBox2time->isChecked());
   EXPECT_FALSE(f.CheckBox1transp->isChecked());
   EXPECT_TRUE(f.Edit1ProxyServer->text().isEmpty());
+}
+
+TEST_F(SettingsDialog, KeysAloneReachAFaderMoveItAndSaveWithReturn) {
+  StoreDefaults();
+  TForm2& f = Open();
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+  f.PageControl1->setFocus();
+  key(Qt::Key_Tab);
+  key(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), f.FD_SOUND);
+  key(Qt::Key_Left);
+  key(Qt::Key_PageDown);
+  EXPECT_EQ(f.FD_SOUND->GetValue(), 200 - 1 - 26);
+  // On through the five boxes, past the pages not shown, to the buttons as they stand.
+  for (int i = 0; i < 6; ++i) key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.BTCancel);
+  key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.BTOK);
+  key(Qt::Key_Backtab);
+  key(Qt::Key_Backtab);
+  key(Qt::Key_Space);  // "Use HTTP Proxy"
+  key(Qt::Key_Return);
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_EQ(Number("SoundVolume"), 173);
+  EXPECT_EQ(Number("UseProxy"), 1);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(SettingsDialog, UnreadableFileIsAskedAboutOnceAndKeptAsideForAFreshOne) {
+  const std::string bad = "REGEDIT4\n\n[HKEY_CURRENT_USER\\SOFTWARE]\n\"Brightness\"=dword:zz\n";
+  std::vector<std::string> questions;
+  bool yes = false;
+  SetQuestionAnswerer([&](std::string_view question) {
+    questions.emplace_back(question);
+    return yes;
+  });
+  const auto copies = [this] {
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(File().parent_path()))
+      if (entry.path().filename().string().starts_with("HKEY_CURRENT_USER.reg.bad-"))
+        kept.push_back(Slurp(entry));
+    return kept;
+  };
+
+  // Declined: the file stays as it is and the dialog shows the defaults; OK asks again and writes.
+  Put(bad);
+  TForm2& f = Open();
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_NE(questions[0].find(File().string() + ":4:"), std::string::npos) << questions[0];
+  EXPECT_EQ(f.FD_SOUND->GetValue(), 200);
+  EXPECT_EQ(Slurp(File()), bad);
+  yes = true;
+  QTest::mouseClick(f.BTOK, Qt::LeftButton);
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_EQ(copies(), std::vector<std::string>{bad});
+  EXPECT_EQ(Number("SoundVolume"), 200);
+  EXPECT_EQ(Text("WeatherCode"), "20001");
+
+  // Taken at once: the defaults are written as on a first run, beside a second copy.
+  Put(bad);
+  Open();
+  EXPECT_EQ(questions.size(), 3u);
+  EXPECT_EQ(copies(), (std::vector<std::string>{bad, bad}));
+  EXPECT_EQ(Number("Brightness"), 256);
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(SettingsDialog, TheWeatherPageCreditsTheForecastServiceWithItsLink) {

@@ -4,13 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 
 #include "data/location_table.h"
+#include "dialog/dialog_style.h"
 
 namespace lunvale::dialog {
 namespace {
 
-constexpr int kArgentina = 9, kCanada = 37, kUsa = 210, kZambia = 219;
+constexpr int kArgentina = 9, kBrazil = 29, kCanada = 37, kSweden = 189, kUsa = 210, kZambia = 219;
 
 void NeedApplication() {
   static int argc = 3;
@@ -93,6 +95,31 @@ TEST(WeatherPage, PicksSetTheCodeAndUnit) {
   EXPECT_EQ(page.page.ComboBox1Units->currentText(), "Celsius degrees");
   Page::Pick(page.page.ComboBox1Units, 0);
   EXPECT_EQ(page.unit, "f");
+}
+
+TEST(WeatherPage, TheCountryPickedAgainKeepsItsChosenCity) {
+  Page page("02301");  // the earlier of two towns sharing a code, as the user picked it
+  page.page.ComboBox1City->setCurrentIndex(page.page.ComboBox1City->findText("Abington, MA"));
+  Page::Pick(page.page.ComboBox1Country, kUsa);
+  EXPECT_EQ(page.page.ComboBox1City->currentText(), "Abington, MA");
+  EXPECT_EQ(page.code, "02301");
+}
+
+TEST(WeatherPage, TypingFindsPlacesWhateverTheCaseAndAccents) {
+  const struct {
+    int country;
+    const char* typed;
+  } cases[] = {{kSweden, "ore"}, {kSweden, "OREB"}, {kBrazil, "sao"}, {kCanada, "toR"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Page page("20001");
+    Page::Pick(page.page.ComboBox1Country, c.country);
+    QTest::keyClicks(page.page.ComboBox1City, c.typed);
+    const QString picked = page.page.ComboBox1City->currentText();
+    EXPECT_TRUE(Folded(picked).startsWith(Folded(c.typed))) << picked.toStdString();
+    EXPECT_NE(page.page.ComboBox1City->currentIndex(), 0);
+    EXPECT_EQ(page.code, page.page.ListBox1Code[page.page.ComboBox1City->currentIndex()]);
+  }
 }
 
 TEST(WeatherPage, ShowsTheTablesWindows1252Names) {

