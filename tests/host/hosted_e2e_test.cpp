@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <thread>
 
 #include "support/process.h"
@@ -112,13 +113,30 @@ TEST(HostedOnX, TheWindowIdSwitchWinsAndTheWindowGoingAwayEndsTheRun) {
   ASSERT_TRUE(WaitForSky(host, 0, 4, 316, 10, Clock::now(), 60s).has_value()) << saver.Stderr();
   host.Destroy();
   EXPECT_EQ(saver.Wait(10s), 0) << saver.Stderr();
+}
 
-  // A host window that does not exist is an error the user is told about, not a silent black screen.
-  ChildProcess missing({LUNVALE_EXE, "-window-id", "0x1"}, SaverEnv(dir, ""));
-  auto box = WaitForWindow("lunvale", 20s);
-  ASSERT_TRUE(box.has_value()) << missing.Stderr();
-  SendKey(*box, "Return");
-  EXPECT_EQ(missing.Wait(10s), 0);
+TEST(HostedOnX, ErrorsGoToStandardErrorWithAFailedStatusAndNeverABox) {
+  LUNVALE_REQUIRE_DISPLAY();
+  TempDir dir;
+  // A host window that does not exist (a host restarting the saver after its window has gone), or an
+  // id that is none: nobody could answer a box inside a host.
+  const struct {
+    std::vector<std::string> args;
+    std::string host_window, error;
+  } cases[] = {
+      {{LUNVALE_EXE, "-window-id", "0x1"}, "", "Window 0x1 does not exist."},
+      {{LUNVALE_EXE}, "0x1", "Window 0x1 does not exist."},
+      {{LUNVALE_EXE, "-root"}, "0x1", "Window 0x1 does not exist."},
+      {{LUNVALE_EXE, "-window-id", "zzz"}, "", "'zzz' is not a valid window id."},
+      {{LUNVALE_EXE}, "foo", "'foo' is not a valid window id."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back() + " XSCREENSAVER_WINDOW=" + c.host_window);
+    ChildProcess saver(c.args, SaverEnv(dir, c.host_window));
+    EXPECT_EQ(saver.Wait(20s), 1);
+    EXPECT_EQ(saver.Stderr(), "lunvale: " + c.error + "\n");
+    EXPECT_FALSE(WaitForWindow("lunvale", 100ms).has_value());
+  }
 }
 
 TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
@@ -143,11 +161,19 @@ TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
   EXPECT_EQ(preview.Wait(5s), 0) << preview.Stderr();
 }
 
-TEST(UsageOnX, HelpListsTheModes) {
+TEST(UsageOnX, HelpListsTheModesAndTheVersionIsPrinted) {
   ChildProcess help({LUNVALE_EXE, "--help"}, {{"DISPLAY", ""}});
   EXPECT_EQ(help.Wait(10s), 0);
-  for (const char* mode : {"/s", "/c", "/p", "/a", "-root", "-window-id", "XSCREENSAVER_WINDOW", "SIGTERM"})
+  for (const char* mode : {"/s", "/c", "/p", "/a", "-root", "-window-id", "XSCREENSAVER_WINDOW", "SIGTERM",
+                           "--version", "--add-to-xscreensaver", "--remove-from-xscreensaver"})
     EXPECT_NE(help.Stdout().find(mode), std::string::npos) << mode;
+  // Never the saver, even where a display would answer.
+  for (const char* version : {"--version", "-V"}) {
+    ChildProcess saver({LUNVALE_EXE, version});
+    EXPECT_EQ(saver.Wait(10s), 0);
+    EXPECT_TRUE(std::regex_match(saver.Stdout(), std::regex("lunvale [0-9]+(\\.[0-9]+)+\n")))
+        << saver.Stdout();
+  }
 }
 
 TEST(WideScreenOnX, A1920x1080ScreenIsFilledEdgeToEdgeFromTheFirstFrame) {
