@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Installing the saver as desktops and screen-saver hosts look for it: the program in bin/, the same
 # program where XScreenSaver looks for its hacks (libexec/xscreensaver), its description for
-# XScreenSaver's settings dialog, a manual page and a menu entry for the settings dialog.
+# XScreenSaver's settings dialog, a manual page, a menu entry for the settings dialog and the
+# licence with the data credits.
 include(GNUInstallDirs)
 
 install(TARGETS lunvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -16,3 +17,6 @@ install(CODE "
 install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
 install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/dist/lunvale-settings.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/dist/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
