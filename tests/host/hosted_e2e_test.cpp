@@ -139,6 +139,38 @@ TEST(HostedOnX, ErrorsGoToStandardErrorWithAFailedStatusAndNeverABox) {
   }
 }
 
+TEST(HostedOnX, OfTwoCopiesOnOneDisplayOnlyTheFirstPlaysAndItsEndEndsTheSound) {
+  LUNVALE_REQUIRE_DISPLAY();
+  TempDir first_dir, second_dir, runtime;
+  // Test windows share one place on the screen: the second goes over the first once that has drawn.
+  TestWindow left(320, 240, 0xFFFFFF), right(320, 240, 0xFFFFFF);
+  left.Map();
+  auto env = [&](const TempDir& dir, const TestWindow& host) {
+    auto e = SaverEnv(dir, std::to_string(host.Id()));
+    e["XDG_RUNTIME_DIR"] = runtime.Path();
+    return e;
+  };
+  const std::string first_sound = first_dir.Path() + "/sound.raw";
+  const std::string second_sound = second_dir.Path() + "/sound.raw";
+  auto first = std::make_unique<ChildProcess>(std::vector<std::string>{LUNVALE_EXE}, env(first_dir, left));
+  ASSERT_TRUE(WaitForSky(left, 0, 4, 316, 10, Clock::now(), 60s).has_value()) << first->Stderr();
+  right.Map();
+  ChildProcess second({LUNVALE_EXE}, env(second_dir, right));
+  ASSERT_TRUE(WaitForSky(right, 0, 4, 316, 10, Clock::now(), 60s).has_value()) << second.Stderr();
+  std::this_thread::sleep_for(500ms);
+  std::error_code ec;
+  EXPECT_GT(std::filesystem::file_size(first_sound, ec), 0u) << "the first copy plays";
+  EXPECT_FALSE(std::filesystem::exists(second_sound)) << "the second stays silent";
+
+  kill(first->Pid(), SIGTERM);
+  EXPECT_EQ(first->Wait(10s), 0);
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(second.Running());
+  EXPECT_FALSE(std::filesystem::exists(second_sound)) << "nobody takes the sound over";
+  kill(second.Pid(), SIGTERM);
+  EXPECT_EQ(second.Wait(10s), 0) << second.Stderr();
+}
+
 TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
   LUNVALE_REQUIRE_DISPLAY();
   for (int signo : {SIGINT, SIGHUP}) {
