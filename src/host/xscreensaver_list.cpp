@@ -133,6 +133,8 @@ void ReplaceFile(const std::string& path, const std::string& text, bool keep_bac
   }
 }
 
+constexpr const char* kPickIt = "Pick \"Lunvale\" in xscreensaver-settings to run it.\n";
+
 }  // namespace
 
 std::vector<std::string> XScreenSaverDefaultsFiles() {
@@ -206,7 +208,8 @@ void AddToXScreenSaver(const std::string& path, const std::vector<std::string>& 
       bool changed = false;
       ReplaceFile(path, AddToProgramsList(text, changed), false);
       out << "Made " << path << " from XScreenSaver's defaults (" << source << ") with \""
-          << kXScreenSaverCommand << "\" at the head of its list of screen savers.\n";
+          << kXScreenSaverCommand << "\" at the head of its list of screen savers.\n"
+          << kPickIt;
       return;
     }
     throw std::runtime_error("Neither " + path + " nor XScreenSaver's defaults (" + defaults.front() +
@@ -226,7 +229,8 @@ void AddToXScreenSaver(const std::string& path, const std::vector<std::string>& 
   }
   ReplaceFile(path, text, true);
   out << "Added \"" << kXScreenSaverCommand << "\" to the list of screen savers in " << path
-      << " (the old file is " << path << ".bak).\n";
+      << " (the old file is " << path << ".bak).\n"
+      << kPickIt;
 }
 
 void RemoveFromXScreenSaver(const std::string& path, std::ostream& out) {

@@ -185,6 +185,12 @@ TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
               << " ms\n";
     EXPECT_FALSE(WaitForWindow("Lunvale Screensaver", 100ms).has_value());
   }
+  // The settings dialog too: nothing of it is saved, as with Cancel.
+  TempDir dir;
+  ChildProcess dialog({LUNVALE_EXE, "/c"}, {{"XDG_CONFIG_HOME", dir.Path()}});
+  ASSERT_TRUE(WaitForWindow("Screensaver Configuration", 20s).has_value()) << dialog.Stderr();
+  kill(dialog.Pid(), SIGTERM);
+  EXPECT_EQ(dialog.Wait(5s), 0) << dialog.Stderr();
   TestWindow hidden(100, 100);
   ChildProcess preview({LUNVALE_EXE, "/p", std::to_string(hidden.Id())});
   std::this_thread::sleep_for(300ms);
