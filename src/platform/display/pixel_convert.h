@@ -23,7 +23,7 @@ class PixelConverter {
   // The layout is one this converter packs.
   bool Fast() const { return fast_; }
   // Packs the rectangle `r` of `from` into the same place of the image whose rows start at `image`,
-  // `bytes_per_line` apart. Only when Fast().
+  // `bytes_per_line` apart (whole pixels, as X pads its rows). Only when Fast().
   void Convert(const PixelView& from, const RECT& r, char* image, int bytes_per_line) const;
 
   // Per channel (red, green, blue): the shift that brings its top bits down, the mask of its width, and
