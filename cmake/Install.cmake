@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Installing the saver as desktops and screen-saver hosts look for it: the program in bin/, the same
 # program where XScreenSaver looks for its hacks (libexec/xscreensaver), its description for
-# XScreenSaver's settings dialog, a manual page and a menu entry for the settings dialog.
+# XScreenSaver's settings dialog, a manual page, a menu entry for the settings dialog and the
+# licence with the data credits.
 include(GNUInstallDirs)
 
 install(TARGETS lunvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -21,3 +22,6 @@ foreach(size IN ITEMS 16 32 48 64 128 256)
   install(FILES ${CMAKE_SOURCE_DIR}/dist/icons/lunvale-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME lunvale.png)
 endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/dist/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "host/preview.h"
 #include "host/run_modes.h"
 #include "host/show_feeds.h"
+#include "host/xscreensaver_list.h"
 #include "platform/app/application.h"
 #include "platform/app/error_report.h"
 #include "platform/app/quit_signals.h"
@@ -31,16 +33,52 @@ std::string ModuleName(const char* argv0) {
   return name.empty() ? "lunvale" : name;
 }
 
+// Inside a host's window, or in the preview, nobody can answer a message box: the host hides the
+// desktop, or has gone and left the box behind. The error goes to standard error, as hosts expect,
+// and the status says it failed. Elsewhere it is the application's default error report.
+int ReportError(std::string_view what, bool to_stderr) {
+  if (platform::QuitSignalled()) return 0;  // whoever stopped the saver is not waiting for a report
+  if (!to_stderr) {
+    platform::ShowException(what);
+    return 0;
+  }
+  std::fprintf(stderr, "%s: %s\n", platform::Application::Instance().Title().c_str(),
+               platform::ExceptionMessageText(what).c_str());
+  return 1;
+}
+
+// The run mode's own switches, which end the module before any display is opened; false for none.
+bool RunCommandLineRequest(const std::string& argument1) {
+  const std::string& program = platform::Application::Instance().Title();
+  if (IsHelpRequest(argument1)) {
+    std::fputs(UsageText(program).c_str(), stdout);
+  } else if (IsVersionRequest(argument1)) {
+    std::fputs(VersionText(program).c_str(), stdout);
+  } else if (argument1 == "--add-to-xscreensaver") {
+    AddToXScreenSaver(UserInitFile(), XScreenSaverDefaultsFiles(), std::cout);
+  } else if (argument1 == "--remove-from-xscreensaver") {
+    RemoveFromXScreenSaver(UserInitFile(), std::cout);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int RunModule(int argc, char** argv) {
   // The application's title names the module until a mode sets its own; the error report uses it.
   platform::Application::Instance().SetTitle(ModuleName(argc > 0 ? argv[0] : nullptr));
+  // In every mode, also while a message box is up or the settings dialog runs, a quit signal ends
+  // the module with status 0.
+  platform::InstallQuitSignals();
   const std::string argument1 = argc > 1 ? argv[1] : "";
   const std::string argument2 = argc > 2 ? argv[2] : "";
+  bool to_stderr = false;
   try {
     switch (SelectMode(argument1)) {
       case SaverMode::kPreview:
+        to_stderr = true;
         RunPreview(argument2);
         break;
       case SaverMode::kChangePassword:
@@ -50,14 +88,15 @@ int RunModule(int argc, char** argv) {
         RunConfiguration(argc, argv);
         break;
       case SaverMode::kRun: {
+        // A command-line request and a host's switches or variable, the only things that can fail
+        // before a run starts, answer on standard error.
+        to_stderr = true;
         if (IsShowFeedsRequest(argument1)) return ShowFeeds(stdout);
-        if (IsHelpRequest(argument1)) {
-          std::fputs(UsageText(platform::Application::Instance().Title()).c_str(), stdout);
-          break;
-        }
+        if (RunCommandLineRequest(argument1)) break;
         const HostTarget target =
             SelectHostTarget(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
                              std::getenv("XSCREENSAVER_WINDOW"));
+        to_stderr = target.kind != HostTarget::kOwnWindow;
         if (target.kind == HostTarget::kWindow) {
           RunHostedSaver(target.window);
         } else if (target.kind == HostTarget::kRoot) {
@@ -69,10 +108,9 @@ int RunModule(int argc, char** argv) {
       }
     }
   } catch (const std::exception& e) {
-    // Whoever stopped the saver by signal is not waiting for a message box.
-    if (!platform::QuitSignalled()) platform::ShowException(e.what());
+    return ReportError(e.what(), to_stderr);
   } catch (...) {
-    if (!platform::QuitSignalled()) platform::ShowException("Unknown error");
+    return ReportError("Unknown error", to_stderr);
   }
   return 0;
 }

@@ -71,6 +71,14 @@ bool IsHelpRequest(std::string_view argument1) {
   return argument1 == "--help" || argument1 == "-help";
 }
 
+bool IsVersionRequest(std::string_view argument1) {
+  return argument1 == "--version" || argument1 == "-V";
+}
+
+std::string VersionText(const std::string& program) {
+  return program + " " LUNVALE_VERSION "\n";
+}
+
 std::string UsageText(const std::string& program) {
   return "Usage: " + program +
          " [mode]\n"
@@ -84,11 +92,15 @@ std::string UsageText(const std::string& program) {
          "  -root                 draw into the root window, or the screen-saver host's window\n"
          "  -window-id <id>       draw into that X11 window (hexadecimal with 0x, or decimal)\n"
          "  --show-feeds          fetch the weather and the news once and print what the gadgets show\n"
+         "  --add-to-xscreensaver, --remove-from-xscreensaver\n"
+         "                        add the saver to XScreenSaver's list in ~/.xscreensaver, or take it out\n"
+         "  --version, -V         the version\n"
          "  --help                this text\n"
          "\n"
          "Screen-saver hosts: when XSCREENSAVER_WINDOW names a window (hexadecimal or decimal), the saver\n"
          "draws into it. In a host's window the scene is scaled to the window and takes no input; SIGTERM,\n"
-         "SIGINT or SIGHUP end the saver, and so does the window going away.\n";
+         "SIGINT or SIGHUP end the saver, and so does the window going away. There, and in the preview,\n"
+         "errors go to standard error and the exit status is 1.\n";
 }
 
 }  // namespace lunvale::host

@@ -35,6 +35,10 @@ unsigned long ParseWindowId(std::string_view text);
 
 // The first argument asks for the usage text (--help, -help).
 bool IsHelpRequest(std::string_view argument1);
+// The first argument asks for the version (--version, -V).
+bool IsVersionRequest(std::string_view argument1);
+// What `--version` prints: the program's name and the version it was built as.
+std::string VersionText(const std::string& program);
 // The usage text `--help` prints: every mode the module knows.
 std::string UsageText(const std::string& program);
 

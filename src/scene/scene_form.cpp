@@ -351,12 +351,14 @@ void TForm1::FormMouseMove(unsigned, int x, int y) {
 }
 
 void TForm1::StartSound() {
+  if (!sound_claim_.Claim()) return;
   platform::PlaySoundA("SoundName", nullptr,
                        platform::SND_RESOURCE | platform::SND_ASYNC | platform::SND_LOOP);
 }
 
 void TForm1::StopSound() {
   platform::PlaySoundA(nullptr, nullptr, platform::SND_PURGE);
+  sound_claim_.Release();
 }
 
 void TForm1::CloseSaver() {

@@ -13,6 +13,7 @@
 #include "gadgets/news_ticker.h"
 #include "gadgets/weather.h"
 #include "platform/app/form.h"
+#include "platform/media/display_sound.h"
 #include "platform/pictures/picture_prefetch.h"
 #include "scene/scene_layout.h"
 #include "scene/sprite_path.h"
@@ -132,6 +133,8 @@ class TForm1 : public platform::TForm {
   sprites::TQMV* qmv3sgtiny_ = nullptr;
   // Asked to terminate first thing in CloseSaver; waited for when the form goes.
   std::unique_ptr<fetcher::WeatherHTTP> weather_http_;
+  // Of the copies running for one display (one per screen in some hosts), only the first plays.
+  platform::DisplaySoundClaim sound_claim_;
 
   int32_t frame_counter_ = 0;
   int32_t last_mouse_x_ = 0;

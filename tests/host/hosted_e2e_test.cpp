@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <thread>
 
 #include "support/process.h"
@@ -110,13 +111,62 @@ TEST(HostedOnX, TheWindowIdSwitchWinsAndTheWindowGoingAwayEndsTheRun) {
   ASSERT_TRUE(WaitForSky(host, 0, 4, 316, 10, Clock::now(), 60s).has_value()) << saver.Stderr();
   host.Destroy();
   EXPECT_EQ(saver.Wait(10s), 0) << saver.Stderr();
+}
 
-  // A host window that does not exist is an error the user is told about, not a silent black screen.
-  ChildProcess missing({LUNVALE_EXE, "-window-id", "0x1"}, SaverEnv(dir, ""));
-  auto box = WaitForWindow("lunvale", 20s);
-  ASSERT_TRUE(box.has_value()) << missing.Stderr();
-  SendKey(*box, "Return");
-  EXPECT_EQ(missing.Wait(10s), 0);
+TEST(HostedOnX, ErrorsGoToStandardErrorWithAFailedStatusAndNeverABox) {
+  LUNVALE_REQUIRE_DISPLAY();
+  TempDir dir;
+  // A host window that does not exist (a host restarting the saver after its window has gone), or an
+  // id that is none: nobody could answer a box inside a host.
+  const struct {
+    std::vector<std::string> args;
+    std::string host_window, error;
+  } cases[] = {
+      {{LUNVALE_EXE, "-window-id", "0x1"}, "", "Window 0x1 does not exist."},
+      {{LUNVALE_EXE}, "0x1", "Window 0x1 does not exist."},
+      {{LUNVALE_EXE, "-root"}, "0x1", "Window 0x1 does not exist."},
+      {{LUNVALE_EXE, "-window-id", "zzz"}, "", "'zzz' is not a valid window id."},
+      {{LUNVALE_EXE}, "foo", "'foo' is not a valid window id."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back() + " XSCREENSAVER_WINDOW=" + c.host_window);
+    ChildProcess saver(c.args, SaverEnv(dir, c.host_window));
+    EXPECT_EQ(saver.Wait(20s), 1);
+    EXPECT_EQ(saver.Stderr(), "lunvale: " + c.error + "\n");
+    EXPECT_FALSE(WaitForWindow("lunvale", 100ms).has_value());
+  }
+}
+
+TEST(HostedOnX, OfTwoCopiesOnOneDisplayOnlyTheFirstPlaysAndItsEndEndsTheSound) {
+  LUNVALE_REQUIRE_DISPLAY();
+  TempDir first_dir, second_dir, runtime;
+  // Test windows share one place on the screen: the second goes over the first once that has drawn.
+  TestWindow left(320, 240, 0xFFFFFF), right(320, 240, 0xFFFFFF);
+  left.Map();
+  auto env = [&](const TempDir& dir, const TestWindow& host) {
+    auto e = SaverEnv(dir, std::to_string(host.Id()));
+    e["XDG_RUNTIME_DIR"] = runtime.Path();
+    return e;
+  };
+  const std::string first_sound = first_dir.Path() + "/sound.raw";
+  const std::string second_sound = second_dir.Path() + "/sound.raw";
+  auto first = std::make_unique<ChildProcess>(std::vector<std::string>{LUNVALE_EXE}, env(first_dir, left));
+  ASSERT_TRUE(WaitForSky(left, 0, 4, 316, 10, Clock::now(), 60s).has_value()) << first->Stderr();
+  right.Map();
+  ChildProcess second({LUNVALE_EXE}, env(second_dir, right));
+  ASSERT_TRUE(WaitForSky(right, 0, 4, 316, 10, Clock::now(), 60s).has_value()) << second.Stderr();
+  std::this_thread::sleep_for(500ms);
+  std::error_code ec;
+  EXPECT_GT(std::filesystem::file_size(first_sound, ec), 0u) << "the first copy plays";
+  EXPECT_FALSE(std::filesystem::exists(second_sound)) << "the second stays silent";
+
+  kill(first->Pid(), SIGTERM);
+  EXPECT_EQ(first->Wait(10s), 0);
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(second.Running());
+  EXPECT_FALSE(std::filesystem::exists(second_sound)) << "nobody takes the sound over";
+  kill(second.Pid(), SIGTERM);
+  EXPECT_EQ(second.Wait(10s), 0) << second.Stderr();
 }
 
 TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
@@ -133,6 +183,12 @@ TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
               << " ms\n";
     EXPECT_FALSE(WaitForWindow("Lunvale Screensaver", 100ms).has_value());
   }
+  // The settings dialog too: nothing of it is saved, as with Cancel.
+  TempDir dir;
+  ChildProcess dialog({LUNVALE_EXE, "/c"}, {{"XDG_CONFIG_HOME", dir.Path()}});
+  ASSERT_TRUE(WaitForWindow("Screensaver Configuration", 20s).has_value()) << dialog.Stderr();
+  kill(dialog.Pid(), SIGTERM);
+  EXPECT_EQ(dialog.Wait(5s), 0) << dialog.Stderr();
   TestWindow hidden(100, 100);
   ChildProcess preview({LUNVALE_EXE, "/p", std::to_string(hidden.Id())});
   std::this_thread::sleep_for(300ms);
@@ -141,11 +197,19 @@ TEST(QuitSignalsOnX, EndTheFullScreenRunAndThePreviewWait) {
   EXPECT_EQ(preview.Wait(5s), 0) << preview.Stderr();
 }
 
-TEST(UsageOnX, HelpListsTheModes) {
+TEST(UsageOnX, HelpListsTheModesAndTheVersionIsPrinted) {
   ChildProcess help({LUNVALE_EXE, "--help"}, {{"DISPLAY", ""}});
   EXPECT_EQ(help.Wait(10s), 0);
-  for (const char* mode : {"/s", "/c", "/p", "/a", "-root", "-window-id", "XSCREENSAVER_WINDOW", "SIGTERM"})
+  for (const char* mode : {"/s", "/c", "/p", "/a", "-root", "-window-id", "XSCREENSAVER_WINDOW", "SIGTERM",
+                           "--version", "--add-to-xscreensaver", "--remove-from-xscreensaver"})
     EXPECT_NE(help.Stdout().find(mode), std::string::npos) << mode;
+  // Never the saver, even where a display would answer.
+  for (const char* version : {"--version", "-V"}) {
+    ChildProcess saver({LUNVALE_EXE, version});
+    EXPECT_EQ(saver.Wait(10s), 0);
+    EXPECT_TRUE(std::regex_match(saver.Stdout(), std::regex("lunvale [0-9]+(\\.[0-9]+)+\n")))
+        << saver.Stdout();
+  }
 }
 
 TEST(WideScreenOnX, A1920x1080ScreenIsFilledEdgeToEdgeFromTheFirstFrame) {

@@ -79,28 +79,42 @@ TEST(PreviewModeOnX, AWindowThatIsGoneEndsTheWait) {
   EXPECT_EQ(saver.Stderr(), "");
 }
 
-TEST(ErrorReportOnX, MalformedHandleIsReportedAndTheModuleReturnsZero) {
-  // Without a display the report goes to standard error.
-  for (const char* mode : {"/p", "/a"}) {
+TEST(ErrorReportOnX, MalformedHandleIsReportedWithTheModesStatus) {
+  // Without a display the report goes to standard error; the preview, like a host's modes, fails.
+  for (auto [mode, status] : {std::pair{"/p", 1}, {"/a", 0}}) {
     ChildProcess saver({LUNVALE_EXE, mode, "47x1"}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
-    EXPECT_EQ(saver.Wait(10s), 0);
+    EXPECT_EQ(saver.Wait(10s), status) << mode;
     EXPECT_EQ(saver.Stderr(), "lunvale: '47x1' is not a valid integer value.\n") << mode;
   }
   // A missing handle is an empty text, just as malformed.
   ChildProcess missing({LUNVALE_EXE, "/p"}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
-  EXPECT_EQ(missing.Wait(10s), 0);
+  EXPECT_EQ(missing.Wait(10s), 1);
   EXPECT_EQ(missing.Stderr(), "lunvale: '' is not a valid integer value.\n");
 }
 
-TEST(ErrorReportOnX, OnADisplayTheReportIsAMessageBox) {
+TEST(ErrorReportOnX, OnADisplayTheReportIsAMessageBoxThatASignalEnds) {
   LUNVALE_REQUIRE_DISPLAY();
-  ChildProcess saver({LUNVALE_EXE, "/p", "47x1"});
+  ChildProcess saver({LUNVALE_EXE, "/a", "47x1"});
   auto box = WaitForWindow("lunvale", 10s);
   ASSERT_TRUE(box.has_value()) << saver.Stderr();
   EXPECT_TRUE(saver.Running());
   SendKey(*box, "Return");
   EXPECT_EQ(saver.Wait(10s), 0);
   EXPECT_EQ(saver.Stderr(), "");
+
+  // Nobody needs to answer it: a host's or the session's signal ends the module, with 0.
+  for (int signo : {SIGTERM, SIGINT, SIGHUP}) {
+    ChildProcess boxed({LUNVALE_EXE, "/a", "47x1"});
+    ASSERT_TRUE(WaitForWindow("lunvale", 10s).has_value()) << boxed.Stderr();
+    const auto stop = std::chrono::steady_clock::now();
+    ::kill(boxed.Pid(), signo);
+    EXPECT_EQ(boxed.Wait(5s), 0) << signo;
+    std::cout << "[ figure ] signal " << signo << " to exit with a message box up: "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                       stop)
+                     .count()
+              << " ms\n";
+  }
 }
 
 TEST(PasswordModeOnX, WithoutAProviderTheUserIsToldInAMessageBox) {
@@ -161,12 +175,12 @@ TEST(ErrorReportOnX, NoReachableDisplayIsReportedInEveryModeNeverRunInvisibly) {
   for (auto env : unreachable) {
     env["XDG_CONFIG_HOME"] = config.Path();
     env["SDL_AUDIODRIVER"] = "dummy";
-    for (const std::vector<std::string>& args : {std::vector<std::string>{LUNVALE_EXE, "/s"},
-                                                 {LUNVALE_EXE, "/p", "4711"},
-                                                 {LUNVALE_EXE, "/a", "4711"}}) {
+    for (const auto& [args, status] : {std::pair{std::vector<std::string>{LUNVALE_EXE, "/s"}, 0},
+                                       {{LUNVALE_EXE, "/p", "4711"}, 1},
+                                       {{LUNVALE_EXE, "/a", "4711"}, 0}}) {
       SCOPED_TRACE(args[1] + " DISPLAY=" + env["DISPLAY"]);
       ChildProcess saver(args, env);
-      EXPECT_EQ(saver.Wait(10s), 0);
+      EXPECT_EQ(saver.Wait(10s), status);
       EXPECT_EQ(saver.Stderr(), "lunvale: Cannot open display \"" + env["DISPLAY"] + "\"\n");
     }
   }
@@ -175,7 +189,7 @@ TEST(ErrorReportOnX, NoReachableDisplayIsReportedInEveryModeNeverRunInvisibly) {
 
 TEST(ErrorReportOnX, AMessageBoxGoesWithItsKilledProcess) {
   LUNVALE_REQUIRE_DISPLAY();
-  ChildProcess saver({LUNVALE_EXE, "/p", "47x1"});
+  ChildProcess saver({LUNVALE_EXE, "/a", "47x1"});
   ASSERT_TRUE(WaitForWindow("lunvale", 10s).has_value()) << saver.Stderr();
   ::kill(saver.Pid(), SIGKILL);
   saver.Wait(5s);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <mutex>
 #include <thread>
@@ -16,6 +17,7 @@ namespace lunvale::platform {
 namespace {
 
 std::atomic<bool> g_signalled{false};
+std::atomic<int> g_runs{0};  // live QuitSignalsScopes: a message loop serves quit requests
 int g_pipe[2] = {-1, -1};
 
 // Only async-signal-safe work here: the flag and one byte into the pipe; the watcher does the rest.
@@ -27,13 +29,22 @@ void OnQuitSignal(int signo) {
   errno = saved;
 }
 
+// The exit sequence normally takes a few tens of milliseconds; one that hangs (a device, a server that
+// stopped answering) must not keep the host waiting for the saver to go.
+constexpr std::chrono::milliseconds kExitDeadline{150};
+
 void WatchPipe() {
   for (;;) {
     char byte = 0;
     const ssize_t n = read(g_pipe[0], &byte, 1);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return;
+    // Without a run no loop would serve the request: a message box, the settings dialog or the
+    // preview's wait. Nothing of theirs needs saving, and a box has nobody to answer it.
+    if (g_runs.load() == 0) _exit(0);
     Application::Instance().QueueQuitRequest();
+    std::this_thread::sleep_for(kExitDeadline);
+    _exit(0);
   }
 }
 
@@ -53,9 +64,13 @@ void InstallQuitSignals() {
   });
 }
 
+QuitSignalsScope::QuitSignalsScope() {
+  g_runs.fetch_add(1);
+}
+
 QuitSignalsScope::~QuitSignalsScope() {
+  g_runs.fetch_sub(1);
   Application::Instance().SetOnQuitRequest(nullptr);
-  for (int signo : {SIGTERM, SIGINT, SIGHUP}) signal(signo, SIG_DFL);
 }
 
 bool QuitSignalled() {

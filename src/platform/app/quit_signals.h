@@ -4,17 +4,19 @@
 namespace lunvale::platform {
 
 // SIGTERM, SIGINT and SIGHUP: how session managers and screen-saver hosts stop a saver. Once installed,
-// each of them marks a quit request and asks the application's main thread, through its call queue, to
-// run the quit request handler (Application::SetOnQuitRequest), which takes the mode's normal exit path.
+// they end the process with status 0 at once, unless a run (QuitSignalsScope) is live: then the
+// main thread is asked, through its call queue, to run the quit request handler
+// (Application::SetOnQuitRequest), which takes the mode's normal exit path, and the process ends with
+// status 0 150 ms after the signal whether that path has finished or not.
 // Safe to call more than once; the handlers stay for the process's lifetime.
 void InstallQuitSignals();
 
-// For the life of a run: afterwards the quit request handler is gone and the signals act as they did
-// before (they end the process), since no message loop is left to serve them; an error report shown
-// after a failed run can then still be ended by a host.
+// For the life of a run whose message loop serves quit requests. Afterwards the quit request handler
+// is gone, and a signal ends the process at once: an error report shown after a failed run never
+// keeps a host waiting.
 class QuitSignalsScope {
  public:
-  QuitSignalsScope() = default;
+  QuitSignalsScope();
   ~QuitSignalsScope();
   QuitSignalsScope(const QuitSignalsScope&) = delete;
   QuitSignalsScope& operator=(const QuitSignalsScope&) = delete;

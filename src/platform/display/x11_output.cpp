@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 
+#include "platform/display/pixel_convert.h"
 #include "platform/display/scaling.h"
 #include "platform/display/smooth_scale.h"
 
@@ -310,6 +311,9 @@ class X11Output : public FrameOutput {
   }
 
   void Convert(const RECT& r) {
+    const PixelConverter packed(visual_->red_mask, visual_->green_mask, visual_->blue_mask,
+                                image_->bits_per_pixel, image_->byte_order == LSBFirst);
+    if (packed.Fast()) return packed.Convert(canvas_, r, image_->data, image_->bytes_per_line);
     const VisualLayout layout(visual_->red_mask, visual_->green_mask, visual_->blue_mask);
     for (int y = r.top; y < r.bottom; ++y) {
       const uint32_t* row = canvas_.Row(y);
