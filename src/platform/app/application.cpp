@@ -73,7 +73,8 @@ void RequireDisplay(bool x11Only) {
 
 MainThreadCalls Application::DisplayCalls() {
   return MainThreadCalls{[](std::function<void()> call) { Instance().QueueCall(std::move(call)); },
-                         [] { Instance().QueueQuitRequest(); }, {}};
+                         [] { Instance().QueueQuitRequest(); },
+                         {}};
 }
 
 Application& Application::Instance() {
