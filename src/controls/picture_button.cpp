@@ -65,9 +65,9 @@ void TQorbutton::mouseReleaseEvent(QMouseEvent*) {
 
 namespace {
 
+// Space presses a focused picture button; Return stays the dialog's, which makes it OK.
 bool PressKey(const QKeyEvent* event) {
-  const int key = event->key();
-  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+  return event->key() == Qt::Key_Space;
 }
 
 }  // namespace

@@ -147,6 +147,8 @@ TEST_F(SettingsDialog, KeysAloneReachAFaderMoveItAndSaveWithReturn) {
   key(Qt::Key_Backtab);
   key(Qt::Key_Backtab);
   key(Qt::Key_Space);  // "Use HTTP Proxy"
+  key(Qt::Key_Tab);    // Return is OK even with Cancel focused
+  ASSERT_EQ(QApplication::focusWidget(), f.BTCancel);
   key(Qt::Key_Return);
   EXPECT_FALSE(f.isVisible());
   EXPECT_EQ(Number("SoundVolume"), 173);
