@@ -3,8 +3,8 @@
 
 // A display may have several X screens (":0.0", ":0.1") that nothing joins into one desktop; SDL's
 // window lies on one of them only. Each other screen gets a full-screen window of our own, black and
-// without a cursor, that shows the same frames (scaled into each of its monitors with the aspect kept);
-// input there ends the run as input on the saver's own window does.
+// without a cursor, that shows the same frames (each of its monitors its own part of them, scaled with the
+// aspect kept); input there ends the run as input on the saver's own window does.
 
 #include <memory>
 #include <utility>

@@ -2,7 +2,8 @@
 #pragma once
 
 // The real display: the WidthScreen x HeightScreen picture in a borderless SDL window that covers every
-// monitor, scaled to fit each with its aspect kept; or, for a screen-saver host, in the host's window.
+// monitor, each showing the part of it set for it (all of it by default), scaled to fit with its aspect
+// kept; or, for a screen-saver host, in the host's window.
 //
 // Threads: the display object is opened, used for surface creation and released on the main thread. The
 // frame (drawing into the back buffer, Flip) may run on another thread: Flip hands what changed to the
