@@ -57,6 +57,9 @@ class SceneFeedsTest : public ::testing::Test {
   void SetUp() override {
     setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // The form claims the display's sound; the claim stays the test's own, so that savers that other
+    // tests run on the same X server meanwhile find the display's free.
+    setenv("XDG_RUNTIME_DIR", config_.Path().c_str(), 1);
     store_.SetBrandName(settings::kBrandName);
     store_.SetSSName(settings::kSSName);
     store_.SetRegistry();

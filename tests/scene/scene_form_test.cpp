@@ -30,6 +30,9 @@ class SceneFormTest : public ::testing::Test {
   void SetUp() override {
     setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // The form claims the display's sound; the claim stays the test's own, so that savers that other
+    // tests run on the same X server meanwhile find the display's free.
+    setenv("XDG_RUNTIME_DIR", config_.Path().c_str(), 1);
   }
 
   // Writes the four panel switches and any texts, then creates the form as the run does.
