@@ -102,7 +102,12 @@ TEST(ErrorReportOnX, OnADisplayTheReportIsAMessageBoxThatASignalEnds) {
   EXPECT_EQ(saver.Wait(10s), 0);
   EXPECT_EQ(saver.Stderr(), "");
 
-  // Nobody needs to answer it: a host's or the session's signal ends the module, with 0.
+  // Nobody needs to answer it: a host's or the session's signal ends the module, with 0. ThreadSanitizer
+  // holds a signal back while the thread it lands on waits for the process that shows the box, so under
+  // it this part is left to the other builds.
+#if defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "ThreadSanitizer defers signals during the box's wait";
+#endif
   for (int signo : {SIGTERM, SIGINT, SIGHUP}) {
     ChildProcess boxed({LUNVALE_EXE, "/a", "47x1"});
     ASSERT_TRUE(WaitForWindow("lunvale", 10s).has_value()) << boxed.Stderr();
