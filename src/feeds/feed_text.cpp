@@ -16,24 +16,6 @@ constexpr char32_t kReplacement = 0xFFFD;
 // The longest HTML5 name ("CounterClockwiseContourIntegral") has 31 letters.
 constexpr std::size_t kMaxName = 32;
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 bool IsAlnum(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -73,9 +55,9 @@ std::size_t Numeric(std::string_view text, std::string& out) {
   if (value >= 0x80 && value < 0xA0) {
     out += platform::AnsiToUtf8(std::string(1, static_cast<char>(value)));
   } else if (too_large || value == 0 || (value >= 0xD800 && value < 0xE000)) {
-    AppendUtf8(out, kReplacement);
+    platform::AppendUtf8(out, kReplacement);
   } else {
-    AppendUtf8(out, static_cast<char32_t>(value));
+    platform::AppendUtf8(out, static_cast<char32_t>(value));
   }
   return i + 1;
 }

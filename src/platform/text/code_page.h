@@ -15,5 +15,7 @@ void DecodeText(std::string_view bytes, std::u32string& out);
 std::u32string DecodeText(std::string_view bytes);
 // The text as UTF-8, for the desktop.
 std::string AnsiToUtf8(std::string_view bytes);
+// Appends one character (up to U+10FFFF) as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
 
 }  // namespace lunvale::platform
