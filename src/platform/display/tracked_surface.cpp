@@ -195,6 +195,8 @@ void TrackedSurface::Track(Call call) {
     const RECT* cover = call.Opaque() ? &call.area : nullptr;
     Refresh(call.area, cover);
     if (before != nullptr) Refresh(before->area, cover);
+  } else {
+    call.covers = before->covers;
   }
   for (const RECT& part : Runs(call.area, true)) Draw(call, part);
   current_.push_back(std::move(call));
@@ -288,10 +290,98 @@ std::vector<RECT> TrackedSurface::Runs(const RECT& area, bool fresh) const {
   return out;
 }
 
+bool TrackedSurface::Covers(const Call& call, int tx, int ty) const {
+  const RECT tile =
+      Intersect({tx * kTile, ty * kTile, (tx + 1) * kTile, (ty + 1) * kTile}, {0, 0, Width(), Height()});
+  if (tile.left < call.area.left || tile.top < call.area.top || tile.right > call.area.right ||
+      tile.bottom > call.area.bottom)
+    return false;
+  if (call.kind == Call::Kind::kText) return false;  // its glyphs blend over what is there
+  if (call.Opaque()) return true;
+  const RECT range = TileRange(call.area);
+  if (!call.covers) {
+    const std::shared_ptr<MemorySurface> source = call.source_ref.lock();
+    if (source == nullptr || source->Version() != call.version) return false;
+    const PixelView from = source->Pixels();
+    auto covers = std::make_shared<std::vector<uint8_t>>(
+        static_cast<size_t>(range.right - range.left) * static_cast<size_t>(range.bottom - range.top), 1);
+    // The copy's own test for a pixel it leaves out.
+    const uint32_t low = call.copy.key_low, span = call.copy.key_high - call.copy.key_low;
+    const RECT area = Intersect(call.area, {0, 0, Width(), Height()});
+    for (int y = area.top; y < area.bottom; ++y) {
+      const uint32_t* row =
+          from.Row(call.copy.from.top + y - call.area.top) + call.copy.from.left - call.area.left;
+      uint8_t* flags =
+          covers->data() + static_cast<size_t>(y / kTile - range.top) * (range.right - range.left);
+      for (int x = area.left; x < area.right; ++x)
+        if (row[x] - low <= span) flags[x / kTile - range.left] = 0;
+    }
+    call.covers = std::move(covers);
+  }
+  return (*call.covers)[static_cast<size_t>(ty - range.top) * (range.right - range.left) +
+                        (tx - range.left)] != 0;
+}
+
+void TrackedSurface::KeepCovered() {
+  open_ = fresh_;
+  size_t undecided = static_cast<size_t>(std::count(open_.begin(), open_.end(), 1));
+  // From the last call back: a tile that a differing call reaches changed; one that an equal call draws
+  // over wholly before that shows what it showed.
+  for (size_t i = std::max(current_.size(), previous_.size()); i-- > 0 && undecided > 0;) {
+    const Call* now = i < current_.size() ? &current_[i] : nullptr;
+    const Call* then = i < previous_.size() ? &previous_[i] : nullptr;
+    const bool same = now != nullptr && then != nullptr && *now == *then;
+    for (const Call* call : {now, then}) {
+      if (call == nullptr || (same && call == then)) continue;
+      const RECT tiles = TileRange(call->area);
+      for (int ty = tiles.top; ty < tiles.bottom; ++ty)
+        for (int tx = tiles.left; tx < tiles.right; ++tx) {
+          const size_t t = static_cast<size_t>(ty) * tiles_x_ + tx;
+          if (open_[t] == 0 || (same && !Covers(*call, tx, ty))) continue;
+          open_[t] = 0;
+          --undecided;
+          if (same) fresh_[t] = 0;
+        }
+    }
+  }
+}
+
+std::vector<RECT> TrackedSurface::Differences() const {
+  std::vector<RECT> out;
+  for (size_t i = 0; i < std::max(current_.size(), previous_.size()); ++i) {
+    const Call* now = i < current_.size() ? &current_[i] : nullptr;
+    const Call* then = i < previous_.size() ? &previous_[i] : nullptr;
+    if (now != nullptr && then != nullptr && *now == *then) continue;
+    for (const Call* call : {now, then})
+      if (call != nullptr) out.push_back(Intersect(call->area, {0, 0, Width(), Height()}));
+  }
+  return out;
+}
+
 std::vector<RECT> TrackedSurface::FinishFrame() {
   // What the frame before drew with calls that did not come this time shows what lies under it now.
   for (size_t i = current_.size(); i < previous_.size(); ++i) Refresh(previous_[i].area, nullptr);
+  // Unless the memory was reached, only the calls that differ changed anything, and only where no equal
+  // call drew over them.
+  const bool known = !everything_ && !inexact_;
+  if (known) KeepCovered();
   std::vector<RECT> changed = Runs({0, 0, Width(), Height()}, true);
+  if (known) {
+    // Each run cut down to what the differences reach of it.
+    const std::vector<RECT> differences = Differences();
+    size_t n = 0;
+    for (const RECT& run : changed) {
+      RECT reach{run.right, run.bottom, run.left, run.top};
+      for (const RECT& d : differences) {
+        const RECT part = Intersect(run, d);
+        if (IsEmpty(part)) continue;
+        reach = {std::min(reach.left, part.left), std::min(reach.top, part.top),
+                 std::max(reach.right, part.right), std::max(reach.bottom, part.bottom)};
+      }
+      if (!IsEmpty(reach)) changed[n++] = reach;
+    }
+    changed.resize(n);
+  }
   previous_.swap(current_);
   current_.clear();
   if (inexact_) previous_.clear();

@@ -65,6 +65,10 @@ class TrackedSurface : public MemorySurface {
     Rect rect;
     std::string text;
 
+    // A keyed copy: for each tile of TileRange(area), whether the call draws every pixel of it, worked out
+    // when first needed and handed on to the equal calls of later frames.
+    mutable std::shared_ptr<const std::vector<uint8_t>> covers;
+
     bool operator==(const Call& other) const;
     bool Opaque() const;
   };
@@ -79,10 +83,18 @@ class TrackedSurface : public MemorySurface {
   RECT TileRange(const RECT& area) const;
   // The whole surface up to date, and the frame changed everywhere.
   void GiveUpTracking();
+  // Whether `call` draws every pixel of tile (tx, ty).
+  bool Covers(const Call& call, int tx, int ty) const;
+  // Takes out of the tiles brought up to date those that show what they showed: the ones drawn over
+  // wholly by a call the same as the frame before's, with only such calls after it.
+  void KeepCovered();
+  // What the frame's changes may have reached: the areas of its calls that differ from the frame before's.
+  std::vector<RECT> Differences() const;
 
   int tiles_x_;
   int tiles_y_;
   std::vector<uint8_t> fresh_;
+  std::vector<uint8_t> open_;  // KeepCovered's scratch: tiles not yet decided
   std::vector<Call> previous_;
   std::vector<Call> current_;
   bool everything_ = false;  // changed everywhere

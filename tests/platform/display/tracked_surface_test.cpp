@@ -183,3 +183,50 @@ TEST(TrackedSurface, DirectAccessCountsTheWholeFrameAndAnUnchangedFrameNothing) 
 
 }  // namespace
 }  // namespace lunvale::platform
+
+namespace lunvale::platform {
+namespace {
+
+// What a frame tells is only what its differing calls reach, less the tiles that equal calls after them
+// draw over wholly: an opaque copy, or a keyed one with no keyed pixel on the tile.
+TEST(TrackedSurface, TellsOnlyWhatDifferingCallsReachAndLaterCallsLeaveShowing) {
+  auto cover = std::make_shared<MemorySurface>(32, 32);
+  DDBLTFX fx;
+  fx.dwFillColor = 0x405060;
+  cover->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  const DDCOLORKEY key{0, 0};
+  cover->SetColorKey(DDCKEY_SRCBLT, &key);
+  SurfaceLock lock;
+  ASSERT_EQ(cover->Lock(nullptr, &lock, 0), DD_OK);
+  lock.view.Row(20)[5] = 0;  // a keyed pixel on tile (0, 1)
+  cover->Unlock(nullptr);
+  struct Case {
+    bool over;  // a copy over a 5 x 5 fill that moves one pixel to the right
+    uint32_t flags;
+    int y;  // the fill's top
+    bool told;
+  };
+  for (const Case c :
+       {Case{false, 0, 5, true}, Case{true, DDBLTFAST_NOCOLORKEY, 5, false},
+        Case{true, DDBLTFAST_SRCCOLORKEY, 5, false}, Case{true, DDBLTFAST_SRCCOLORKEY, 17, true}}) {
+    SCOPED_TRACE(testing::Message() << "over " << c.over << " flags " << c.flags << " y " << c.y);
+    TrackedSurface s(48, 48);
+    for (int x = 3; x <= 4; ++x) {
+      fx.dwFillColor = 0;
+      s.Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+      fx.dwFillColor = 0xFFFFFF;
+      const RECT small{x, c.y, x + 5, c.y + 5};
+      s.Blt(&small, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+      if (c.over) s.BltFast(0, 0, cover.get(), nullptr, c.flags);
+      if (x == 3) s.FinishFrame();
+    }
+    const std::vector<RECT> told = s.FinishFrame();
+    ASSERT_EQ(told.size(), c.told ? 1u : 0u);
+    if (c.told) {  // just the fill's two places, not their tile
+      EXPECT_TRUE(told[0].left == 3 && told[0].top == c.y && told[0].right == 9 && told[0].bottom == c.y + 5);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lunvale::platform
