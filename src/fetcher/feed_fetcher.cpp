@@ -64,10 +64,15 @@ WeatherHTTP::WeatherHTTP(Targets targets, std::string weather_host, MinuteClock 
     : targets_(std::move(targets)),
       weather_host_(std::move(weather_host)),
       forecast_api_(std::move(forecast_api)),
+      wall_clock_(!clock),
       clock_(clock ? std::move(clock) : MinuteClock(LocalMinute)) {}
 
 WeatherHTTP::~WeatherHTTP() {
-  terminated_ = true;
+  {
+    std::lock_guard lock(wait_mutex_);
+    terminated_ = true;
+  }
+  wake_.notify_all();
   if (!thread_.joinable()) return;
   // The thread may be waiting for a tick request that only the main thread's queue can answer.
   auto& app = platform::Application::Instance();
@@ -83,7 +88,11 @@ void WeatherHTTP::Start() {
 }
 
 namespace {
-constexpr auto kPace = std::chrono::milliseconds(10);
+// How often the thread looks at the clock: the wall clock's minute is seen within a quarter of a second
+// of its change, which is plenty for a schedule of minutes and lets the thread sleep; a clock given for
+// tests, or a refresh to make, is looked at every 10 ms.
+constexpr auto kPace = std::chrono::milliseconds(250);
+constexpr auto kQuickPace = std::chrono::milliseconds(10);
 }  // namespace
 
 void WeatherHTTP::Execute() {
@@ -92,10 +101,10 @@ void WeatherHTTP::Execute() {
   bool first = true;
   int seen = 0;
   while (!terminated_) {
-    // The thread looks at the clock every 10 ms and wakes the main thread only for a tick that has
-    // something to do: the first one, one that sees another minute, and the one after the counter
-    // came round to a refresh. The others would only compare the minute with itself; asking for them
-    // every millisecond was most of the saver's idle cost.
+    // The thread wakes the main thread only for a tick that has something to do: the first one, one
+    // that sees another minute, and the one after the counter came round to a refresh. The others would
+    // only compare the minute with itself; asking for them every millisecond was most of the saver's
+    // idle cost.
     const int minute = clock_();
     if (first || minute != seen || refresh_due_.load()) {
       // False once the message loop has ended: nothing will run ticks any more.
@@ -103,13 +112,19 @@ void WeatherHTTP::Execute() {
       first = false;
       seen = minute;
     }
-    std::this_thread::sleep_for(kPace);
+    const auto until = std::chrono::steady_clock::now() + (wall_clock_ && !refresh_due_ ? kPace : kQuickPace);
+    std::unique_lock lock(wait_mutex_);
+    wake_.wait_until(lock, until, [this] { return terminated_.load(); });
   }
   finished_ = true;
 }
 
 void WeatherHTTP::Terminate() {
-  terminated_ = true;
+  {
+    std::lock_guard lock(wait_mutex_);
+    terminated_ = true;
+  }
+  wake_.notify_all();
   if (downloading_) targets_.client->Abort();
 }
 

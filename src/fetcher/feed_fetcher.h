@@ -2,8 +2,10 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -109,6 +111,7 @@ class WeatherHTTP {
   Targets targets_;
   std::string weather_host_;
   std::string forecast_api_;
+  const bool wall_clock_;  // no clock was given: the minute is the local time's
   MinuteClock clock_;
   int32_t last_minute_ = 0;
   bool downloading_ = false;
@@ -116,6 +119,9 @@ class WeatherHTTP {
   Report news_report_;
   std::atomic<bool> refresh_due_ = false;  // the last tick left the counter at 0
   std::atomic<bool> terminated_ = false;
+  // The thread waits between looks at the clock here, and terminating wakes it.
+  std::mutex wait_mutex_;
+  std::condition_variable wake_;
   std::atomic<bool> finished_ = false;
   std::thread thread_;
 };
