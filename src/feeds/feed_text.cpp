@@ -31,8 +31,9 @@ std::string_view Named(std::string_view name) {
   const auto* begin = std::begin(generated::kNamedEntities);
   const auto* end = std::end(generated::kNamedEntities);
   const auto* it = std::lower_bound(
-      begin, end, name, [](const generated::NamedEntity& e, std::string_view n) { return e.name < n; });
-  return it != end && it->name == name ? it->text : std::string_view();
+      begin, end, name,
+      [](const generated::NamedEntity& e, std::string_view n) { return generated::NameOf(e) < n; });
+  return it != end && generated::NameOf(*it) == name ? generated::TextOf(*it) : std::string_view();
 }
 
 // "&#N;" or "&#xH;" at the start of `text` (which starts with "&#"): appends the character and

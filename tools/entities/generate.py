@@ -34,6 +34,14 @@ def c_string(text):
 
 def table():
     rows = sorted((name[:-1], text) for name, text in html.entities.html5.items() if name.endswith(";"))
+    # Every name and text one after another in one block, and the table their places in it: no
+    # pointers, so the table needs no relocation when the program loads and stays untouched until used.
+    chars, entries, at = [], [], 0
+    for name, text in rows:
+        name_size, text_size = len(name.encode("utf-8")), len(text.encode("utf-8"))
+        entries.append(f"    {{{at}, {name_size}, {at + name_size}, {text_size}}},  // {name}")
+        chars.append(f"    {c_string(name)} {c_string(text)}")
+        at += name_size + text_size
     lines = [
         "// SPDX-License-Identifier: MIT",
         "// Written by tools/entities/generate.py from the HTML5 named character references; do not edit.",
@@ -41,10 +49,14 @@ def table():
         "",
         "namespace lunvale::feeds::generated {",
         "",
-        f"const NamedEntity kNamedEntities[{len(rows)}] = {{",
+        "// clang-format off",
+        f"const char kNamedEntityChars[{at + 1}] =",
     ]
-    lines += [f"    {{{c_string(name)}, {c_string(text)}}}," for name, text in rows]
-    lines += ["};", "", "}  // namespace lunvale::feeds::generated", ""]
+    lines += chars
+    lines[-1] += ";"
+    lines += ["", f"const NamedEntity kNamedEntities[{len(rows)}] = {{"]
+    lines += entries
+    lines += ["};", "// clang-format on", "", "}  // namespace lunvale::feeds::generated", ""]
     return "\n".join(lines), len(rows)
 
 
