@@ -212,11 +212,19 @@ void TrackedSurface::Refresh(const RECT& area, const RECT* cover) {
       for (int tx = run.left / kTile; tx * kTile < run.right; ++tx)
         fresh_[static_cast<size_t>(ty) * tiles_x_ + tx] = 1;
     Subtract(run, cover, pieces);
-    for (const RECT& piece : pieces)
-      for (const Call& call : current_) {
-        const RECT part = Intersect(call.area, piece);
-        if (!IsEmpty(part)) Draw(call, part);
+    for (const RECT& piece : pieces) {
+      // From the last call that paints the whole piece over (a fill under the background, say).
+      size_t first = current_.size();
+      while (first > 0) {
+        const Call& call = current_[--first];
+        const bool drawn = call.kind != Call::Kind::kCopy || !call.source_ref.expired();
+        if (call.Opaque() && drawn && Same(Intersect(call.area, piece), piece)) break;
       }
+      for (size_t i = first; i < current_.size(); ++i) {
+        const RECT part = Intersect(current_[i].area, piece);
+        if (!IsEmpty(part)) Draw(current_[i], part);
+      }
+    }
   }
 }
 
