@@ -45,7 +45,9 @@ X11ErrorTrap::X11ErrorTrap(::Display* display) : display_(display), nested_(g_tr
 }
 
 X11ErrorTrap::~X11ErrorTrap() {
-  XSync(display_, False);
+  // Errors of requests still unanswered come in before the handler goes; none are when the last
+  // request made is the last one the server is known to have dealt with (a Failed() just before).
+  if (NextRequest(display_) - 1 != LastKnownRequestProcessed(display_)) XSync(display_, False);
   if (!nested_) {
     XSetErrorHandler(g_previous);
     g_trapped = nullptr;
