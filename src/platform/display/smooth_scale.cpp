@@ -272,23 +272,25 @@ __attribute__((target("avx2"))) int FilterDownTwoRunAvx2(const int16_t* near, co
 
 __attribute__((target("avx2"))) void FilterDownTwoAvx2(const int16_t* a, const int16_t* b, uint32_t pair,
                                                        int width, uint32_t* out) {
+  if (width < 8) return FilterDownTwo(a, b, pair, width, out);
   const int16_t *near = a, *far = b;
   int weight = HighWeight(pair);
   if (weight > kOne / 2) {
     std::swap(near, far);
     weight = LowWeight(pair);
   }
-  // The first few pixels go the narrower way, so that the wide stores, and the loads from rows that began
-  // at an aligned pixel, do not straddle cache lines.
-  const int lead = std::min(static_cast<int>((0 - reinterpret_cast<uintptr_t>(out)) / 4 % 8), width);
-  FilterDownTwo(a, b, pair, lead, out);
-  const int x =
-      lead +
-      (weight == kOne / 2
-           ? FilterDownTwoRunAvx2<true>(near + 4 * lead, far + 4 * lead, weight, width - lead, out + lead)
-           : FilterDownTwoRunAvx2<false>(near + 4 * lead, far + 4 * lead, weight, width - lead, out + lead));
+  const auto run = [&](int from, int count) {
+    return weight == kOne / 2
+               ? FilterDownTwoRunAvx2<true>(near + 4 * from, far + 4 * from, weight, count, out + from)
+               : FilterDownTwoRunAvx2<false>(near + 4 * from, far + 4 * from, weight, count, out + from);
+  };
+  // The first eight pixels and then from the first on a cache line's boundary, so that the wide stores,
+  // and the loads from rows that began at an aligned pixel, do not straddle cache lines; the last eight
+  // again where the row does not end on a whole eight. The overlaps write the same values twice.
+  run(0, 8);
+  const int lead = static_cast<int>((0 - reinterpret_cast<uintptr_t>(out)) / 4 % 8);
+  if (lead + run(lead, width - lead) < width) run(width - 8, 8);
   _mm256_zeroupper();  // a tail call would skip it, and slow down the narrower code
-  FilterDownTwo(a + 4 * x, b + 4 * x, pair, width - x, out + x);
 }
 #endif
 
