@@ -95,7 +95,13 @@ void TQMV::CreateDXMovie() {
     Report("Error CreateSurfaceMOV");
     return;
   }
-  for (int i = 0; i < count; ++i) Create1Surface(i, frame_width_, frame_height_);
+  for (int i = 0; i < count; ++i) {
+    Create1Surface(i, frame_width_, frame_height_);
+    // A cut frame's rows of the decoded picture are not read again before it drops them: their memory
+    // goes back at once, so that the strip is not held twice over while it is cut.
+    if (from_jpeg_ && dib_is_picture_)
+      Picture().ReleaseDecodedRows(i * y_offset_frame_, (i + 1) * y_offset_frame_);
+  }
   strip_bitmap_ = Bitmap();
   Picture().DropDecodedPixels();
 }

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jerror.h>
@@ -235,6 +236,16 @@ Bitmap::~Bitmap() {
   std::free(pixels_);
 }
 
+void Bitmap::ReleaseRows(int top, int bottom) {
+  top = std::clamp(top, 0, height_);
+  bottom = std::clamp(bottom, top, height_);
+  const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto from = reinterpret_cast<uintptr_t>(pixels_ + static_cast<size_t>(top) * width_);
+  const auto to = reinterpret_cast<uintptr_t>(pixels_ + static_cast<size_t>(bottom) * width_);
+  const uintptr_t first = (from + page - 1) / page * page, last = to / page * page;
+  if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+}
+
 void CopyRect(PixelView dst, int x, int y, PixelView src, RECT src_rect) {
   if (dst.Empty() || src.Empty()) return;
   int sx = src_rect.left, sy = src_rect.top;
@@ -368,6 +379,10 @@ const Bitmap& Picture::GetBitmap() const {
 
 void Picture::DropDecodedPixels() {
   if (!jpeg_.empty()) bitmap_ = Bitmap();
+}
+
+void Picture::ReleaseDecodedRows(int top, int bottom) {
+  if (!jpeg_.empty()) bitmap_.ReleaseRows(top, bottom);
 }
 
 void Picture::Draw(PixelView dst, int x, int y) const {

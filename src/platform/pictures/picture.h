@@ -52,6 +52,9 @@ class Bitmap {
   PixelView View() { return {pixels_, width_, height_, width_}; }
   // The same pixels for reading; callers must not write through it.
   PixelView View() const { return {pixels_, width_, height_, width_}; }
+  // Gives the memory of rows [top, bottom) back to the system, as far as it fills whole pages: their
+  // pixels must not be read again (they read as zero).
+  void ReleaseRows(int top, int bottom);
 
  private:
   friend Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name, Columns columns);
@@ -98,6 +101,9 @@ class Picture {
   const Bitmap& GetBitmap() const;
   // Lets a JPEG picture's decoded pixels go; other pictures keep theirs, having nothing to decode from.
   void DropDecodedPixels();
+  // A JPEG picture's decoded rows [top, bottom) will not be read again before DropDecodedPixels: their
+  // memory goes back to the system now.
+  void ReleaseDecodedRows(int top, int bottom);
 
   // Unscaled at (x, y), clipped.
   void Draw(PixelView dst, int x, int y) const;
