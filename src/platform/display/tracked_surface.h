@@ -16,9 +16,10 @@ namespace lunvale::platform {
 // frame before. A different call first brings the area it covers now and the area its counterpart covered
 // before up to date (the frame's earlier calls are drawn again there over the last frame) and then draws; an
 // equal call draws only over parts already brought up to date. What was brought up to date is kept in
-// tiles, and FinishFrame hands it on as the part of the picture that changed. This holds as long as a frame
-// that makes the same calls over the same pictures comes to the same picture, as one that begins by covering
-// the whole surface always does.
+// tiles, and FinishFrame hands it on as the part of the picture that changed: cut down to the areas of the
+// differing calls, and without the tiles that an equal call after them paints over wholly. This holds as
+// long as a frame that makes the same calls over the same pictures comes to the same picture, as one that
+// begins by covering the whole surface always does.
 //
 // Anything that reaches the memory itself (a lock, a device context's target, the surface read as a source)
 // first brings the whole surface up to date, and the frame counts as changed everywhere.
