@@ -2,8 +2,12 @@
 #include "feeds/feed_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <iterator>
+#include <optional>
+
+#include <iconv.h>
 
 #include "feeds/entity_table.h"
 #include "platform/text/code_page.h"
@@ -122,8 +126,75 @@ std::size_t SequenceLength(unsigned char lead) {
 
 }  // namespace
 
+namespace {
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The encoding a document says it is in: "UTF-16" for a UTF-16 byte order mark, else the one its XML
+// declaration names, lower-cased; empty when it says none.
+std::string DeclaredEncoding(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return "utf-16";
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (!bytes.starts_with("<?xml")) return "";
+  const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
+  std::size_t at = declaration.find("encoding");
+  if (at == std::string_view::npos) return "";
+  at = declaration.find_first_not_of(" \t\r\n", at + 8);
+  if (at == std::string_view::npos || declaration[at] != '=') return "";
+  at = declaration.find_first_not_of(" \t\r\n", at + 1);
+  if (at == std::string_view::npos || (declaration[at] != '"' && declaration[at] != '\'')) return "";
+  const std::size_t end = declaration.find(declaration[at], at + 1);
+  if (end == std::string_view::npos || end - at > 40) return "";
+  std::string name(declaration.substr(at + 1, end - at - 1));
+  std::transform(name.begin(), name.end(), name.begin(), Lower);
+  // A declaration read as single bytes is not in an encoding of wider units, whatever it says.
+  if (name.starts_with("utf-16") || name.starts_with("utf-32") || name.starts_with("ucs")) return "";
+  return name;
+}
+
+// `bytes` converted from `encoding` to UTF-8; nothing when the system does not know the encoding.
+std::optional<std::string> Converted(std::string_view bytes, const std::string& encoding) {
+  const iconv_t cd = iconv_open("UTF-8", encoding.c_str());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string out(bytes.size() * 2 + 16, '\0');
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t in_left = bytes.size(), done = 0;
+  while (in_left > 0) {
+    char* to = out.data() + done;
+    std::size_t room = out.size() - done;
+    const std::size_t result = iconv(cd, &in, &in_left, &to, &room);
+    done = out.size() - room;
+    if (result != static_cast<std::size_t>(-1)) break;
+    if (errno == E2BIG) {
+      out.resize(out.size() * 2);
+    } else {
+      // A byte that begins no character of the encoding, or a character cut off at the end.
+      if (out.size() - done < 3) out.resize(out.size() * 2);
+      out.replace(done, 3, "\xEF\xBF\xBD");
+      done += 3;
+      ++in;
+      --in_left;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+  }
+  iconv_close(cd);
+  out.resize(done);
+  return out;
+}
+
+}  // namespace
+
 std::string FeedBytesToUtf8(std::string_view bytes) {
-  if (platform::IsValidUtf8(bytes)) return std::string(bytes);
+  // A document that is valid UTF-8 is read as such whatever it says, as publishers who declare another
+  // encoding and send UTF-8 are many, and text in another encoding is hardly ever valid UTF-8.
+  const std::string encoding = DeclaredEncoding(bytes);
+  if (encoding != "utf-16" && platform::IsValidUtf8(bytes)) return std::string(bytes);
+  constexpr std::string_view kReadHere[] = {"",           "utf-8",  "utf8",         "us-ascii", "ascii",
+                                            "iso-8859-1", "latin1", "windows-1252", "cp1252"};
+  if (std::find(std::begin(kReadHere), std::end(kReadHere), encoding) == std::end(kReadHere))
+    if (std::optional<std::string> converted = Converted(bytes, encoding)) return *std::move(converted);
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
   for (std::size_t i = 0; i < bytes.size();) {

@@ -7,8 +7,11 @@
 // The text the gadgets show from a feed: each text decoded exactly once, into UTF-8.
 namespace lunvale::feeds {
 
-// A feed's bytes as UTF-8: valid UTF-8 sequences stay, and every other byte is read as Windows-1252
-// (which covers Latin-1), so a Latin-1 feed and a UTF-8 feed with a stray byte both read well.
+// A feed's bytes as UTF-8. A document that begins with a UTF-16 byte order mark, or whose XML
+// declaration names an encoding the system converts other than UTF-8, Latin-1 and Windows-1252 (say
+// windows-1251, KOI8-R or Shift_JIS), is converted from it, a byte it cannot convert becoming U+FFFD.
+// Otherwise valid UTF-8 sequences stay, and every other byte is read as Windows-1252 (which covers
+// Latin-1), so a Latin-1 feed and a UTF-8 feed with a stray byte both read well.
 std::string FeedBytesToUtf8(std::string_view bytes);
 
 // Character references decoded once: "&name;" for every HTML5 name, "&#N;" and "&#xH;" become their

@@ -33,6 +33,8 @@ TEST(ReadNews, EveryFeedShapeShowsItsNameTitlesAndLink) {
        "https://blog.example.net/?from=atom&lang=en"},
       {"latin1.xml", "Le Monde \u00c9conomie", "Caf\u00e9 \u00e9t\u00e9 20\u00b0C \u00bb  ***  ",
        "http://www.example.fr/"},
+      {"windows1251.xml", "Новости", "Привет & мир  ***  Вторая  ***  ", "http://example.ru/"},
+      {"shift_jis.xml", "日本", "ニュース  ***  ", "http://example.jp/"},
       {"link_before_title.xml", "Link First News", "First story  ***  Second story  ***  ",
        "https://www.example.com/"},
       {"no_channel_link.xml", "No Link", "Only story  ***  ", std::nullopt},
@@ -69,6 +71,18 @@ TEST(FeedText, ReferencesAreDecodedOnceAndLinesStayOneLine) {
   // Latin-1 bytes and a UTF-8 text with a stray byte both come out as UTF-8.
   EXPECT_EQ(FeedBytesToUtf8("caf\xE9 \xC3\xA9t\xE9 \x80 \xE2\x82"),
             "caf\u00e9 \u00e9t\u00e9 \u20ac \u00e2\u201a");
+  // A declared encoding is converted from, unless the bytes are UTF-8 anyway or the system knows no such
+  // encoding; what it cannot convert becomes U+FFFD.
+  const std::string decl = "<?xml version='1.0' encoding=";
+  const std::vector<std::pair<std::string, std::string>> encoded = {
+      {decl + "'KOI8-R' ?>\xF0\xD2\xC9", decl + "'KOI8-R' ?>При"},
+      {decl + "'Shift_JIS'?>\x93\xfa\x96\x7b\x82", decl + "'Shift_JIS'?>日本�"},
+      {decl + "'windows-1251'?>П", decl + "'windows-1251'?>П"},
+      {decl + "'no-such-set'?>\xE9", decl + "'no-such-set'?>é"},
+      {decl + "'UTF-16'?>\xE9", decl + "'UTF-16'?>é"},
+      {std::string("\xFF\xFE<\0a\0\x1f\x04", 8), "<aП"},
+  };
+  for (const auto& [in, out] : encoded) EXPECT_EQ(FeedBytesToUtf8(in), out) << in;
   EXPECT_EQ(TextContent("a<b c='>'>b</b><!-- c -->c<![CDATA[ <d>&amp;]]>"), "abc <d>&");
   EXPECT_EQ(OneLine("a\tb\x7f"
                     "c\u0085d\u00a0e\u2019f\u00e9"),
