@@ -2,6 +2,7 @@
 #include "feeds/feed_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <iterator>
@@ -148,6 +149,13 @@ std::string DeclaredEncoding(std::string_view bytes) {
   const std::size_t end = declaration.find(declaration[at], at + 1);
   if (end == std::string_view::npos || end - at > 40) return "";
   std::string name(declaration.substr(at + 1, end - at - 1));
+  // An encoding's name is a letter and then letters, digits, ".", "_" and "-"; anything else names none.
+  const auto in_name = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-';
+  };
+  if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0])) ||
+      !std::all_of(name.begin(), name.end(), in_name))
+    return "";
   std::transform(name.begin(), name.end(), name.begin(), Lower);
   // A declaration read as single bytes is not in an encoding of wider units, whatever it says.
   if (name.starts_with("utf-16") || name.starts_with("utf-32") || name.starts_with("ucs")) return "";
@@ -181,7 +189,22 @@ std::optional<std::string> Converted(std::string_view bytes, const std::string& 
   }
   iconv_close(cd);
   out.resize(done);
-  return out;
+  if (platform::IsValidUtf8(out)) return out;
+  // Some of the system's converters (one that takes UTF-8 by another name) let bytes through that are
+  // not UTF-8: each becomes U+FFFD too.
+  std::string valid;
+  valid.reserve(out.size());
+  for (std::size_t i = 0; i < out.size();) {
+    const std::size_t length = std::max<std::size_t>(1, SequenceLength(static_cast<unsigned char>(out[i])));
+    if (i + length <= out.size() && platform::IsValidUtf8(std::string_view(out).substr(i, length))) {
+      valid.append(out, i, length);
+      i += length;
+    } else {
+      valid += "\xEF\xBF\xBD";
+      ++i;
+    }
+  }
+  return valid;
 }
 
 }  // namespace
