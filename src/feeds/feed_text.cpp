@@ -133,7 +133,7 @@ char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The encoding a document says it is in: "UTF-16" for a UTF-16 byte order mark, else the one its XML
+// The encoding a document says it is in: "utf-16" for a UTF-16 byte order mark, else the one its XML
 // declaration names, lower-cased; empty when it says none.
 std::string DeclaredEncoding(std::string_view bytes) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return "utf-16";
