@@ -125,12 +125,24 @@ std::size_t SequenceLength(unsigned char lead) {
   return 0;
 }
 
-}  // namespace
-
-namespace {
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// `bytes` with its valid UTF-8 sequences kept and every other byte given to `other`, which appends
+// what stands for it.
+template <typename Other>
+std::string KeepUtf8(std::string_view bytes, Other other) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 2);
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = lead < 0x80 ? 1 : SequenceLength(lead);
+    if (length > 0 && i + length <= bytes.size() && platform::IsValidUtf8(bytes.substr(i, length))) {
+      out.append(bytes.substr(i, length));
+      i += length;
+    } else {
+      other(bytes.substr(i, 1), out);
+      ++i;
+    }
+  }
+  return out;
 }
 
 // The encoding a document says it is in: "utf-16" for a UTF-16 byte order mark, else the one its XML
@@ -156,7 +168,8 @@ std::string DeclaredEncoding(std::string_view bytes) {
   if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0])) ||
       !std::all_of(name.begin(), name.end(), in_name))
     return "";
-  std::transform(name.begin(), name.end(), name.begin(), Lower);
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   // A declaration read as single bytes is not in an encoding of wider units, whatever it says.
   if (name.starts_with("utf-16") || name.starts_with("utf-32") || name.starts_with("ucs")) return "";
   return name;
@@ -192,19 +205,7 @@ std::optional<std::string> Converted(std::string_view bytes, const std::string& 
   if (platform::IsValidUtf8(out)) return out;
   // Some of the system's converters (one that takes UTF-8 by another name) let bytes through that are
   // not UTF-8: each becomes U+FFFD too.
-  std::string valid;
-  valid.reserve(out.size());
-  for (std::size_t i = 0; i < out.size();) {
-    const std::size_t length = std::max<std::size_t>(1, SequenceLength(static_cast<unsigned char>(out[i])));
-    if (i + length <= out.size() && platform::IsValidUtf8(std::string_view(out).substr(i, length))) {
-      valid.append(out, i, length);
-      i += length;
-    } else {
-      valid += "\xEF\xBF\xBD";
-      ++i;
-    }
-  }
-  return valid;
+  return KeepUtf8(out, [](std::string_view, std::string& to) { to += "\xEF\xBF\xBD"; });
 }
 
 }  // namespace
@@ -218,20 +219,7 @@ std::string FeedBytesToUtf8(std::string_view bytes) {
                                             "iso-8859-1", "latin1", "windows-1252", "cp1252"};
   if (std::find(std::begin(kReadHere), std::end(kReadHere), encoding) == std::end(kReadHere))
     if (std::optional<std::string> converted = Converted(bytes, encoding)) return *std::move(converted);
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 2);
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    const std::size_t length = lead < 0x80 ? 1 : SequenceLength(lead);
-    if (length > 0 && i + length <= bytes.size() && platform::IsValidUtf8(bytes.substr(i, length))) {
-      out.append(bytes.substr(i, length));
-      i += length;
-    } else {
-      out += platform::AnsiToUtf8(bytes.substr(i, 1));
-      ++i;
-    }
-  }
-  return out;
+  return KeepUtf8(bytes, [](std::string_view byte, std::string& to) { to += platform::AnsiToUtf8(byte); });
 }
 
 std::string DecodeReferences(std::string_view text) {
