@@ -191,7 +191,8 @@ void TrackedSurface::Track(Call call) {
   Touch();
   const size_t index = current_.size();
   const Call* before = index < previous_.size() ? &previous_[index] : nullptr;
-  if (before == nullptr || !(*before == call)) {
+  call.same = before != nullptr && *before == call;
+  if (!call.same) {
     const RECT* cover = call.Opaque() ? &call.area : nullptr;
     Refresh(call.area, cover);
     if (before != nullptr) Refresh(before->area, cover);
@@ -338,7 +339,7 @@ void TrackedSurface::KeepCovered() {
   for (size_t i = std::max(current_.size(), previous_.size()); i-- > 0 && undecided > 0;) {
     const Call* now = i < current_.size() ? &current_[i] : nullptr;
     const Call* then = i < previous_.size() ? &previous_[i] : nullptr;
-    const bool same = now != nullptr && then != nullptr && *now == *then;
+    const bool same = now != nullptr && now->same;
     for (const Call* call : {now, then}) {
       if (call == nullptr || (same && call == then)) continue;
       const RECT tiles = TileRange(call->area);
@@ -359,7 +360,7 @@ std::vector<RECT> TrackedSurface::Differences() const {
   for (size_t i = 0; i < std::max(current_.size(), previous_.size()); ++i) {
     const Call* now = i < current_.size() ? &current_[i] : nullptr;
     const Call* then = i < previous_.size() ? &previous_[i] : nullptr;
-    if (now != nullptr && then != nullptr && *now == *then) continue;
+    if (now != nullptr && now->same) continue;
     for (const Call* call : {now, then})
       if (call != nullptr) out.push_back(Intersect(call->area, {0, 0, Width(), Height()}));
   }

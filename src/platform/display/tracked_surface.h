@@ -69,6 +69,8 @@ class TrackedSurface : public MemorySurface {
     // A keyed copy: for each tile of TileRange(area), whether the call draws every pixel of it, worked out
     // when first needed and handed on to the equal calls of later frames.
     mutable std::shared_ptr<const std::vector<uint8_t>> covers;
+    // Equal to the call at the same place in the frame before (set as the call is tracked).
+    bool same = false;
 
     bool operator==(const Call& other) const;
     bool Opaque() const;

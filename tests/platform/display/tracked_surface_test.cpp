@@ -181,12 +181,6 @@ TEST(TrackedSurface, DirectAccessCountsTheWholeFrameAndAnUnchangedFrameNothing) 
   EXPECT_EQ(s.Frame().Row(0)[0], 0u);
 }
 
-}  // namespace
-}  // namespace lunvale::platform
-
-namespace lunvale::platform {
-namespace {
-
 // What a frame tells is only what its differing calls reach, less the tiles that equal calls after them
 // draw over wholly: an opaque copy, or a keyed one with no keyed pixel on the tile.
 TEST(TrackedSurface, TellsOnlyWhatDifferingCallsReachAndLaterCallsLeaveShowing) {
