@@ -15,7 +15,8 @@ namespace lunvale::platform {
 
 // A frame output is used in three steps for each frame, around the lock the display keeps its frames
 // under: `Follow` on the main thread, then `Draw` by whichever thread holds the frame (under the lock), then
-// `Collect` on the main thread under the lock and `Flush` on the main thread without it.
+// `Collect` on the main thread under the lock and `Flush` on the main thread without it. An output that
+// `SendsWhereDrawn` has all four called in a row, under the lock, by the thread that holds the frame.
 class FrameOutput {
  public:
   virtual ~FrameOutput() = default;
@@ -31,6 +32,8 @@ class FrameOutput {
   virtual void Collect() = 0;
   // Main thread, without the lock: what is left of sending. False once the window is gone for good.
   virtual bool Flush() = 0;
+  // Whether the output needs nothing of the main thread: it talks to its server on a connection of its own.
+  virtual bool SendsWhereDrawn() const { return false; }
 };
 
 }  // namespace lunvale::platform

@@ -3,7 +3,8 @@
 
 // The presenter: what the frame thread and the main thread share of the display's output. The frame
 // thread hands over each finished frame; the presenter draws what changed into the output (applying the
-// gamma ramp) and asks the main thread to send it.
+// gamma ramp) and sends it there and then when the output can (an X window on a connection of its own),
+// else asks the main thread to send it.
 //
 // Threads: TakeFrame and ShowCopy on whichever thread draws the frames; GetRamp and SetRamp on any
 // thread; SetSize, Close and PresentPending on the main thread. Everything shared is under one mutex.
@@ -56,26 +57,24 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
 
   // The frame thread hands over a finished frame with the parts that changed since the one before.
   bool TakeFrame(const PixelView& frame, const std::vector<RECT>& changed) {
-    {
-      std::lock_guard lock(mutex_);
-      if (!open_ || !output_ || frame.width != width_ || frame.height != height_) return false;
-      const bool whole = whole_ || output_->WantsWhole();
-      if (!whole && changed.empty()) return true;
-      output_->Draw(frame, whole ? nullptr : &changed, lut_);
-      whole_ = false;
-    }
-    RequestPresent();
+    std::unique_lock lock(mutex_);
+    if (!open_ || !output_ || frame.width != width_ || frame.height != height_) return false;
+    if (output_->SendsWhereDrawn()) output_->Follow();
+    const bool whole = whole_ || output_->WantsWhole();
+    if (!whole && changed.empty()) return true;
+    output_->Draw(frame, whole ? nullptr : &changed, lut_);
+    whole_ = false;
+    Send(lock);
     return true;
   }
 
   // A direct write to the front surface: shown as it is.
   void ShowCopy(const PixelView& front) {
-    {
-      std::lock_guard lock(mutex_);
-      if (!open_ || !output_ || front.width != width_ || front.height != height_) return;
-      output_->Draw(front, nullptr, lut_);
-    }
-    RequestPresent();
+    std::unique_lock lock(mutex_);
+    if (!open_ || !output_ || front.width != width_ || front.height != height_) return;
+    if (output_->SendsWhereDrawn()) output_->Follow();
+    output_->Draw(front, nullptr, lut_);
+    Send(lock);
   }
 
   HRESULT GetRamp(DDGAMMARAMP* ramp) {
@@ -119,15 +118,32 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
       output->Collect();
     }
     // Only the main thread releases the output (Close), so it stays while the lock is let go.
-    const bool alive = output->Flush();
-    if (!alive && !gone_) {
-      // The window we draw into went away: the run cannot go on.
-      gone_ = true;
-      if (calls_.quit) calls_.quit();
-    }
+    Sent(output->Flush());
   }
 
  private:
+  // What was just drawn goes out: at once, on this thread, when the output can send from here; else the
+  // main thread is asked to send it. Lets go of the lock.
+  void Send(std::unique_lock<std::mutex>& lock) {
+    if (output_->SendsWhereDrawn()) {
+      output_->Collect();
+      // Under the lock: the main thread may release the output as soon as it is let go.
+      const bool alive = output_->Flush();
+      lock.unlock();
+      Sent(alive);
+      return;
+    }
+    lock.unlock();
+    RequestPresent();
+  }
+
+  // The window we draw into went away: the run cannot go on. Only one thread ever sends for an output.
+  void Sent(bool alive) {
+    if (alive || gone_) return;
+    gone_ = true;
+    if (calls_.quit) calls_.quit();
+  }
+
   // At most one presentation call waits in the main thread's queue; it takes whatever is newest.
   void RequestPresent() {
     {
@@ -153,7 +169,7 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
   GammaLut lut_;
   std::unique_ptr<FrameOutput> output_;
 
-  // Main thread only.
+  // Only on the thread that sends (see Send).
   bool gone_ = false;
 };
 

@@ -131,7 +131,13 @@ class SdlDirectDraw : public IDirectDraw {
     std::string error;
     std::unique_ptr<FrameOutput> output;
     if (host_window_ != 0) {
-      output = OpenX11Output(host_window_, {}, views_, error, calls_.resized);
+      // The window's new sizes are heard where the frames are sent; the main thread acts on them.
+      std::function<void(int, int)> resized;
+      if (calls_.resized)
+        resized = [post = calls_.post, act = calls_.resized](int width, int height) {
+          post([act, width, height] { act(width, height); });
+        };
+      output = OpenX11Output(host_window_, {}, views_, error, std::move(resized));
     } else {
       std::vector<RECT> monitors;
       SDL_Rect all{0, 0, 0, 0};

@@ -20,47 +20,6 @@ namespace lunvale::platform {
 
 namespace {
 
-// The connection whose errors the outermost trap counts, and the handler it took over from.
-::Display* g_trapped = nullptr;
-int g_trapped_errors = 0;
-XErrorHandler g_previous = nullptr;
-
-int TrapError(::Display* display, XErrorEvent* event) {
-  if (display == g_trapped) {
-    ++g_trapped_errors;
-    return 0;
-  }
-  return g_previous != nullptr ? g_previous(display, event) : 0;
-}
-
-}  // namespace
-
-X11ErrorTrap::X11ErrorTrap(::Display* display) : display_(display), nested_(g_trapped != nullptr) {
-  if (!nested_) {
-    g_trapped = display;
-    g_trapped_errors = 0;
-    g_previous = XSetErrorHandler(TrapError);
-  }
-  start_ = g_trapped_errors;
-}
-
-X11ErrorTrap::~X11ErrorTrap() {
-  // Errors of requests still unanswered come in before the handler goes; none are when the last
-  // request made is the last one the server is known to have dealt with (a Failed() just before).
-  if (NextRequest(display_) - 1 != LastKnownRequestProcessed(display_)) XSync(display_, False);
-  if (!nested_) {
-    XSetErrorHandler(g_previous);
-    g_trapped = nullptr;
-  }
-}
-
-bool X11ErrorTrap::Failed() {
-  XSync(display_, False);
-  return g_trapped_errors != start_;
-}
-
-namespace {
-
 class X11Output : public FrameOutput {
  public:
   X11Output(::Display* display, Window window, std::vector<RECT> monitors, std::vector<FrameView> views,
@@ -178,6 +137,7 @@ class X11Output : public FrameOutput {
   }
 
   bool Flush() override { return !gone_; }
+  bool SendsWhereDrawn() const override { return true; }
 
  private:
   void ReadEvents() {

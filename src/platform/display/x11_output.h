@@ -12,6 +12,7 @@
 
 #include "platform/display/frame_output.h"
 #include "platform/display/scaling.h"
+#include "platform/system/x11_error_trap.h"
 
 struct _XDisplay;
 
@@ -21,7 +22,8 @@ namespace lunvale::platform {
 // what the server lost, and notices the window going away. `monitors`: the window's parts, one per
 // monitor; empty for the whole window, whatever its size. `views`: the part of each frame that each
 // monitor (or the whole window) shows, scaled to fill it with its aspect kept; empty: each shows the whole
-// frame. `resized` (main thread, may be empty) hears of each new size the window takes. Null with `error`
+// frame. `resized` (may be empty) hears of each new size the window takes, on the thread that sends the
+// frames (the output sends where it draws). Null with `error`
 // set when there is no such window or display.
 std::unique_ptr<FrameOutput> OpenX11Output(unsigned long window, std::vector<RECT> monitors,
                                            std::vector<FrameView> views, std::string& error,
@@ -35,23 +37,5 @@ std::vector<RECT> ListX11Monitors(::_XDisplay* display, unsigned long root);
 
 // The root window of the default display's default screen; 0 without a display.
 unsigned long DefaultRootWindowId();
-
-// Xlib reports errors through one process-wide handler whose default ends the process. While a trap
-// lives, errors on its connection are counted instead; others go where they went. Traps nest: an inner
-// one only counts from where it starts. Main thread only.
-class X11ErrorTrap {
- public:
-  explicit X11ErrorTrap(::_XDisplay* display);
-  ~X11ErrorTrap();
-  X11ErrorTrap(const X11ErrorTrap&) = delete;
-  X11ErrorTrap& operator=(const X11ErrorTrap&) = delete;
-  // Waits for the server to have handled everything sent so far.
-  bool Failed();
-
- private:
-  ::_XDisplay* display_;
-  bool nested_;
-  int start_ = 0;
-};
 
 }  // namespace lunvale::platform

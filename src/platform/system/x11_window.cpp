@@ -5,48 +5,17 @@
 #include <X11/Xutil.h>
 #include <poll.h>
 
-#include <atomic>
 #include <vector>
 
 #include "platform/pixels/pixels.h"
+#include "platform/system/x11_error_trap.h"
 
 namespace lunvale::platform {
-
-namespace {
-
-// Xlib reports a bad window id through a process-wide handler that exits by default; while we talk
-// to a foreign window, errors are only counted.
-std::atomic<int> g_x_errors{0};
-
-int CountError(Display*, XErrorEvent*) {
-  g_x_errors.fetch_add(1);
-  return 0;
-}
-
-class ErrorTrap {
- public:
-  explicit ErrorTrap(Display* d) : display_(d) {
-    XSync(display_, False);
-    g_x_errors = 0;
-    previous_ = XSetErrorHandler(CountError);
-  }
-  ~ErrorTrap() { XSetErrorHandler(previous_); }
-  bool Failed() {
-    XSync(display_, False);
-    return g_x_errors.load() != 0;
-  }
-
- private:
-  Display* display_;
-  int (*previous_)(Display*, XErrorEvent*);
-};
-
-}  // namespace
 
 X11Window::X11Window(unsigned long id) : id_(id) {
   display_ = XOpenDisplay(nullptr);
   if (display_ == nullptr) return;
-  ErrorTrap trap(display_);
+  X11ErrorTrap trap(display_);
   XSelectInput(display_, id_, StructureNotifyMask);
   (void)trap.Failed();
 }
@@ -57,7 +26,7 @@ X11Window::~X11Window() {
 
 std::optional<std::pair<int, int>> X11Window::Size() {
   if (display_ == nullptr) return std::nullopt;
-  ErrorTrap trap(display_);
+  X11ErrorTrap trap(display_);
   XWindowAttributes attrs{};
   Status ok = XGetWindowAttributes(display_, id_, &attrs);
   if (trap.Failed() || ok == 0) return std::nullopt;
@@ -66,7 +35,7 @@ std::optional<std::pair<int, int>> X11Window::Size() {
 
 WindowState X11Window::State() {
   if (display_ == nullptr) return WindowState::kMissing;
-  ErrorTrap trap(display_);
+  X11ErrorTrap trap(display_);
   XWindowAttributes attrs{};
   Status ok = XGetWindowAttributes(display_, id_, &attrs);
   if (trap.Failed() || ok == 0) return WindowState::kMissing;
@@ -87,7 +56,7 @@ void X11Window::WaitForEvents(int timeout_ms) {
 
 bool X11Window::PutPixels(const PixelView& pixels, int x, int y) {
   if (display_ == nullptr || pixels.Empty()) return false;
-  ErrorTrap trap(display_);
+  X11ErrorTrap trap(display_);
   XWindowAttributes attrs{};
   if (XGetWindowAttributes(display_, id_, &attrs) == 0 || trap.Failed()) return false;
   Visual* visual = attrs.visual;

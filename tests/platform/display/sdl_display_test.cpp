@@ -228,8 +228,8 @@ TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWith
   ASSERT_EQ(dd->GetCaps(&caps, nullptr), DD_OK);
   EXPECT_TRUE(caps.dwCaps2 & DDCAPS2_PRIMARYGAMMA);
 
-  // The frame thread goes on flipping while the main thread does not serve its queue: no flip waits for
-  // it, and only one presentation is asked for, which will show the newest frame.
+  // The frame thread flips while the main thread does not serve its queue: an X window is sent to from
+  // the thread that flips, so nothing waits for the main thread.
   std::thread frame([&] {
     DDBLTFX fx;
     for (int i = 0; i < 50; ++i) {
@@ -239,8 +239,7 @@ TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWith
     }
   });
   frame.join();
-  EXPECT_EQ(Queued(), 1u);
-  RunQueued();
+  EXPECT_EQ(Queued(), 0u);
   const FitBox box = FitPicture(1024, 768, bounds.w, bounds.h);
   const int cx = bounds.x + bounds.w / 2, cy = bounds.y + bounds.h / 2;
   EXPECT_TRUE(ScreenShows(cx, cy, 0xFF0000));  // the newest frame
