@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/display/direct_draw.h"
 
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -175,13 +178,31 @@ void CopyPixels(PixelView to, int x, int y, const PixelView& source, const RECT&
   }
 }
 
-MemorySurface::MemorySurface(int width, int height)
-    : width_(width),
-      height_(height),
-      pixels_(static_cast<size_t>(width) * static_cast<size_t>(height), 0u),
-      version_(NextVersion()) {}
+MemorySurface::MemorySurface(int width, int height, bool shared)
+    : width_(width), height_(height), version_(NextVersion()) {
+  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+  if (shared && count > 0) {
+    const int id = shmget(IPC_PRIVATE, count * sizeof(uint32_t), IPC_CREAT | 0600);
+    if (id >= 0) {
+      void* memory = shmat(id, nullptr, 0);
+      // Marked for removal at once, the segment goes when the last process lets go of it, however we
+      // end; until then the X server may still attach it.
+      shmctl(id, IPC_RMID, nullptr);
+      if (memory != reinterpret_cast<void*>(-1)) {
+        data_ = static_cast<uint32_t*>(memory);  // a new segment is all zeros: black
+        shm_id_ = id;
+      }
+    }
+  }
+  if (shm_id_ < 0) {
+    pixels_.assign(count, 0u);
+    data_ = pixels_.data();
+  }
+}
 
-MemorySurface::~MemorySurface() = default;
+MemorySurface::~MemorySurface() {
+  if (shm_id_ >= 0) shmdt(data_);
+}
 
 void MemorySurface::Touch() {
   version_.store(NextVersion(), std::memory_order_relaxed);
@@ -208,7 +229,7 @@ void MemorySurface::SettleFill(const RECT& covered) {
   const uint32_t c = *pending_fill_;
   pending_fill_.reset();
   for (int y = 0; y < height_; ++y) {
-    uint32_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
+    uint32_t* row = data_ + static_cast<size_t>(y) * width_;
     if (y < covered.top || y >= covered.bottom) {
       FillRow(row, width_, c);
     } else {

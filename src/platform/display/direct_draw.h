@@ -232,11 +232,14 @@ class DisplayBackend {
   virtual void SetFrameViews(std::vector<FrameView> views) { (void)views; }
 };
 
-// A 32-bit surface in system memory, never lost. Pixels start black.
+// A 32-bit surface in system memory, never lost. Pixels start black. A `shared` one keeps them in a
+// shared-memory segment that an X server on this machine can read from (SharedId), where one can be made.
 class MemorySurface : public IDirectDrawSurface, public std::enable_shared_from_this<MemorySurface> {
  public:
-  MemorySurface(int width, int height);
+  MemorySurface(int width, int height, bool shared = false);
   ~MemorySurface() override;
+  MemorySurface(const MemorySurface&) = delete;
+  MemorySurface& operator=(const MemorySurface&) = delete;
 
   HRESULT Blt(const RECT* dest_rect, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags,
               const DDBLTFX* fx) override;
@@ -254,6 +257,8 @@ class MemorySurface : public IDirectDrawSurface, public std::enable_shared_from_
 
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // The System V shared-memory segment that holds the pixels, or -1 for private memory.
+  int SharedId() const { return shm_id_; }
   // The pixels, for the display's own use and for tests; not for the components.
   PixelView Pixels() {
     Settle();
@@ -279,14 +284,15 @@ class MemorySurface : public IDirectDrawSurface, public std::enable_shared_from_
                        Copy& copy);
 
  protected:
-  // Exchanges the memory with a buffer of the same size (page flipping).
+  // Exchanges the memory with a buffer of the same size (page flipping); private memory only.
   void SwapStorage(std::vector<uint32_t>& other) {
     SettleFill();
     pixels_.swap(other);
+    data_ = pixels_.data();
     Touch();
   }
   // The memory as it is, for the surface's own drawing.
-  PixelView Raw() { return {pixels_.data(), width_, height_, width_}; }
+  PixelView Raw() { return {data_, width_, height_, width_}; }
   // Brings the memory up to date before anyone outside looks at it or draws into it.
   virtual void Settle() { SettleFill(); }
   // The device context GetDC hands out.
@@ -301,7 +307,9 @@ class MemorySurface : public IDirectDrawSurface, public std::enable_shared_from_
 
   int width_;
   int height_;
-  std::vector<uint32_t> pixels_;
+  std::vector<uint32_t> pixels_;  // private memory
+  uint32_t* data_ = nullptr;      // the pixels, private or shared
+  int shm_id_ = -1;
   std::optional<DDCOLORKEY> key_;
   std::optional<uint32_t> pending_fill_;
   std::unique_ptr<DeviceContext> dc_;

@@ -34,6 +34,13 @@ class FrameOutput {
   virtual bool Flush() = 0;
   // Whether the output needs nothing of the main thread: it talks to its server on a connection of its own.
   virtual bool SendsWhereDrawn() const { return false; }
+  // Under the lock, for an output that SendsWhereDrawn: the frames given to Draw may be `frame`, whose
+  // memory is the shared-memory segment `shm_id`, which the output may send from rather than copy. An
+  // empty frame takes that back; the memory may go as soon as the lock is let go.
+  virtual void ShareFrame(const PixelView& frame, int shm_id) {
+    (void)frame;
+    (void)shm_id;
+  }
 };
 
 }  // namespace lunvale::platform

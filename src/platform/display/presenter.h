@@ -77,6 +77,18 @@ class Presenter : public std::enable_shared_from_this<Presenter> {
     Send(lock);
   }
 
+  // Whether a back buffer in shared memory would spare the output a copy of each frame.
+  bool WantsSharedFrame() {
+    std::lock_guard lock(mutex_);
+    return open_ && output_ && output_->SendsWhereDrawn();
+  }
+
+  // The back buffer's memory (see FrameOutput::ShareFrame); an empty frame once it goes.
+  void ShareFrame(const PixelView& frame, int shm_id) {
+    std::lock_guard lock(mutex_);
+    if (output_ && output_->SendsWhereDrawn()) output_->ShareFrame(frame, shm_id);
+  }
+
   HRESULT GetRamp(DDGAMMARAMP* ramp) {
     std::lock_guard lock(mutex_);
     if (!open_) return DDERR_SURFACELOST;

@@ -52,8 +52,16 @@ class PrimarySurface : public MemorySurface {
  public:
   PrimarySurface(int width, int height, std::shared_ptr<Presenter> presenter, bool with_back)
       : MemorySurface(width, height), presenter_(std::move(presenter)) {
-    if (with_back) back_ = std::make_shared<TrackedSurface>(width, height);
+    if (!with_back) return;
+    back_ = std::make_shared<TrackedSurface>(width, height, presenter_->WantsSharedFrame());
+    if (back_->SharedId() >= 0) presenter_->ShareFrame(back_->Frame(), back_->SharedId());
   }
+  // The back buffer may outlive us; the output stops reading from it now.
+  ~PrimarySurface() override {
+    if (back_ && back_->SharedId() >= 0) presenter_->ShareFrame({}, -1);
+  }
+  PrimarySurface(const PrimarySurface&) = delete;
+  PrimarySurface& operator=(const PrimarySurface&) = delete;
 
   HRESULT Blt(const RECT* dest_rect, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags,
               const DDBLTFX* fx) override {

@@ -125,8 +125,8 @@ class TrackedSurface::Context : public DeviceContext {
   TrackedSurface* owner_;
 };
 
-TrackedSurface::TrackedSurface(int width, int height)
-    : MemorySurface(width, height),
+TrackedSurface::TrackedSurface(int width, int height, bool shared)
+    : MemorySurface(width, height, shared),
       tiles_x_((width + kTile - 1) / kTile),
       tiles_y_((height + kTile - 1) / kTile),
       fresh_(static_cast<size_t>(tiles_x_) * static_cast<size_t>(tiles_y_), 0),

@@ -27,7 +27,7 @@ class TrackedSurface : public MemorySurface {
  public:
   static constexpr int kTile = 16;
 
-  TrackedSurface(int width, int height);
+  TrackedSurface(int width, int height, bool shared = false);
   ~TrackedSurface() override;
 
   HRESULT Blt(const RECT* dest_rect, IDirectDrawSurface* src, const RECT* src_rect, uint32_t flags,

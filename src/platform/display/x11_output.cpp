@@ -34,6 +34,7 @@ class X11Output : public FrameOutput {
   }
 
   ~X11Output() override {
+    Unshare();
     FreeImage();
     // Closing the connection frees the server's side of the context, not the client's record of it.
     if (gc_ != nullptr) XFreeGC(display_, gc_);
@@ -85,16 +86,44 @@ class X11Output : public FrameOutput {
       if (MakeImage()) whole_ = true;
       repaint_ = false;
     } else if (repaint_) {
-      // What the server lost is sent again as the image holds it.
-      touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
+      // What the server lost is sent again as the image holds it; the parts sent from the frame itself
+      // are not in the image, so then the next frame is drawn whole.
+      if (frame_image_ != nullptr)
+        whole_ = true;
+      else
+        touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
       repaint_ = false;
     }
+  }
+
+  void ShareFrame(const PixelView& frame, int shm_id) override {
+    Unshare();
+    if (!shm_attached_ || !converted_.empty() || frame.Empty() || shm_id < 0) return;
+    X11ErrorTrap trap(display_);
+    XImage* image =
+        XShmCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, nullptr, &frame_shm_,
+                        static_cast<unsigned>(frame.width), static_cast<unsigned>(frame.height));
+    if (image == nullptr) return;
+    image->data = reinterpret_cast<char*>(frame.pixels);
+    frame_shm_.shmid = shm_id;
+    frame_shm_.shmaddr = image->data;
+    frame_shm_.readOnly = True;
+    if (image->bytes_per_line != 4 * frame.pitch || XShmAttach(display_, &frame_shm_) == 0 || trap.Failed()) {
+      image->data = nullptr;
+      XDestroyImage(image);
+      return;
+    }
+    frame_image_ = image;
+    shared_ = frame;
   }
 
   bool WantsWhole() const override { return whole_; }
 
   void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) override {
     if (image_ == nullptr) return;
+    // Parts shown as they are go to the server straight from the frame when it lies in shared memory.
+    const bool direct = frame_image_ != nullptr && frame.pixels == shared_.pixels &&
+                        frame.width == shared_.width && frame.height == shared_.height && lut.identity;
     size_t drawn = touched_.size();  // what this call draws begins here
     if (whole_ || changed == nullptr) {
       drawn = 0;
@@ -109,7 +138,10 @@ class X11Output : public FrameOutput {
     } else {
       for (const Placement& p : Placements(frame)) {
         PartsIn(*changed, p.left, p.part, parts_);
-        scaler_.DrawParts(canvas_, p.box, p.part, parts_, lut, touched_);
+        if (direct && p.box.w == p.part.width && p.box.h == p.part.height)
+          SendAsIs(p);
+        else
+          scaler_.DrawParts(canvas_, p.box, p.part, parts_, lut, touched_);
       }
       // Frames drawn faster than they are sent: the whole image goes with the next one.
       if (touched_.size() > kMostTouched) {
@@ -122,12 +154,17 @@ class X11Output : public FrameOutput {
   }
 
   void Collect() override {
-    if (gone_ || image_ == nullptr || touched_.empty()) return;
-    // Waiting for the server to have taken the image also keeps the next frame from drawing into it
-    // while it does.
+    if (gone_ || image_ == nullptr || (touched_.empty() && as_is_.empty())) return;
+    // Waiting for the server to have taken the image (and the frame) also keeps the next frame from
+    // drawing into it while it does.
     X11ErrorTrap trap(display_);
     for (const RECT& r : touched_) Put(r);
     touched_.clear();
+    for (const AsIs& a : as_is_)
+      XShmPutImage(display_, window_, gc_, frame_image_, a.from_x, a.from_y, a.to.left, a.to.top,
+                   static_cast<unsigned>(a.to.right - a.to.left),
+                   static_cast<unsigned>(a.to.bottom - a.to.top), False);
+    as_is_.clear();
     if (trap.Failed()) {
       // The window went away between two looks at it; anything else is sent again with the next frame.
       XWindowAttributes attrs{};
@@ -247,6 +284,26 @@ class X11Output : public FrameOutput {
     return true;
   }
 
+  // The parts of `p` in parts_, shown unscaled: noted to be sent from the frame by Collect.
+  void SendAsIs(const Placement& p) {
+    for (const RECT& r : parts_) {
+      const RECT to{std::max(p.box.x + r.left, 0), std::max(p.box.y + r.top, 0),
+                    std::min(p.box.x + r.right, canvas_.width), std::min(p.box.y + r.bottom, canvas_.height)};
+      if (to.left < to.right && to.top < to.bottom)
+        as_is_.push_back(AsIs{to, p.left + to.left - p.box.x, to.top - p.box.y});
+    }
+  }
+
+  void Unshare() {
+    if (frame_image_ == nullptr) return;
+    XShmDetach(display_, &frame_shm_);
+    frame_image_->data = nullptr;
+    XDestroyImage(frame_image_);
+    frame_image_ = nullptr;
+    as_is_.clear();
+    shared_ = {};
+  }
+
   void FreeImage() {
     if (image_ == nullptr) return;
     if (shm_attached_) {
@@ -305,6 +362,15 @@ class X11Output : public FrameOutput {
   static constexpr size_t kMostTouched = 256;
   std::vector<RECT> touched_;  // drawn and not yet sent
   std::vector<RECT> parts_;    // what changed in one monitor's part
+  // The frame's memory, shared with the server (ShareFrame), and what to send from it as it is.
+  struct AsIs {
+    RECT to;  // in the window
+    int from_x, from_y;
+  };
+  PixelView shared_;
+  XShmSegmentInfo frame_shm_{};
+  XImage* frame_image_ = nullptr;
+  std::vector<AsIs> as_is_;
   bool whole_ = true;
   bool repaint_ = false;
   bool gone_ = false;

@@ -250,6 +250,16 @@ TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWith
     EXPECT_TRUE(ScreenShows(bounds.x + box.x / 2, cy, 0));
   }
 
+  // A part that changed alone lands where it belongs, whether sent scaled or straight from the frame.
+  DDBLTFX blue;
+  blue.dwFillColor = 0x0000FF;
+  RECT part{256, 192, 288, 224};
+  ASSERT_EQ(back->Blt(&part, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &blue), DD_OK);
+  ASSERT_EQ(primary->Flip(nullptr, 0), DD_OK);
+  EXPECT_TRUE(
+      ScreenShows(bounds.x + box.x + (272 * box.w / 1024), bounds.y + box.y + (208 * box.h / 768), 0xFF));
+  EXPECT_TRUE(ScreenShows(cx, cy, 0xFF0000));
+
   // A device context or a lock on the back buffer holds its memory in place.
   DeviceContext* dc = nullptr;
   ASSERT_EQ(back->GetDC(&dc), DD_OK);
