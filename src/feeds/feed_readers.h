@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lunvale::feeds {
 
@@ -31,7 +32,10 @@ struct NewsReading {
   bool accepted = false;
   std::string name;                 // the channel's (feed's) own title
   std::optional<std::string> link;  // its link (Atom: rel="alternate", else the first); none when absent
-  std::string line;                 // the separator, then each item's (entry's) title and the separator
+  // The xml:base values in force where the link stands, outermost first: each is relative to the one
+  // before it, the first to the feed's own address, and the link to the last.
+  std::vector<std::string> link_bases;
+  std::string line;  // the separator, then each item's (entry's) title and the separator
 };
 // One pass over the document with views into it, so that a feed of megabytes is read in linear time.
 NewsReading ReadNews(std::string_view document);

@@ -105,15 +105,17 @@ class TagWalker {
   std::size_t pos_ = 0;
 };
 
-// The value of an attribute by its local name, references decoded; empty when absent.
+// The value of an attribute by its local name (or by its whole name when `wanted` has a prefix),
+// references decoded; empty when absent.
 std::string Attribute(std::string_view attributes, std::string_view wanted) {
+  const bool local = wanted.find(':') == npos;
   std::size_t i = 0;
   while (i < attributes.size()) {
     while (i < attributes.size() && IsSpace(attributes[i])) ++i;
     const std::size_t start = i;
     while (i < attributes.size() && attributes[i] != '=' && !IsSpace(attributes[i])) ++i;
     std::string_view name = attributes.substr(start, i - start);
-    if (const std::size_t colon = name.rfind(':'); colon != npos) name.remove_prefix(colon + 1);
+    if (const std::size_t colon = name.rfind(':'); local && colon != npos) name.remove_prefix(colon + 1);
     while (i < attributes.size() && IsSpace(attributes[i])) ++i;
     if (i >= attributes.size() || attributes[i] != '=') {
       if (i == start) ++i;  // a stray byte
@@ -146,14 +148,17 @@ struct Open {
   Role role = Role::kOther;
   std::size_t content = 0;  // where its content starts
   Tag tag;
+  std::string base;  // its xml:base, if it has one
 };
 
 // The best of several candidates: the first of the highest rank, in document order.
 struct Candidate {
   int rank = 0;
   std::string text;
-  void Offer(int r, std::string t) {
-    if (r > rank && !t.empty()) rank = r, text = std::move(t);
+  bool Offer(int r, std::string t) {
+    if (r <= rank || t.empty()) return false;
+    rank = r, text = std::move(t);
+    return true;
   }
 };
 
@@ -162,7 +167,7 @@ class NewsWalk {
   NewsWalk(std::string_view doc, Kind kind) : doc_(doc), kind_(kind) {}
 
   void Start(const Tag& tag) {
-    Open open{tag.name, Role::kOther, tag.after, tag};
+    Open open{tag.name, Role::kOther, tag.after, tag, Attribute(tag.attributes, "xml:base")};
     const Role parent = stack_.empty() ? Role::kOther : stack_.back().role;
     const bool under_root = stack_.size() == 1;
     if (kind_ == Kind::kAtom ? stack_.empty() : under_root && tag.name == "channel") {
@@ -199,7 +204,10 @@ class NewsWalk {
     NewsReading reading;
     reading.accepted = true;
     reading.name = OneLine(name_.text);
-    if (link_.rank > 0) reading.link = link_.text;
+    if (link_.rank > 0) {
+      reading.link = link_.text;
+      reading.link_bases = link_bases_;
+    }
     reading.line = std::move(line_);
     return reading;
   }
@@ -225,7 +233,13 @@ class NewsWalk {
         std::string href = Attribute(open.tag.attributes, "href");
         std::string address(Trim(href.empty() ? TextContent(content) : href));
         const std::string rel = Attribute(open.tag.attributes, "rel");
-        link_.Offer(rel.empty() || rel == "alternate" ? 2 : 1, std::move(address));
+        if (link_.Offer(rel.empty() || rel == "alternate" ? 2 : 1, std::move(address))) {
+          // Atom's relative addresses are taken from the xml:base of the link and its ancestors.
+          link_bases_.clear();
+          for (const Open& outer : stack_)
+            if (!outer.base.empty()) link_bases_.push_back(outer.base);
+          if (!open.base.empty()) link_bases_.push_back(open.base);
+        }
         break;
       }
       case Role::kItem:
@@ -243,6 +257,7 @@ class NewsWalk {
   Kind kind_;
   std::vector<Open> stack_;
   Candidate name_, link_, item_title_;
+  std::vector<std::string> link_bases_;
   std::string line_{kNewsSeparator};
 };
 

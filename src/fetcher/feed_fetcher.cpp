@@ -239,9 +239,13 @@ void WeatherHTTP::FetchNews() {
     ticker.SetRssLine(gadgets::TQGR::kNotAvailable);
     return;
   }
-  // Without a link the one held is kept; a relative one is taken from the feed's address.
-  if (reading.link)
-    targets_.set_news_link(net::ResolveReference(targets_.client->AbsoluteURL(), *reading.link));
+  // Without a link the one held is kept; a relative one is taken from the feed's address and the
+  // xml:base values in force.
+  if (reading.link) {
+    std::string base = targets_.client->AbsoluteURL();
+    for (const std::string& outer : reading.link_bases) base = net::ResolveReference(base, outer);
+    targets_.set_news_link(net::ResolveReference(base, *reading.link));
+  }
   ticker.SetNameNews(reading.name);
   ticker.SetRssLine(reading.line);
 }

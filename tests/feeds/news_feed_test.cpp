@@ -56,6 +56,12 @@ TEST(ReadNews, EveryFeedShapeShowsItsNameTitlesAndLink) {
     EXPECT_EQ(r.line, std::string(kNewsSeparator) + c.line);
     EXPECT_EQ(r.link, c.link);
   }
+  // A relative link comes with the xml:base values it stands under, the feed's and then its own.
+  const NewsReading based =
+      ReadNews(testing::ReadFile(LUNVALE_SOURCE_DIR "/fuzz/corpus/feed/atom_xml_base.xml"));
+  EXPECT_EQ(based.line, std::string(kNewsSeparator) + "Ice on the reeds" + std::string(kNewsSeparator));
+  EXPECT_EQ(based.link, "./?ref=atom");
+  EXPECT_EQ(based.link_bases, (std::vector<std::string>{"https://www.example.org/journal/", "/en/"}));
   for (const char* other : {"<html><title>x</title></html>", "<?xml version=\"1.0\"?><opml/>", "", "<"})
     EXPECT_FALSE(ReadNews(other).accepted) << other;
 }
