@@ -197,7 +197,7 @@ void TrackedSurface::Track(Call call) {
     Refresh(call.area, cover);
     if (before != nullptr) Refresh(before->area, cover);
   } else {
-    call.covers = before->covers;
+    call.tiles = before->tiles;
   }
   for (const RECT& part : Runs(call.area, true)) Draw(call, part);
   current_.push_back(std::move(call));
@@ -246,8 +246,25 @@ void TrackedSurface::Draw(const Call& call, const RECT& clip) {
       }
       // Drawn again after its source changed: the picture it had is gone, and the newest one stands in.
       if (source->Version() != call.version) inexact_ = true;
-      CopyPixels(to, call.area.left, call.area.top, source->Pixels(), call.copy.from, clip, call.copy.keyed,
-                 call.copy.key_low, call.copy.key_high);
+      const PixelView from = source->Pixels();
+      const std::vector<uint8_t>* tiles = call.copy.keyed ? KeyedTiles(call) : nullptr;
+      if (tiles == nullptr) {
+        CopyPixels(to, call.area.left, call.area.top, from, call.copy.from, clip, call.copy.keyed,
+                   call.copy.key_low, call.copy.key_high);
+        return;
+      }
+      // A keyed picture is mostly what it leaves out (a panel's frame, a cut-out's edges): runs of tiles
+      // in which it draws nothing are passed over.
+      const RECT range = TileRange(clip);
+      for (int ty = range.top; ty < range.bottom; ++ty)
+        for (int tx = range.left, end; tx < range.right; tx = end) {
+          end = tx + 1;
+          if ((KeyedTile(call, *tiles, tx, ty) & kDraws) == 0) continue;
+          while (end < range.right && (KeyedTile(call, *tiles, end, ty) & kDraws) != 0) ++end;
+          const RECT part = Intersect(clip, {tx * kTile, ty * kTile, end * kTile, (ty + 1) * kTile});
+          CopyPixels(to, call.area.left, call.area.top, from, call.copy.from, part, true, call.copy.key_low,
+                     call.copy.key_high);
+        }
       return;
     }
     case Call::Kind::kText:
@@ -299,6 +316,35 @@ std::vector<RECT> TrackedSurface::Runs(const RECT& area, bool fresh) const {
   return out;
 }
 
+const std::vector<uint8_t>* TrackedSurface::KeyedTiles(const Call& call) const {
+  if (!call.tiles) {
+    const std::shared_ptr<MemorySurface> source = call.source_ref.lock();
+    if (source == nullptr || source->Version() != call.version) return nullptr;
+    const PixelView from = source->Pixels();
+    const RECT range = TileRange(call.area);
+    auto tiles = std::make_shared<std::vector<uint8_t>>(
+        static_cast<size_t>(range.right - range.left) * static_cast<size_t>(range.bottom - range.top), 0);
+    // The copy's own test for a pixel it leaves out.
+    const uint32_t low = call.copy.key_low, span = call.copy.key_high - call.copy.key_low;
+    const RECT area = Intersect(call.area, {0, 0, Width(), Height()});
+    for (int y = area.top; y < area.bottom; ++y) {
+      const uint32_t* row =
+          from.Row(call.copy.from.top + y - call.area.top) + call.copy.from.left - call.area.left;
+      uint8_t* flags =
+          tiles->data() + static_cast<size_t>(y / kTile - range.top) * (range.right - range.left);
+      for (int x = area.left; x < area.right; ++x)
+        flags[x / kTile - range.left] |= row[x] - low <= span ? kLeavesOut : kDraws;
+    }
+    call.tiles = std::move(tiles);
+  }
+  return call.tiles.get();
+}
+
+uint8_t TrackedSurface::KeyedTile(const Call& call, const std::vector<uint8_t>& tiles, int tx, int ty) const {
+  const RECT range = TileRange(call.area);
+  return tiles[static_cast<size_t>(ty - range.top) * (range.right - range.left) + (tx - range.left)];
+}
+
 bool TrackedSurface::Covers(const Call& call, int tx, int ty) const {
   const RECT tile =
       Intersect({tx * kTile, ty * kTile, (tx + 1) * kTile, (ty + 1) * kTile}, {0, 0, Width(), Height()});
@@ -307,28 +353,8 @@ bool TrackedSurface::Covers(const Call& call, int tx, int ty) const {
     return false;
   if (call.kind == Call::Kind::kText) return false;  // its glyphs blend over what is there
   if (call.Opaque()) return true;
-  const RECT range = TileRange(call.area);
-  if (!call.covers) {
-    const std::shared_ptr<MemorySurface> source = call.source_ref.lock();
-    if (source == nullptr || source->Version() != call.version) return false;
-    const PixelView from = source->Pixels();
-    auto covers = std::make_shared<std::vector<uint8_t>>(
-        static_cast<size_t>(range.right - range.left) * static_cast<size_t>(range.bottom - range.top), 1);
-    // The copy's own test for a pixel it leaves out.
-    const uint32_t low = call.copy.key_low, span = call.copy.key_high - call.copy.key_low;
-    const RECT area = Intersect(call.area, {0, 0, Width(), Height()});
-    for (int y = area.top; y < area.bottom; ++y) {
-      const uint32_t* row =
-          from.Row(call.copy.from.top + y - call.area.top) + call.copy.from.left - call.area.left;
-      uint8_t* flags =
-          covers->data() + static_cast<size_t>(y / kTile - range.top) * (range.right - range.left);
-      for (int x = area.left; x < area.right; ++x)
-        if (row[x] - low <= span) flags[x / kTile - range.left] = 0;
-    }
-    call.covers = std::move(covers);
-  }
-  return (*call.covers)[static_cast<size_t>(ty - range.top) * (range.right - range.left) +
-                        (tx - range.left)] != 0;
+  const std::vector<uint8_t>* tiles = KeyedTiles(call);
+  return tiles != nullptr && (KeyedTile(call, *tiles, tx, ty) & kLeavesOut) == 0;
 }
 
 void TrackedSurface::KeepCovered() {

@@ -66,9 +66,10 @@ class TrackedSurface : public MemorySurface {
     Rect rect;
     std::string text;
 
-    // A keyed copy: for each tile of TileRange(area), whether the call draws every pixel of it, worked out
-    // when first needed and handed on to the equal calls of later frames.
-    mutable std::shared_ptr<const std::vector<uint8_t>> covers;
+    // A keyed copy: for each tile of TileRange(area), whether the call draws pixels of it (kDraws) and
+    // leaves pixels of it out (kLeavesOut), worked out when first needed and handed on to the equal calls
+    // of later frames.
+    mutable std::shared_ptr<const std::vector<uint8_t>> tiles;
     // Equal to the call at the same place in the frame before (set as the call is tracked).
     bool same = false;
 
@@ -88,6 +89,10 @@ class TrackedSurface : public MemorySurface {
   void GiveUpTracking();
   // Whether `call` draws every pixel of tile (tx, ty).
   bool Covers(const Call& call, int tx, int ty) const;
+  // A keyed copy's tiles (see Call::tiles); null while its source is not the picture it had.
+  static constexpr uint8_t kDraws = 1, kLeavesOut = 2;
+  const std::vector<uint8_t>* KeyedTiles(const Call& call) const;
+  uint8_t KeyedTile(const Call& call, const std::vector<uint8_t>& tiles, int tx, int ty) const;
   // Takes out of the tiles brought up to date those that show what they showed: the ones drawn over
   // wholly by a call the same as the frame before's, with only such calls after it.
   void KeepCovered();
