@@ -218,6 +218,30 @@ __attribute__((target("avx2"))) void FilterAcrossQuadsAvx2(const uint32_t* src, 
   _mm256_zeroupper();
 }
 
+// Sixteen output pixels a step where the processor permutes bytes across 512-bit vectors: one window of
+// sixteen canvas pixels holds every tap of the group, and each half of the group takes its pixels' taps
+// out of it in one permutation. The arithmetic is the quads'.
+__attribute__((target("avx512bw,avx512vbmi"))) void FilterAcrossGroupsAvx512(const uint32_t* src,
+                                                                             const int32_t* windows,
+                                                                             const uint8_t* picks,
+                                                                             const int16_t* weights,
+                                                                             int groups, int16_t* out) {
+  const __m512i step_of = _mm512_set1_epi16(64 << 8 | (-64 & 0xFF));
+  const __m512i left_of = _mm512_set1_epi16(64);
+  const __m512i half = _mm512_set1_epi16(1 << (kFractionBits - 1));
+  for (int g = 0; g < groups; ++g, picks += 128, weights += 64, out += 64) {
+    const __m512i window = _mm512_loadu_si512(src + windows[g]);
+    for (int h = 0; h < 2; ++h) {
+      const __m512i taps = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, _mm512_loadu_si512(picks + 64 * h), window);
+      const __m512i step =
+          _mm512_mulhrs_epi16(_mm512_maddubs_epi16(taps, step_of), _mm512_loadu_si512(weights + 32 * h));
+      _mm512_storeu_si512(
+          out + 32 * h, _mm512_add_epi16(_mm512_add_epi16(_mm512_maddubs_epi16(taps, left_of), half), step));
+    }
+  }
+  _mm256_zeroupper();
+}
+
 // Packing within lanes leaves the four quarters of the row as 0, 2, 1, 3.
 __attribute__((target("avx2"))) __m256i PackInOrder(__m256i lo, __m256i hi) {
   return _mm256_permute4x64_epi64(_mm256_packus_epi16(lo, hi), _MM_SHUFFLE(3, 1, 2, 0));
@@ -310,6 +334,8 @@ void Merge(std::vector<std::pair<int, int>>& spans) {
 struct Passes {
   void (*across_quads)(const uint32_t* src, const int32_t* windows, const int16_t* weights, int quads,
                        int16_t* out);
+  void (*across_groups)(const uint32_t* src, const int32_t* windows, const uint8_t* picks,
+                        const int16_t* weights, int groups, int16_t* out);
   void (*down)(const int16_t* const* rows, const uint32_t* weights, int pairs, int width, uint32_t* out);
   void (*down_two)(const int16_t* a, const int16_t* b, uint32_t pair, int width, uint32_t* out);
 };
@@ -318,9 +344,13 @@ const Passes& PassesHere() {
   static const Passes passes = [] {
 #if defined(__SSE2__)
     if (__builtin_cpu_supports("avx2"))
-      return Passes{FilterAcrossQuadsAvx2, FilterDownAvx2, FilterDownTwoAvx2};
+      return Passes{FilterAcrossQuadsAvx2,
+                    __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi")
+                        ? FilterAcrossGroupsAvx512
+                        : nullptr,
+                    FilterDownAvx2, FilterDownTwoAvx2};
 #endif
-    return Passes{nullptr,
+    return Passes{nullptr, nullptr,
                   [](const int16_t* const* rows, const uint32_t* weights, int pairs, int width,
                      uint32_t* out) { FilterDown(rows, weights, pairs, 0, width, out); },
                   FilterDownTwo};
@@ -411,6 +441,22 @@ SmoothScaler::Axis SmoothScaler::MakeAxis(int in, int out) {
         axis.quad_weights.push_back(static_cast<int16_t>(
             std::min(2 * HighWeight(axis.pairs[static_cast<size_t>(4 * axis.quads + p)]), 32767)));
     }
+  // The groups run while every tap of a group lies in the sixteen canvas pixels from its first one's on,
+  // and those inside the row.
+  if (axis.taps == 2 && axis.window)
+    for (const int32_t* index = axis.index.data(); 16 * axis.groups + 16 <= out; ++axis.groups, index += 32) {
+      const int start = index[0];
+      if (start > in - 16 || *std::max_element(index, index + 32) >= start + 16) break;
+      axis.group_windows.push_back(start);
+      for (int p = 0; p < 16; ++p)
+        for (int b = 0; b < 8; ++b)  // a pixel's taps: left and right byte of each channel in turn
+          axis.group_picks.push_back(static_cast<uint8_t>(4 * (index[2 * p + b % 2] - start) + b / 2));
+      for (int p = 0; p < 16; ++p)
+        axis.group_weights.insert(
+            axis.group_weights.end(), 4,
+            static_cast<int16_t>(
+                std::min(2 * HighWeight(axis.pairs[static_cast<size_t>(16 * axis.groups + p)]), 32767)));
+    }
   return axis;
 }
 
@@ -485,24 +531,40 @@ RECT SmoothScaler::DrawParts(PixelView dst, const FitBox& box, const PixelView& 
     if (filtered_.size() < static_cast<size_t>(taps)) filtered_.resize(static_cast<size_t>(taps));
     row_taps_.resize(static_cast<size_t>(taps));
   }
+  // Enlarging: output columns [from, to) of one canvas row, `out` at column `from`; the whole quads inside,
+  // then what is left on either side.
+  auto across_quads = [&](const uint32_t* src, const int32_t* index, const uint32_t* pairs, int from, int to,
+                          int16_t* out) {
+    const int q0 = (from + 3) / 4, q1 = std::min(to / 4, ax->quads);
+    if (passes.across_quads != nullptr && q0 < q1) {
+      FilterAcrossNeighbours(src, index, pairs, 4 * q0 - from, out);
+      passes.across_quads(src, ax->quad_windows.data() + 3 * q0, ax->quad_weights.data() + 4 * q0, q1 - q0,
+                          out + 4 * (4 * q0 - from));
+      index += 2 * (4 * q1 - from);
+      pairs += 4 * q1 - from;
+      out += 4 * (4 * q1 - from);
+      from = 4 * q1;
+    }
+    FilterAcrossNeighbours(src, index, pairs, to - from, out);
+  };
   auto across = [&](int row, int16_t* slot, int from, int to) {
     const uint32_t* src = canvas.Row(row);
     const int32_t* index = ax->index.data() + static_cast<ptrdiff_t>(from) * ax->taps;
     const uint32_t* pairs = ax->pairs.data() + static_cast<ptrdiff_t>(from) * (ax->taps / 2);
     int16_t* out = slot + 4 * static_cast<ptrdiff_t>(from - box_x0);
     if (ax->window && ax->taps == 2) {
-      // The whole quads inside, then what is left on either side.
-      const int q0 = (from + 3) / 4, q1 = std::min(to / 4, ax->quads);
-      if (passes.across_quads != nullptr && q0 < q1) {
-        FilterAcrossNeighbours(src, index, pairs, 4 * q0 - from, out);
-        passes.across_quads(src, ax->quad_windows.data() + 3 * q0, ax->quad_weights.data() + 4 * q0, q1 - q0,
-                            out + 4 * (4 * q0 - from));
-        index += 2 * (4 * q1 - from);
-        pairs += 4 * q1 - from;
-        out += 4 * (4 * q1 - from);
-        from = 4 * q1;
+      // The whole groups inside, if the processor has them, by the quads' way to the first of them.
+      const int g0 = (from + 15) / 16, g1 = std::min(to / 16, ax->groups);
+      if (passes.across_groups != nullptr && g0 < g1) {
+        across_quads(src, index, pairs, from, 16 * g0, out);
+        passes.across_groups(src, ax->group_windows.data() + g0, ax->group_picks.data() + 128 * g0,
+                             ax->group_weights.data() + 64 * g0, g1 - g0, out + 4 * (16 * g0 - from));
+        index += 2 * (16 * g1 - from);
+        pairs += 16 * g1 - from;
+        out += 4 * (16 * g1 - from);
+        from = 16 * g1;
       }
-      FilterAcrossNeighbours(src, index, pairs, to - from, out);
+      across_quads(src, index, pairs, from, to, out);
     } else if (ax->window && ax->taps % 4 == 0) {
       FilterAcross(src, index, pairs, ax->taps / 2, to - from, out);
     } else {

@@ -53,6 +53,13 @@ class SmoothScaler {
     int quads = 0;
     std::vector<int32_t> quad_windows;
     std::vector<int16_t> quad_weights;
+    // The same sixteen pixels at a time, group g being pixels 16g to 16g + 15, for g < groups: where the
+    // window of sixteen canvas pixels begins that all of them read, for each half of the group which
+    // bytes of the window are its pixels' taps, and its weights doubled, one for each channel.
+    int groups = 0;
+    std::vector<int32_t> group_windows;
+    std::vector<uint8_t> group_picks;    // 128 a group
+    std::vector<int16_t> group_weights;  // 64 a group
   };
   static Axis MakeAxis(int in, int out);
   const Axis& AxisFor(int in, int out);
