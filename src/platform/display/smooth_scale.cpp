@@ -229,12 +229,22 @@ __attribute__((target("avx512bw,avx512vbmi"))) void FilterAcrossGroupsAvx512(con
   const __m512i step_of = _mm512_set1_epi16(64 << 8 | (-64 & 0xFF));
   const __m512i left_of = _mm512_set1_epi16(64);
   const __m512i half = _mm512_set1_epi16(1 << (kFractionBits - 1));
-  for (int g = 0; g < groups; ++g, picks += 128, weights += 64, out += 64) {
+  // Each pixel's weight for its four channels.
+  const __m512i spread[2] = {
+      _mm512_set_epi64(0x0007000700070007, 0x0006000600060006, 0x0005000500050005, 0x0004000400040004,
+                       0x0003000300030003, 0x0002000200020002, 0x0001000100010001, 0),
+      _mm512_set_epi64(0x000F000F000F000F, 0x000E000E000E000E, 0x000D000D000D000D, 0x000C000C000C000C,
+                       0x000B000B000B000B, 0x000A000A000A000A, 0x0009000900090009, 0x0008000800080008)};
+  for (int g = 0; g < groups; ++g, picks += 128, weights += 16, out += 64) {
     const __m512i window = _mm512_loadu_si512(src + windows[g]);
+    const __m512i sixteen =
+        _mm512_castsi256_si512(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(weights)));
     for (int h = 0; h < 2; ++h) {
-      const __m512i taps = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, _mm512_loadu_si512(picks + 64 * h), window);
+      const __m512i taps =
+          _mm512_maskz_permutexvar_epi8(~__mmask64{0}, _mm512_loadu_si512(picks + 64 * h), window);
       const __m512i step =
-          _mm512_mulhrs_epi16(_mm512_maddubs_epi16(taps, step_of), _mm512_loadu_si512(weights + 32 * h));
+          _mm512_mulhrs_epi16(_mm512_maddubs_epi16(taps, step_of),
+                              _mm512_maskz_permutexvar_epi16(~__mmask32{0}, spread[h], sixteen));
       _mm512_storeu_si512(
           out + 32 * h, _mm512_add_epi16(_mm512_add_epi16(_mm512_maddubs_epi16(taps, left_of), half), step));
     }
@@ -452,10 +462,8 @@ SmoothScaler::Axis SmoothScaler::MakeAxis(int in, int out) {
         for (int b = 0; b < 8; ++b)  // a pixel's taps: left and right byte of each channel in turn
           axis.group_picks.push_back(static_cast<uint8_t>(4 * (index[2 * p + b % 2] - start) + b / 2));
       for (int p = 0; p < 16; ++p)
-        axis.group_weights.insert(
-            axis.group_weights.end(), 4,
-            static_cast<int16_t>(
-                std::min(2 * HighWeight(axis.pairs[static_cast<size_t>(16 * axis.groups + p)]), 32767)));
+        axis.group_weights.push_back(static_cast<int16_t>(
+            std::min(2 * HighWeight(axis.pairs[static_cast<size_t>(16 * axis.groups + p)]), 32767)));
     }
   return axis;
 }
@@ -558,7 +566,7 @@ RECT SmoothScaler::DrawParts(PixelView dst, const FitBox& box, const PixelView& 
       if (passes.across_groups != nullptr && g0 < g1) {
         across_quads(src, index, pairs, from, 16 * g0, out);
         passes.across_groups(src, ax->group_windows.data() + g0, ax->group_picks.data() + 128 * g0,
-                             ax->group_weights.data() + 64 * g0, g1 - g0, out + 4 * (16 * g0 - from));
+                             ax->group_weights.data() + 16 * g0, g1 - g0, out + 4 * (16 * g0 - from));
         index += 2 * (16 * g1 - from);
         pairs += 16 * g1 - from;
         out += 4 * (16 * g1 - from);

@@ -55,11 +55,11 @@ class SmoothScaler {
     std::vector<int16_t> quad_weights;
     // The same sixteen pixels at a time, group g being pixels 16g to 16g + 15, for g < groups: where the
     // window of sixteen canvas pixels begins that all of them read, for each half of the group which
-    // bytes of the window are its pixels' taps, and its weights doubled, one for each channel.
+    // bytes of the window are its pixels' taps, and the pixels' right weights doubled.
     int groups = 0;
     std::vector<int32_t> group_windows;
     std::vector<uint8_t> group_picks;    // 128 a group
-    std::vector<int16_t> group_weights;  // 64 a group
+    std::vector<int16_t> group_weights;  // 16 a group
   };
   static Axis MakeAxis(int in, int out);
   const Axis& AxisFor(int in, int out);
