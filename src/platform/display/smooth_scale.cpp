@@ -539,10 +539,12 @@ RECT SmoothScaler::DrawParts(PixelView dst, const FitBox& box, const PixelView& 
     if (filtered_.size() < static_cast<size_t>(taps)) filtered_.resize(static_cast<size_t>(taps));
     row_taps_.resize(static_cast<size_t>(taps));
   }
-  // Enlarging: output columns [from, to) of one canvas row, `out` at column `from`; the whole quads inside,
-  // then what is left on either side.
-  auto across_quads = [&](const uint32_t* src, const int32_t* index, const uint32_t* pairs, int from, int to,
-                          int16_t* out) {
+  // Enlarging: output columns [from, to) of one canvas row into its slot; the whole quads inside, then what
+  // is left on either side.
+  auto across_quads = [&](const uint32_t* src, int from, int to, int16_t* slot) {
+    const int32_t* index = ax->index.data() + static_cast<ptrdiff_t>(from) * 2;
+    const uint32_t* pairs = ax->pairs.data() + from;
+    int16_t* out = slot + 4 * static_cast<ptrdiff_t>(from - box_x0);
     const int q0 = (from + 3) / 4, q1 = std::min(to / 4, ax->quads);
     if (passes.across_quads != nullptr && q0 < q1) {
       FilterAcrossNeighbours(src, index, pairs, 4 * q0 - from, out);
@@ -557,23 +559,26 @@ RECT SmoothScaler::DrawParts(PixelView dst, const FitBox& box, const PixelView& 
   };
   auto across = [&](int row, int16_t* slot, int from, int to) {
     const uint32_t* src = canvas.Row(row);
+    if (ax->window && ax->taps == 2) {
+      if (passes.across_groups != nullptr) {
+        // Whole groups over the columns asked for, if the processor has them. They may filter a few
+        // columns more on either side, which the slot has room for and which come out as they would.
+        const int g0 = std::max(from / 16, (box_x0 + 15) / 16);
+        const int g1 = std::min({(to + 15) / 16, box_x1 / 16, ax->groups});
+        if (g0 < g1) {
+          if (from < 16 * g0) across_quads(src, from, 16 * g0, slot);
+          passes.across_groups(src, ax->group_windows.data() + g0, ax->group_picks.data() + 128 * g0,
+                               ax->group_weights.data() + 16 * g0, g1 - g0, slot + 4 * (16 * g0 - box_x0));
+          from = std::max(from, 16 * g1);
+        }
+      }
+      if (from < to) across_quads(src, from, to, slot);
+      return;
+    }
     const int32_t* index = ax->index.data() + static_cast<ptrdiff_t>(from) * ax->taps;
     const uint32_t* pairs = ax->pairs.data() + static_cast<ptrdiff_t>(from) * (ax->taps / 2);
     int16_t* out = slot + 4 * static_cast<ptrdiff_t>(from - box_x0);
-    if (ax->window && ax->taps == 2) {
-      // The whole groups inside, if the processor has them, by the quads' way to the first of them.
-      const int g0 = (from + 15) / 16, g1 = std::min(to / 16, ax->groups);
-      if (passes.across_groups != nullptr && g0 < g1) {
-        across_quads(src, index, pairs, from, 16 * g0, out);
-        passes.across_groups(src, ax->group_windows.data() + g0, ax->group_picks.data() + 128 * g0,
-                             ax->group_weights.data() + 16 * g0, g1 - g0, out + 4 * (16 * g0 - from));
-        index += 2 * (16 * g1 - from);
-        pairs += 16 * g1 - from;
-        out += 4 * (16 * g1 - from);
-        from = 16 * g1;
-      }
-      across_quads(src, index, pairs, from, to, out);
-    } else if (ax->window && ax->taps % 4 == 0) {
+    if (ax->window && ax->taps % 4 == 0) {
       FilterAcross(src, index, pairs, ax->taps / 2, to - from, out);
     } else {
       // Taps past the canvas's edges, or a canvas too narrow for a window of a multiple of four, which the
