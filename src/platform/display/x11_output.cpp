@@ -99,6 +99,11 @@ class X11Output : public FrameOutput {
   void ShareFrame(const PixelView& frame, int shm_id) override {
     Unshare();
     if (!shm_attached_ || !converted_.empty() || frame.Empty() || shm_id < 0) return;
+    // Only a frame some monitor shows unscaled is worth the server's attaching it.
+    const std::vector<Placement> placements = Placements(frame);
+    if (std::none_of(placements.begin(), placements.end(),
+                     [](const Placement& p) { return p.box.w == p.part.width && p.box.h == p.part.height; }))
+      return;
     X11ErrorTrap trap(display_);
     XImage* image =
         XShmCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, nullptr, &frame_shm_,
