@@ -247,7 +247,9 @@ void TrackedSurface::Draw(const Call& call, const RECT& clip) {
       // Drawn again after its source changed: the picture it had is gone, and the newest one stands in.
       if (source->Version() != call.version) inexact_ = true;
       const PixelView from = source->Pixels();
-      const std::vector<uint8_t>* tiles = call.copy.keyed ? KeyedTiles(call) : nullptr;
+      // Worked out for a call that stays as it is (the panel, the trees), not for one that moves (a gull).
+      const std::vector<uint8_t>* tiles =
+          call.copy.keyed && (call.tiles || call.same) ? KeyedTiles(call) : nullptr;
       if (tiles == nullptr) {
         CopyPixels(to, call.area.left, call.area.top, from, call.copy.from, clip, call.copy.keyed,
                    call.copy.key_low, call.copy.key_high);
