@@ -247,9 +247,11 @@ void TrackedSurface::Draw(const Call& call, const RECT& clip) {
       // Drawn again after its source changed: the picture it had is gone, and the newest one stands in.
       if (source->Version() != call.version) inexact_ = true;
       const PixelView from = source->Pixels();
-      // Worked out for a call that stays as it is (the panel, the trees), not for one that moves (a gull).
+      // Worked out for a call that stays as it is (the panel, the trees), not for one that moves (a gull),
+      // and only while the source holds the picture they were worked out from.
       const std::vector<uint8_t>* tiles =
-          call.copy.keyed && (call.tiles || call.same) ? KeyedTiles(call) : nullptr;
+          call.copy.keyed && source->Version() == call.version && (call.tiles || call.same) ? KeyedTiles(call)
+                                                                                            : nullptr;
       if (tiles == nullptr) {
         CopyPixels(to, call.area.left, call.area.top, from, call.copy.from, clip, call.copy.keyed,
                    call.copy.key_low, call.copy.key_high);
