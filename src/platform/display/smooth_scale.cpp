@@ -456,7 +456,8 @@ SmoothScaler::Axis SmoothScaler::MakeAxis(int in, int out) {
   if (axis.taps == 2 && axis.window)
     for (const int32_t* index = axis.index.data(); 16 * axis.groups + 16 <= out; ++axis.groups, index += 32) {
       const int start = index[0];
-      if (start > in - 16 || *std::max_element(index, index + 32) >= start + 16) break;
+      const auto [low, high] = std::minmax_element(index, index + 32);
+      if (start > in - 16 || *low < start || *high >= start + 16) break;
       axis.group_windows.push_back(start);
       for (int p = 0; p < 16; ++p)
         for (int b = 0; b < 8; ++b)  // a pixel's taps: left and right byte of each channel in turn
