@@ -249,8 +249,8 @@ void TrackedSurface::Draw(const Call& call, const RECT& clip) {
       const PixelView from = source->Pixels();
       // Worked out for a call that stays as it is (the panel, the trees), not for one that moves (a gull),
       // and only while the source holds the picture they were worked out from.
-      const std::vector<uint8_t>* tiles =
-          call.copy.keyed && source->Version() == call.version && (call.tiles || call.same) ? KeyedTiles(call)
+      const KeyedTiles* tiles =
+          call.copy.keyed && source->Version() == call.version && (call.tiles || call.same) ? TilesOf(call)
                                                                                             : nullptr;
       if (tiles == nullptr) {
         CopyPixels(to, call.area.left, call.area.top, from, call.copy.from, clip, call.copy.keyed,
@@ -263,8 +263,8 @@ void TrackedSurface::Draw(const Call& call, const RECT& clip) {
       for (int ty = range.top; ty < range.bottom; ++ty)
         for (int tx = range.left, end; tx < range.right; tx = end) {
           end = tx + 1;
-          if ((KeyedTile(call, *tiles, tx, ty) & kDraws) == 0) continue;
-          while (end < range.right && (KeyedTile(call, *tiles, end, ty) & kDraws) != 0) ++end;
+          if ((tiles->At(tx, ty) & kDraws) == 0) continue;
+          while (end < range.right && (tiles->At(end, ty) & kDraws) != 0) ++end;
           const RECT part = Intersect(clip, {tx * kTile, ty * kTile, end * kTile, (ty + 1) * kTile});
           CopyPixels(to, call.area.left, call.area.top, from, call.copy.from, part, true, call.copy.key_low,
                      call.copy.key_high);
@@ -320,14 +320,16 @@ std::vector<RECT> TrackedSurface::Runs(const RECT& area, bool fresh) const {
   return out;
 }
 
-const std::vector<uint8_t>* TrackedSurface::KeyedTiles(const Call& call) const {
+const TrackedSurface::KeyedTiles* TrackedSurface::TilesOf(const Call& call) const {
   if (!call.tiles) {
     const std::shared_ptr<MemorySurface> source = call.source_ref.lock();
     if (source == nullptr || source->Version() != call.version) return nullptr;
     const PixelView from = source->Pixels();
     const RECT range = TileRange(call.area);
-    auto tiles = std::make_shared<std::vector<uint8_t>>(
-        static_cast<size_t>(range.right - range.left) * static_cast<size_t>(range.bottom - range.top), 0);
+    auto tiles = std::make_shared<KeyedTiles>(
+        KeyedTiles{range, std::vector<uint8_t>(static_cast<size_t>(range.right - range.left) *
+                                                   static_cast<size_t>(range.bottom - range.top),
+                                               0)});
     // The copy's own test for a pixel it leaves out.
     const uint32_t low = call.copy.key_low, span = call.copy.key_high - call.copy.key_low;
     const RECT area = Intersect(call.area, {0, 0, Width(), Height()});
@@ -335,18 +337,13 @@ const std::vector<uint8_t>* TrackedSurface::KeyedTiles(const Call& call) const {
       const uint32_t* row =
           from.Row(call.copy.from.top + y - call.area.top) + call.copy.from.left - call.area.left;
       uint8_t* flags =
-          tiles->data() + static_cast<size_t>(y / kTile - range.top) * (range.right - range.left);
+          tiles->flags.data() + static_cast<size_t>(y / kTile - range.top) * (range.right - range.left);
       for (int x = area.left; x < area.right; ++x)
         flags[x / kTile - range.left] |= row[x] - low <= span ? kLeavesOut : kDraws;
     }
     call.tiles = std::move(tiles);
   }
   return call.tiles.get();
-}
-
-uint8_t TrackedSurface::KeyedTile(const Call& call, const std::vector<uint8_t>& tiles, int tx, int ty) const {
-  const RECT range = TileRange(call.area);
-  return tiles[static_cast<size_t>(ty - range.top) * (range.right - range.left) + (tx - range.left)];
 }
 
 bool TrackedSurface::Covers(const Call& call, int tx, int ty) const {
@@ -357,8 +354,8 @@ bool TrackedSurface::Covers(const Call& call, int tx, int ty) const {
     return false;
   if (call.kind == Call::Kind::kText) return false;  // its glyphs blend over what is there
   if (call.Opaque()) return true;
-  const std::vector<uint8_t>* tiles = KeyedTiles(call);
-  return tiles != nullptr && (KeyedTile(call, *tiles, tx, ty) & kLeavesOut) == 0;
+  const KeyedTiles* tiles = TilesOf(call);
+  return tiles != nullptr && (tiles->At(tx, ty) & kLeavesOut) == 0;
 }
 
 void TrackedSurface::KeepCovered() {

@@ -46,6 +46,18 @@ class TrackedSurface : public MemorySurface {
  private:
   class Context;
 
+  // What a keyed copy does to each tile of its area: draws pixels of it (kDraws), leaves pixels of it out
+  // (kLeavesOut), or both.
+  static constexpr uint8_t kDraws = 1, kLeavesOut = 2;
+  struct KeyedTiles {
+    RECT range;  // TileRange of the call's area
+    std::vector<uint8_t> flags;
+    uint8_t At(int tx, int ty) const {
+      return flags[static_cast<size_t>(ty - range.top) * static_cast<size_t>(range.right - range.left) +
+                   static_cast<size_t>(tx - range.left)];
+    }
+  };
+
   struct Call {
     enum class Kind { kFill, kCopy, kText, kPixel };
     Kind kind = Kind::kFill;
@@ -69,7 +81,7 @@ class TrackedSurface : public MemorySurface {
     // A keyed copy: for each tile of TileRange(area), whether the call draws pixels of it (kDraws) and
     // leaves pixels of it out (kLeavesOut), worked out when first needed and handed on to the equal calls
     // of later frames.
-    mutable std::shared_ptr<const std::vector<uint8_t>> tiles;
+    mutable std::shared_ptr<const KeyedTiles> tiles;
     // Equal to the call at the same place in the frame before (set as the call is tracked).
     bool same = false;
 
@@ -90,9 +102,7 @@ class TrackedSurface : public MemorySurface {
   // Whether `call` draws every pixel of tile (tx, ty).
   bool Covers(const Call& call, int tx, int ty) const;
   // A keyed copy's tiles (see Call::tiles); null while its source is not the picture it had.
-  static constexpr uint8_t kDraws = 1, kLeavesOut = 2;
-  const std::vector<uint8_t>* KeyedTiles(const Call& call) const;
-  uint8_t KeyedTile(const Call& call, const std::vector<uint8_t>& tiles, int tx, int ty) const;
+  const KeyedTiles* TilesOf(const Call& call) const;
   // Takes out of the tiles brought up to date those that show what they showed: the ones drawn over
   // wholly by a call the same as the frame before's, with only such calls after it.
   void KeepCovered();
