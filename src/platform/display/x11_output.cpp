@@ -101,8 +101,7 @@ class X11Output : public FrameOutput {
     if (!shm_attached_ || !converted_.empty() || frame.Empty() || shm_id < 0) return;
     // Only a frame some monitor shows unscaled is worth the server's attaching it.
     const std::vector<Placement> placements = Placements(frame);
-    if (std::none_of(placements.begin(), placements.end(),
-                     [](const Placement& p) { return p.box.w == p.part.width && p.box.h == p.part.height; }))
+    if (std::none_of(placements.begin(), placements.end(), [](const Placement& p) { return p.Unscaled(); }))
       return;
     X11ErrorTrap trap(display_);
     XImage* image =
@@ -143,7 +142,7 @@ class X11Output : public FrameOutput {
     } else {
       for (const Placement& p : Placements(frame)) {
         PartsIn(*changed, p.left, p.part, parts_);
-        if (direct && p.box.w == p.part.width && p.box.h == p.part.height)
+        if (direct && p.Unscaled())
           SendAsIs(p);
         else
           scaler_.DrawParts(canvas_, p.box, p.part, parts_, lut, touched_);
@@ -210,6 +209,7 @@ class X11Output : public FrameOutput {
     FitBox box;
     PixelView part;
     int left = 0;  // the part's first column in the frame
+    bool Unscaled() const { return box.w == part.width && box.h == part.height; }
   };
   std::vector<Placement> Placements(const PixelView& frame) const {
     std::vector<Placement> placements;
