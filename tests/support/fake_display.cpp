@@ -245,7 +245,7 @@ HRESULT FakeSurface::Flip(IDirectDrawSurface* target, uint32_t flags) {
   if (lost_) return DDERR_SURFACELOST;
   if (Busy() || back_->Busy()) return DDERR_SURFACEBUSY;
   // As page flipping does: the back buffer's memory becomes the front's and the other way round.
-  std::vector<uint32_t> memory;
+  SurfaceMemory memory;
   back_->SwapStorage(memory);
   SwapStorage(memory);
   back_->SwapStorage(memory);

@@ -195,8 +195,8 @@ MemorySurface::MemorySurface(int width, int height, bool shared)
     }
   }
   if (shm_id_ < 0) {
-    pixels_.assign(count, 0u);
-    data_ = pixels_.data();
+    memory_ = SurfaceMemory(count);
+    data_ = memory_.Data();
   }
 }
 

@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/display/surface_memory.h"
 #include "platform/pixels/pixels.h"
 #include "platform/text/device_context.h"  // also CLR_INVALID
 
@@ -285,10 +286,10 @@ class MemorySurface : public IDirectDrawSurface, public std::enable_shared_from_
 
  protected:
   // Exchanges the memory with a buffer of the same size (page flipping); private memory only.
-  void SwapStorage(std::vector<uint32_t>& other) {
+  void SwapStorage(SurfaceMemory& other) {
     SettleFill();
-    pixels_.swap(other);
-    data_ = pixels_.data();
+    std::swap(memory_, other);
+    data_ = memory_.Data();
     Touch();
   }
   // The memory as it is, for the surface's own drawing.
@@ -307,8 +308,8 @@ class MemorySurface : public IDirectDrawSurface, public std::enable_shared_from_
 
   int width_;
   int height_;
-  std::vector<uint32_t> pixels_;  // private memory
-  uint32_t* data_ = nullptr;      // the pixels, private or shared
+  SurfaceMemory memory_;      // private memory
+  uint32_t* data_ = nullptr;  // the pixels, private or shared
   int shm_id_ = -1;
   std::optional<DDCOLORKEY> key_;
   std::optional<uint32_t> pending_fill_;
