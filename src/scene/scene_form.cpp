@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -32,6 +33,14 @@ namespace {
 constexpr WideArt kStill{-kPanoramaPictureLeft, kPanoramaWidth};
 constexpr WideArt kNearWater{375, kPanoramaWidth - kPanoramaPictureLeft - 375};
 constexpr WideArt kFarWater{285, kPanoramaWidth - kPanoramaPictureLeft - 285};
+
+// The JPEG pictures, the slowest to decode first (the water strips, then the background), each with its
+// place on the panorama.
+struct WidePicture {
+  const char* name;
+  WideArt art;
+};
+constexpr WidePicture kJpegPictures[] = {{"QMV1", kNearWater}, {"QMV2", kFarWater}, {"QIM1", kStill}};
 
 // The widest frame the display offers: the canvases side by side stay within it.
 constexpr int32_t kWidestFrame = 4096;
@@ -84,20 +93,31 @@ platform::Columns TForm1::Shown(const WideArt& art) const {
   return {left, std::min(art.width, layout_.width - x) - left};
 }
 
+platform::Columns TForm1::ShownOf(const char* name) const {
+  for (const WidePicture& picture : kJpegPictures)
+    if (std::string_view(picture.name) == name) return Shown(picture.art);
+  return {};
+}
+
+std::unique_ptr<platform::PicturePrefetch> TForm1::PrefetchPictures() const {
+  std::vector<std::string> names;
+  std::map<std::string, platform::Columns, std::less<>> columns;
+  for (const WidePicture& picture : kJpegPictures) {
+    names.push_back(Art(picture.name));
+    columns.emplace(names.back(), Shown(picture.art));
+  }
+  return std::make_unique<platform::PicturePrefetch>(names, std::thread::hardware_concurrency() > 1 ? 2 : 0,
+                                                     columns);
+}
+
 TForm1::TForm1(platform::TComponent* owner, std::shared_ptr<platform::DisplayBackend> display)
     : platform::TForm(owner),
       qss1_(new engine::TQss(this, std::move(display))),
       layout_(ChooseCanvases()),
-      // The JPEG pictures, the slowest first: the water strips, then the background.
-      prefetch_(std::make_unique<platform::PicturePrefetch>(
-          std::vector<std::string>{Art("QMV1"), Art("QMV2"), Art("QIM1")},
-          std::thread::hardware_concurrency() > 1 ? 2 : 0,
-          std::map<std::string, platform::Columns, std::less<>>{{Art("QMV1"), Shown(kNearWater)},
-                                                                {Art("QMV2"), Shown(kFarWater)},
-                                                                {Art("QIM1"), Shown(kStill)}})),
-      qim1_(NewImage(this, qss1_, Art("QIM1"), Shown(kStill))),
-      qmv1_(NewStrip(this, qss1_, Art("QMV1"), Shown(kNearWater))),
-      qmv2_(NewStrip(this, qss1_, Art("QMV2"), Shown(kFarWater))),
+      prefetch_(PrefetchPictures()),
+      qim1_(NewImage(this, qss1_, Art("QIM1"), ShownOf("QIM1"))),
+      qmv1_(NewStrip(this, qss1_, Art("QMV1"), ShownOf("QMV1"))),
+      qmv2_(NewStrip(this, qss1_, Art("QMV2"), ShownOf("QMV2"))),
       qmv3sg_(NewStrip(this, qss1_, "QMV3SG")),
       qmv3sgsmall_(NewStrip(this, qss1_, "QMV3SGsmall")),
       qim2masktree_(NewImage(this, qss1_, "QIM2masktree")),

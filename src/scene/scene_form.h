@@ -91,6 +91,10 @@ class TForm1 : public platform::TForm {
   std::string Art(const char* name) const;
   // The columns of a panorama picture that the canvas shows (all of a 4:3 picture).
   platform::Columns Shown(const WideArt& art) const;
+  // The same for the picture `name` (one of the JPEG pictures, QMV1, QMV2 or QIM1).
+  platform::Columns ShownOf(const char* name) const;
+  // Decodes the JPEG pictures ahead, each as its loader will ask for it.
+  std::unique_ptr<platform::PicturePrefetch> PrefetchPictures() const;
   // Makes `strip` a copy of `source`'s picture, on the engine panel.
   void CloneStrip(sprites::TQMV* strip, const sprites::TQMV* source);
   // The gadget panel: its set-up inside FormCreate and its drawing at the end of each frame. The
