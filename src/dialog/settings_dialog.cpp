@@ -2,6 +2,7 @@
 #include "dialog/settings_dialog.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextEdit>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -137,7 +139,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   PageControl1->setCurrentIndex(0);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
   BuildButtons();
-  PlaceContent();
+  PlaceContent(QGuiApplication::primaryScreen());
   SetTabOrder();
   FD_BRIGHT->setFocus();
 
@@ -255,40 +257,60 @@ double TForm2::FitScale(QSize available) {
   return std::clamp(std::min(across, down), 0.25, 1.0);
 }
 
-void TForm2::PlaceContent() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  scale_ = screen != nullptr ? FitScale(screen->availableGeometry().size()) : 1.0;
+void TForm2::PlaceContent(const QScreen* screen) {
+  const double scale = screen != nullptr ? FitScale(screen->availableGeometry().size()) : 1.0;
+  if (placed_ && scale == scale_) return;
+  // The contents move between the dialog and a scene of their own: the control with the focus keeps it.
+  QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && !content_->isAncestorOf(focus)) focus = nullptr;
+  if (view_ != nullptr) {
+    if (QGraphicsProxyWidget* proxy = content_->graphicsProxyWidget()) proxy->setWidget(nullptr);
+    QGraphicsScene* scene = view_->scene();
+    delete view_;
+    delete scene;
+    view_ = nullptr;
+  }
+  placed_ = true;
+  scale_ = scale;
   if (scale_ >= 1.0) {
     content_->setParent(this);
     content_->move(0, 0);
+    content_->show();
     setFixedSize(kWidth, kHeight);
-    return;
+  } else {
+    // Too big for the screen (a desktop scaled to 200 %, a small screen): the same dialog drawn smaller,
+    // text and pictures scaled smoothly, every control working as at full size.
+    auto* scene = new QGraphicsScene(this);
+    // Embedding gives the contents a hidden window of their own; it must not pass for the dialog's.
+    content_->setParent(nullptr);
+    content_->setWindowTitle("contents");
+    scene->addWidget(content_);
+    scene->setSceneRect(0, 0, kWidth, kHeight);
+    view_ = new QGraphicsView(scene, this);
+    view_->installEventFilter(this);
+    view_->setFrameStyle(QFrame::NoFrame);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view_->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    view_->setTransform(QTransform::fromScale(scale_, scale_));
+    // Parts repainted at a fractional scale leave seams at their edges: the dialog is small, draw it whole.
+    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    const QSize size(static_cast<int>(std::floor(kWidth * scale_)),
+                     static_cast<int>(std::floor(kHeight * scale_)));
+    view_->setGeometry(QRect(QPoint(0, 0), size));
+    view_->show();
+    setFixedSize(size);
   }
-  // Too big for the screen (a desktop scaled to 200 %, a small screen): the same dialog drawn smaller,
-  // text and pictures scaled smoothly, every control working as at full size.
-  auto* scene = new QGraphicsScene(this);
-  // Embedding gives the contents a hidden window of their own; it must not pass for the dialog's.
-  content_->setWindowTitle("contents");
-  scene->addWidget(content_);
-  scene->setSceneRect(0, 0, kWidth, kHeight);
-  auto* view = new QGraphicsView(scene, this);
-  view->installEventFilter(this);
-  view->setFrameStyle(QFrame::NoFrame);
-  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  view->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-  view->setTransform(QTransform::fromScale(scale_, scale_));
-  // Parts repainted at a fractional scale leave seams at their edges: the dialog is small, draw it whole.
-  view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
-  const QSize size(static_cast<int>(std::floor(kWidth * scale_)),
-                   static_cast<int>(std::floor(kHeight * scale_)));
-  view->setGeometry(QRect(QPoint(0, 0), size));
-  setFixedSize(size);
+  if (focus != nullptr) focus->setFocus();
 }
 
 void TForm2::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (!follows_screen_ && windowHandle() != nullptr) {
+    follows_screen_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) { PlaceContent(screen); });
+  }
   // Wherever it was put, the whole window stays within the screen's free area.
   if (const QScreen* screen = this->screen()) {
     const QRect free = screen->availableGeometry();

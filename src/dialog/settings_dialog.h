@@ -18,6 +18,9 @@
 #include "net/http_client.h"
 #include "platform/system/registry.h"
 
+class QGraphicsView;
+class QScreen;
+
 namespace lunvale::dialog {
 
 // The settings dialog of the configuration run. It loads the twelve settings when it is made (or,
@@ -115,7 +118,9 @@ class TForm2 : public QDialog {
   void BuildProxyPage();
   void BuildButtons();
   void SetTabOrder();
-  void PlaceContent();
+  // Draws the contents 1:1, or scaled as a whole when they do not fit `screen`; again whenever the dialog
+  // goes to a screen where another scale fits.
+  void PlaceContent(const QScreen* screen);
   // Loads the settings; a file that cannot be parsed is offered a fresh start. False when the
   // settings could not be read.
   bool LoadSettings();
@@ -133,6 +138,9 @@ class TForm2 : public QDialog {
   NewsPage* news_;
   QWidget* content_;  // everything the dialog shows, drawn 1:1 or scaled as a whole
   double scale_ = 1.0;
+  QGraphicsView* view_ = nullptr;  // showing the contents scaled, or none
+  bool placed_ = false;
+  bool follows_screen_ = false;
   bool list_open_ = false;  // a key came while a list stood open
   QImage pictures_[6];
 };

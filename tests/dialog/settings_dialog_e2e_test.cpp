@@ -24,6 +24,23 @@ void Xdo(const std::vector<std::string>& args) {
   std::this_thread::sleep_for(300ms);
 }
 
+// Clicks the point (x, y) of the 539 x 576 dialog where the dialog shown at `g` shows it.
+void ClickIn(const Geometry& g, int x, int y) {
+  Xdo({"mousemove", std::to_string(g.x + x * g.width / 539), std::to_string(g.y + y * g.height / 576)});
+  Xdo({"click", "1"});
+}
+
+// Ticks "Show Weather Information" and presses OK, then checks that the dialog ended and stored it.
+void TickWeatherAndOk(const Geometry& g, ChildProcess& dialog, const TempDir& config) {
+  ClickIn(g, 22 + 87 + 86 + 8, 181 + 103 + 76 + 9);
+  ClickIn(g, 442 + 38, 539 + 13);
+  ASSERT_EQ(dialog.Wait(10s), 0) << dialog.Stderr();
+  ScopedEnv home("XDG_CONFIG_HOME", config.Path());
+  int32_t shown = 0;
+  settings::ReadRKey(settings::KeyPath(settings::kBrandName, settings::kSSName), "ShowWeather", shown);
+  EXPECT_EQ(shown, 1);
+}
+
 TEST(SettingsDialogOnX, FaderBoxPlaceAndChannelPickedThenOkStoresThem) {
   LUNVALE_REQUIRE_DISPLAY();
   TempDir config;
@@ -118,18 +135,35 @@ TEST(SettingsDialogOnX, AtTwiceTheScaleOnA1920x1080ScreenItFitsAndOkStillSaves) 
   EXPECT_LE(g->x + g->width, 1920);
   EXPECT_LE(g->y + g->height, 1080);
   EXPECT_NEAR(g->width * 576.0 / 539, g->height, 2.0) << "scaled as a whole";
-  // Points of the 539 x 576 dialog where the scaled one shows them: the box, then OK.
-  const auto click = [&](int x, int y) {
-    Xdo({"mousemove", std::to_string(g->x + x * g->width / 539), std::to_string(g->y + y * g->height / 576)});
-    Xdo({"click", "1"});
+  TickWeatherAndOk(*g, dialog, config);
+}
+
+TEST(SettingsDialogOnX, MovedToATooSmallMonitorItRefitsThereAndBackAgain) {
+  PrivateXServer xvfb("2720x1080x24");
+  ASSERT_FALSE(xvfb.Name().empty()) << xvfb.Stderr();
+  ASSERT_TRUE(SetMonitors(xvfb.Name(), {{0, 0, 1920, 1080}, {1920, 0, 800, 500}}));
+  ScopedEnv display("DISPLAY", xvfb.Name());
+  TempDir config;
+  ChildProcess dialog(
+      {LUNVALE_EXE, "/c"},
+      {{"XDG_CONFIG_HOME", config.Path()}, {"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", xvfb.Name()}});
+  const auto window = WaitForWindow("Screensaver Configuration", 20s);
+  ASSERT_TRUE(window.has_value()) << dialog.Stderr();
+  const auto moved_to = [&](int x, int y) {
+    Xdo({"windowmove", std::to_string(*window), std::to_string(x), std::to_string(y)});
+    std::this_thread::sleep_for(1s);
+    return WindowGeometry(*window).value_or(Geometry{});
   };
-  click(22 + 87 + 86 + 8, 181 + 103 + 76 + 9);  // "Show Weather Information"
-  click(442 + 38, 539 + 13);
-  ASSERT_EQ(dialog.Wait(10s), 0) << dialog.Stderr();
-  ScopedEnv home("XDG_CONFIG_HOME", config.Path());
-  int32_t shown = 0;
-  settings::ReadRKey(settings::KeyPath(settings::kBrandName, settings::kSSName), "ShowWeather", shown);
-  EXPECT_EQ(shown, 1);
+  Geometry g = moved_to(1930, 0);
+  EXPECT_LE(g.height, 500 - 40) << "room for the frame";
+  EXPECT_NEAR(g.width * 576.0 / 539, g.height, 2.0) << "scaled as a whole";
+  g = moved_to(100, 100);
+  EXPECT_EQ(g.width, 539);
+  EXPECT_EQ(g.height, 576);
+  // Scaled once more, the controls still take the mouse.
+  g = moved_to(1930, 0);
+  EXPECT_LT(g.width, 539);
+  TickWeatherAndOk(g, dialog, config);
 }
 
 }  // namespace

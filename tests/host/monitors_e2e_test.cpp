@@ -8,50 +8,17 @@
 #include "support/process.h"
 #include "support/test_x_server.h"
 
-// Last: Xlib's macros (None, Status) would clash with the test framework's names.
-#include <X11/Xlib.h>
-#include <X11/extensions/Xrandr.h>
-
 namespace lunvale::testing {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Two monitors side by side over the screen's one output, as `xrandr --setmonitor` makes them.
-bool SplitIntoTwoMonitors(Display* d) {
-  const Window root = DefaultRootWindow(d);
-  XRRScreenResources* res = XRRGetScreenResources(d, root);
-  if (res == nullptr || res->noutput < 1) return false;
-  const char* names[2] = {"LEFT", "RIGHT"};
-  for (int i = 0; i < 2; ++i) {
-    XRRMonitorInfo* m = XRRAllocateMonitor(d, i == 0 ? 1 : 0);
-    m->name = XInternAtom(d, names[i], False);
-    m->x = 1024 * i;
-    m->y = 0;
-    m->width = 1024;
-    m->height = 768;
-    m->mwidth = 270;
-    m->mheight = 200;
-    if (i == 0) m->outputs[0] = res->outputs[0];
-    XRRSetMonitor(d, root, m);
-    XRRFreeMonitors(m);
-  }
-  XRRFreeScreenResources(res);
-  int count = 0;
-  XRRMonitorInfo* now = XRRGetMonitors(d, root, True, &count);
-  XRRFreeMonitors(now);
-  return count == 2;
-}
 
 TEST(MonitorsOnX, EachMonitorShowsTheWholeSceneAndInputOnAnyEndsTheRun) {
   // The monitors live in the server's state, which its -noreset keeps after this connection leaves.
   PrivateXServer xvfb("2048x768x24");
   const std::string& name = xvfb.Name();
   ASSERT_FALSE(name.empty()) << xvfb.Stderr();
-  Display* d = XOpenDisplay(name.c_str());
-  ASSERT_NE(d, nullptr);
-  ASSERT_TRUE(SplitIntoTwoMonitors(d));
-  XCloseDisplay(d);
+  ASSERT_TRUE(SetMonitors(name, {{0, 0, 1024, 768}, {1024, 0, 1024, 768}}));
 
   ScopedEnv display("DISPLAY", name);
   TempDir config;

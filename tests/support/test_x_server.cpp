@@ -3,6 +3,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -255,6 +256,37 @@ bool WaitUntilLit(int x, int y, int width, int height, std::chrono::milliseconds
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
   } while (std::chrono::steady_clock::now() < deadline);
   return false;
+}
+
+bool SetMonitors(const std::string& display, const std::vector<Geometry>& monitors) {
+  Display* d = XOpenDisplay(display.c_str());
+  if (d == nullptr) return false;
+  const Window root = DefaultRootWindow(d);
+  XRRScreenResources* res = XRRGetScreenResources(d, root);
+  if (res == nullptr || res->noutput < 1) {
+    if (res != nullptr) XRRFreeScreenResources(res);
+    XCloseDisplay(d);
+    return false;
+  }
+  for (size_t i = 0; i < monitors.size(); ++i) {
+    XRRMonitorInfo* m = XRRAllocateMonitor(d, i == 0 ? 1 : 0);
+    m->name = XInternAtom(d, ("MONITOR" + std::to_string(i)).c_str(), False);
+    m->x = monitors[i].x;
+    m->y = monitors[i].y;
+    m->width = monitors[i].width;
+    m->height = monitors[i].height;
+    m->mwidth = monitors[i].width * 254 / 960;  // 96 dpi
+    m->mheight = monitors[i].height * 254 / 960;
+    if (i == 0) m->outputs[0] = res->outputs[0];
+    XRRSetMonitor(d, root, m);
+    XRRFreeMonitors(m);
+  }
+  XRRFreeScreenResources(res);
+  int count = 0;
+  XRRMonitorInfo* now = XRRGetMonitors(d, root, True, &count);
+  XRRFreeMonitors(now);
+  XCloseDisplay(d);
+  return count == static_cast<int>(monitors.size());
 }
 
 }  // namespace lunvale::testing

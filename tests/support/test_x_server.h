@@ -64,6 +64,10 @@ struct Geometry {
   bool viewable = false;
 };
 std::optional<Geometry> WindowGeometry(unsigned long window);
+// Splits the screen of the server `display` into these monitors, as `xrandr --setmonitor` does (the
+// first over the screen's output); true when the server then lists them. The server's -noreset keeps
+// them after this connection leaves.
+bool SetMonitors(const std::string& display, const std::vector<Geometry>& monitors);
 // Takes screenshots until no pixel of the rectangle is near black (the picture is up), or the time is
 // out; slow builds (sanitizers) take seconds to decode and cut the pictures.
 bool WaitUntilLit(int x, int y, int width, int height, std::chrono::milliseconds timeout);
