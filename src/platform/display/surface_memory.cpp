@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/display/surface_memory.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -11,11 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/pixels/huge_pages.h"
+
 namespace lunvale::platform {
 
 namespace {
 
-constexpr size_t kHugePage = size_t{2} << 20;
 // Surfaces from this size on go into blocks: the water strips' frames, not the gulls'.
 constexpr size_t kBlockFrom = size_t{128} << 10;
 // About what a block reserves; only the huge pages its surfaces touch take memory.
@@ -29,7 +28,7 @@ struct SurfaceMemory::Block {
       : slot_bytes(slot_size), slots(count), base(memory), bytes(length) {
     released.reserve(slots);  // giving a slot back must not need memory
   }
-  ~Block() { munmap(base, bytes); }
+  ~Block() { UnmapHugePages(base, bytes); }
   Block(const Block&) = delete;
   Block& operator=(const Block&) = delete;
 
@@ -48,29 +47,14 @@ namespace {
 std::mutex g_mutex;
 std::vector<std::weak_ptr<SurfaceMemory::Block>> g_blocks;  // guarded by g_mutex
 
-// `bytes` (a whole number of huge pages) of zeroed memory starting on a huge page.
-uint8_t* MapOnHugePages(size_t bytes) {
-  const size_t span = bytes + kHugePage;
-  void* memory = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (memory == MAP_FAILED) throw std::bad_alloc();
-  const auto start = reinterpret_cast<uintptr_t>(memory);
-  const uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
-  if (aligned > start) munmap(memory, aligned - start);
-  if (start + span > aligned + bytes)
-    munmap(reinterpret_cast<void*>(aligned + bytes), start + span - aligned - bytes);
-  // Without transparent huge pages the kernel refuses, and small pages serve as before.
-  madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
-  return reinterpret_cast<uint8_t*>(aligned);
-}
-
 std::shared_ptr<SurfaceMemory::Block> NewBlock(size_t slot_bytes) {
   const size_t wanted = std::max<size_t>(1, kBlockBytes / slot_bytes) * slot_bytes;
-  const size_t bytes = (wanted + kHugePage - 1) / kHugePage * kHugePage;
-  uint8_t* memory = MapOnHugePages(bytes);
+  const size_t bytes = WholeHugePages(wanted);
+  uint8_t* memory = MapHugePages(bytes);
   try {
     return std::make_shared<SurfaceMemory::Block>(slot_bytes, bytes / slot_bytes, memory, bytes);
   } catch (...) {
-    munmap(memory, bytes);
+    UnmapHugePages(memory, bytes);
     throw;
   }
 }

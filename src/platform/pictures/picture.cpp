@@ -22,6 +22,7 @@
 #include <jpeglib.h>
 
 #include "platform/pictures/picture_prefetch.h"
+#include "platform/pixels/huge_pages.h"
 #include "platform/system/resources.h"
 
 namespace lunvale::platform {
@@ -30,7 +31,6 @@ namespace {
 
 // Larger pictures are refused rather than allocated: no picture of the saver comes near this.
 constexpr int64_t kMaxPixels = int64_t{1} << 27;
-constexpr size_t kHugePage = size_t{2} << 20;
 
 std::string Quoted(std::string_view name) {
   return "\"" + std::string(name) + "\"";
@@ -187,16 +187,18 @@ Bitmap DecodeWithSdl(std::span<const unsigned char> bytes, std::string_view name
 
 }  // namespace
 
+bool Bitmap::OnHugePages(size_t bytes) {
+  return bytes >= kHugePage;
+}
+
 Bitmap Bitmap::Uncleared(int width, int height) {
   if (width < 0 || height < 0 || static_cast<int64_t>(width) * height > kMaxPixels)
     throw PictureError("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) + " refused");
   Bitmap b;
   const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * sizeof(uint32_t);
-  if (bytes >= kHugePage) {
+  if (OnHugePages(bytes)) {
     // Large pictures (the strips) on huge pages: a tenth of the time went to faulting in small ones.
-    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    b.pixels_ = static_cast<uint32_t*>(std::aligned_alloc(kHugePage, rounded));
-    if (b.pixels_ != nullptr) madvise(b.pixels_, rounded, MADV_HUGEPAGE);
+    b.pixels_ = reinterpret_cast<uint32_t*>(MapHugePages(bytes));
   } else if (bytes > 0) {
     b.pixels_ = static_cast<uint32_t*>(std::malloc(bytes));
   }
@@ -207,7 +209,8 @@ Bitmap Bitmap::Uncleared(int width, int height) {
 }
 
 Bitmap::Bitmap(int width, int height) : Bitmap(Uncleared(width, height)) {
-  if (pixels_ != nullptr) std::memset(pixels_, 0, static_cast<size_t>(width_) * height_ * sizeof(uint32_t));
+  // Mapped pages come zeroed.
+  if (pixels_ != nullptr && !OnHugePages(Bytes())) std::memset(pixels_, 0, Bytes());
 }
 
 Bitmap::Bitmap(const Bitmap& other) : Bitmap(Uncleared(other.width_, other.height_)) {
@@ -233,7 +236,10 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
 }
 
 Bitmap::~Bitmap() {
-  std::free(pixels_);
+  if (OnHugePages(Bytes()))
+    UnmapHugePages(pixels_, Bytes());
+  else
+    std::free(pixels_);
 }
 
 void Bitmap::ReleaseRows(int top, int bottom) {

@@ -60,10 +60,15 @@ class Bitmap {
   friend Bitmap DecodeJpeg(std::span<const unsigned char> bytes, std::string_view name, Columns columns);
   // Without clearing: the decoder writes every pixel.
   static Bitmap Uncleared(int width, int height);
+  size_t Bytes() const {
+    return static_cast<size_t>(width_) * static_cast<size_t>(height_) * sizeof(uint32_t);
+  }
+  // Pictures of a huge page or more are mapped on huge pages, smaller ones malloc'ed.
+  static bool OnHugePages(size_t bytes);
 
   int width_ = 0;
   int height_ = 0;
-  uint32_t* pixels_ = nullptr;  // malloc'ed
+  uint32_t* pixels_ = nullptr;
 };
 
 // Copies `src_rect` of `src` to (x, y) of `dst` at the same size, clipped to both.
