@@ -177,6 +177,49 @@ def check(tree, root, out=sys.stdout, err=sys.stderr):
     return 0
 
 
+# ---- Windows' headers ---------------------------------------------------------------------------
+
+# Our headers keep Windows' names as constants of their own, which Windows' headers define as macros. So
+# Windows' headers come only into the Windows build's own files (*_win32.cpp), through
+# platform/win32/windows_api.h, after every header of ours: see that header.
+WINDOWS_API = "platform/win32/windows_api.h"
+SDK_INCLUDE = re.compile(r"^\s*#\s*include\s*<(windows|winsock2?|ws2tcpip|wincodec|mmsystem|shellapi|objbase|objidl|"
+                         r"ole2|shlwapi|wincrypt|schannel|security|sspi|winhttp|commctrl|dwmapi|shellscalingapi|"
+                         r"mmdeviceapi|endpointvolume|propidl|winreg|winuser|wingdi|winbase|ddraw|wtsapi32|"
+                         r"shlobj|knownfolders|winnls|winternl|versionhelpers)\.h>", re.IGNORECASE)
+
+
+def windows_faults(root):
+    """Where Windows' headers are included against the rule above, as "file:line: why" lines."""
+    faults = []
+    for top in ("src", "tests", "bench", "fuzz", "examples"):
+        base = root / top
+        if not base.is_dir():
+            continue
+        for relative in source_files(base):
+            if not relative.endswith(SOURCE_SUFFIXES):
+                continue
+            path = f"{top}/{relative}"
+            windows_file = relative.endswith("_win32.cpp") or relative.endswith("_win32_test.cpp")
+            seen_windows = None
+            text = (base / relative).read_text(encoding="utf-8", errors="replace")
+            for number, line in enumerate(text.splitlines(), 1):
+                ours = INCLUDE.match(line)
+                sdk = SDK_INCLUDE.match(line)
+                if path == "src/" + WINDOWS_API:
+                    continue
+                if ours and ours.group(1) == WINDOWS_API or sdk:
+                    if not windows_file:
+                        faults.append(f"{path}:{number}: Windows' headers belong to *_win32.cpp files only")
+                    elif sdk and sdk.group(1).lower() == "windows":
+                        faults.append(f'{path}:{number}: include "{WINDOWS_API}", not <windows.h>')
+                    seen_windows = seen_windows or number
+                elif ours and seen_windows:
+                    faults.append(f'{path}:{number}: "{ours.group(1)}" comes after Windows\' headers '
+                                  f"(line {seen_windows}); ours go first")
+    return faults
+
+
 # ---- picture ------------------------------------------------------------------------------------
 
 WIDTH = 1000
@@ -413,6 +456,12 @@ def main(argv=None):
             Path(args.svg).write_text(picture, encoding="utf-8")
     if args.check or not args.svg:
         status = check(tree, args.root)
+        faults = windows_faults(args.root)
+        for fault in faults:
+            print(fault)
+        if faults:
+            print(f"layers: {plural(len(faults), 'include')} of Windows' headers against the rule of {WINDOWS_API}")
+            status = 1
     return status
 
 
