@@ -29,3 +29,13 @@ add_test(NAME WindowsUnitTests
          COMMAND ${CMAKE_COMMAND} -DRUNNER=${CMAKE_CROSSCOMPILING_EMULATOR} -DPROGRAM=$<TARGET_FILE:lunvale_tests>
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/windows/run_under_wine.cmake)
 set_tests_properties(WindowsUnitTests PROPERTIES TIMEOUT 600)
+
+# The module itself under Wine: a stand-in for the display settings' preview window, and the runs.
+add_executable(lunvale_preview_host windows/preview_host_win32.cpp)
+target_link_libraries(lunvale_preview_host PRIVATE gdi32 user32)
+target_include_directories(lunvale_preview_host PRIVATE ${CMAKE_SOURCE_DIR}/src)
+add_test(NAME WindowsModuleOnWine
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/module_e2e.sh $<TARGET_FILE:lunvale>
+                 $<TARGET_FILE:lunvale_preview_host> ${CMAKE_SOURCE_DIR}/build/lunvale
+                 ${CMAKE_CURRENT_BINARY_DIR}/module_e2e)
+set_tests_properties(WindowsModuleOnWine PROPERTIES TIMEOUT 300)

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The Windows module run as users run it, under Wine on the X server in DISPLAY (1024 x 768), in the Wine
+# prefix in WINEPREFIX (scripts/test makes a fresh one):
+#   module_e2e.sh lunvale.scr preview_host.exe linux-lunvale out-dir
+# /s draws the scene (its still parts as the Linux build draws them), Escape ends it with status 0, the
+# first run leaves the twelve settings in the registry; /p draws into another process's window and ends
+# when that window goes; /a and /c show their messages; bad handles get an error, never a crash.
+# Wine exits 0 for some modules that never started, so every run's output is read as well.
+set -uo pipefail
+scr=$1 host=$2 linux=$3 out=$4
+mkdir -p "$out"
+failures=0 checks=0
+pass() { checks=$((checks + 1)); echo "ok   $1"; }
+fail() { checks=$((checks + 1)); failures=$((failures + 1)); echo "FAIL $1"; }
+now_ms() { date +%s%3N; }
+key='HKCU\Software\Miravel Software\Lunvale Screensaver'
+
+# Lines by which Wine says that a program did not really run.
+wine_trouble() { grep -E "err:module|Unhandled exception|wine: could not load|wine32 is missing|page fault" "$1"; }
+
+# The share of the still pixels of `ref1` (those equal in ref1 and ref2) that differ from `shot` by more
+# than 3 % in any channel, in percent.
+still_difference() {
+  local ref1=$1 ref2=$2 shot=$3 moving differ
+  moving=$out/moving.png differ=$out/differ.png
+  convert "$ref1" "$ref2" -compose difference -composite -separate -evaluate-sequence max -threshold 1% "$moving"
+  convert "$ref1" "$shot" -compose difference -composite -separate -evaluate-sequence max -threshold 3% "$differ"
+  convert "$differ" "$moving" -compose minus -composite -format "%[fx:100*mean]" info:
+}
+
+wait_gone() {  # pid, seconds: true when the process ended in time
+  local end=$(($(now_ms) + $2 * 1000))
+  while kill -0 "$1" 2>/dev/null; do
+    [ "$(now_ms)" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+
+# --- /s: first frame, the picture, Escape, the registry -------------------------------------------
+wine64 reg query "$key" >/dev/null 2>&1 && fail "the prefix is fresh" || pass "the prefix is fresh"
+import -window root -crop 64x64+480+200 +repage "$out/before.png"
+start=$(now_ms)
+wine64 "$scr" /s >"$out/run.log" 2>&1 &
+saver=$!
+first=
+while [ -z "$first" ] && [ $(($(now_ms) - start)) -lt 15000 ]; do
+  import -window root -crop 64x64+480+200 +repage "$out/probe.png" 2>/dev/null
+  changed=$(compare -metric AE -fuzz 5% "$out/before.png" "$out/probe.png" null: 2>&1)
+  lit=$(convert "$out/probe.png" -format '%[fx:mean>0.05]' info: 2>/dev/null)
+  [ "${changed%% *}" -gt 1000 ] 2>/dev/null && [ "$lit" = 1 ] && first=$(($(now_ms) - start))
+done
+if [ -n "$first" ]; then pass "/s: first frame after $first ms"; else fail "/s: no frame within 15 s"; fi
+sleep 3
+import -window root "$out/windows-1024x768.png"
+window=$(xdotool search --onlyvisible --name "Lunvale" 2>/dev/null | head -1)
+[ -n "$window" ] && xdotool windowactivate --sync "$window" 2>/dev/null
+pressed=$(now_ms)
+xdotool key Escape
+if wait_gone $saver 5; then
+  wait $saver
+  status=$?
+  pass "/s: Escape ended it after $(($(now_ms) - pressed)) ms"
+  [ $status = 0 ] && pass "/s: status 0" || fail "/s: status $status"
+else
+  fail "/s: still running 5 s after Escape"
+  kill $saver 2>/dev/null
+fi
+if wine_trouble "$out/run.log"; then fail "/s: Wine reported trouble (above)"; else pass "/s: Wine reported no trouble"; fi
+values=$(wine64 reg query "$key" 2>/dev/null | tr -d '\r' | grep -cE '^ +[A-Za-z_]+ +REG_')
+[ "$values" = 12 ] && pass "/s: the first run stored 12 values" || fail "/s: the first run stored $values values"
+
+# The Linux build's frame on the same screen, twice, to tell the still parts from the moving ones.
+if [ -x "$linux" ]; then
+  export XDG_CONFIG_HOME=$out/linux-config
+  mkdir -p "$XDG_CONFIG_HOME"
+  "$linux" /s >"$out/linux.log" 2>&1 &
+  linux_pid=$!
+  sleep 4
+  import -window root "$out/linux-1.png"
+  sleep 1.3
+  import -window root "$out/linux-2.png"
+  kill $linux_pid 2>/dev/null
+  wait $linux_pid 2>/dev/null
+  share=$(still_difference "$out/linux-1.png" "$out/linux-2.png" "$out/windows-1024x768.png")
+  if awk "BEGIN { exit !($share <= 1) }"; then
+    pass "/s: $share % of the still pixels differ from the Linux build's by more than 3 %"
+  else
+    fail "/s: $share % of the still pixels differ from the Linux build's by more than 3 % (at most 1)"
+  fi
+else
+  echo "skip /s against the Linux build: no $linux"
+fi
+
+# --- /p: into another process's window, ending with it -------------------------------------------
+coproc HOST { wine64 "$host" 2>"$out/host.log"; }
+read -r -t 20 handle <&"${HOST[0]}"
+handle=${handle%$'\r'}
+if [ -z "$handle" ]; then
+  fail "/p: the preview host did not start"
+else
+  wine64 "$scr" /p "$handle" >"$out/preview.log" 2>&1 &
+  preview=$!
+  sleep 3
+  import -window root "$out/preview.png"
+  ink=$(convert "$out/preview.png" -crop 154x116+40+40 +repage -colorspace gray -format '%[fx:standard_deviation>0.05]' info: 2>/dev/null)
+  [ "$ink" = 1 ] && pass "/p: the preview picture is in the host's window" || echo "note /p: window position unknown; see $out/preview.png"
+  kill -0 $preview 2>/dev/null && pass "/p: runs while the window is there" || echo "note /p: the preview ended after drawing"
+  echo quit >&"${HOST[1]}"
+  if wait_gone $preview 5; then pass "/p: ended when the window went away"; else fail "/p: still running 5 s after its window went"; kill $preview 2>/dev/null; fi
+  wine_trouble "$out/preview.log" && fail "/p: Wine reported trouble (above)"
+fi
+
+for bad in 0 123456789 abc; do
+  wine64 "$scr" /p $bad >"$out/bad.log" 2>&1 &
+  pid=$!
+  if wait_gone $pid 10; then
+    wait $pid
+    status=$?
+    if [ $status != 0 ] && ! wine_trouble "$out/bad.log" >/dev/null; then
+      pass "/p $bad: status $status, $(tr -d '\r' <"$out/bad.log" | head -1)"
+    else
+      fail "/p $bad: status $status"; cat "$out/bad.log"
+    fi
+  else
+    fail "/p $bad: still running after 10 s"; kill $pid 2>/dev/null
+  fi
+done
+
+# --- /a and /c: their message boxes -------------------------------------------------------------
+message_box() {  # caption, command...: true when a window with that caption showed (it is then closed)
+  local caption=$1 pid found=
+  shift
+  "$@" >"$out/box.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -1)
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] && { xdotool windowactivate --sync "$found" 2>/dev/null; xdotool key Return; }
+  wait_gone $pid 5 || kill $pid 2>/dev/null
+  [ -n "$found" ]
+}
+if message_box "Screen saver" env WINEDLLOVERRIDES="mpr=d" wine64 "$scr" /a 0; then
+  pass "/a without the password provider: \"Screen saver\" message"
+else
+  fail "/a without the password provider: no message"
+fi
+if message_box "Screensaver Configuration" wine64 "$scr" /c; then pass "/c: its message"; else fail "/c: no message"; fi
+
+echo "module_e2e: $((checks - failures)) of $checks checks passed"
+[ $failures = 0 ]
