@@ -17,6 +17,8 @@ namespace lunvale::platform {
 // The per-user registry hive, kept as one text file in the registry editor's REGEDIT4 export format
 // at $XDG_CONFIG_HOME/lunvale/HKEY_CURRENT_USER.reg. Keys and value names compare case-insensitively
 // and keep the spelling they were stored with. Texts are 8-bit bytes, never converted.
+// On Windows TRegistry works on the registry itself (registry_win32.cpp) under the same contract;
+// texts are then bytes in the ANSI code page, and ERegistryFileError never occurs.
 
 // Value types, numbered as the registry numbers them.
 inline constexpr uint32_t REG_NONE = 0;
@@ -60,7 +62,8 @@ struct RegValue {
 };
 
 // The folder of the hive file: $XDG_CONFIG_HOME/lunvale when XDG_CONFIG_HOME is absolute, else
-// $HOME/.config/lunvale. Looked up on every call, never created by a read.
+// $HOME/.config/lunvale. Looked up on every call, never created by a read. On Windows, where no file
+// holds the values, both name the hive: "HKEY_CURRENT_USER".
 std::filesystem::path RegistryFolder();
 std::filesystem::path RegistryFilePath();
 
@@ -89,7 +92,8 @@ class TRegistry {
   // one replacement of the file: readers see the key with every value or, where it was missing, no
   // key. With onlyIfMissing a key that exists by the time the file is locked is opened as it is. False
   // when nothing could be written (the file cannot be locked, written or replaced; no write access).
-  // Throws ERegistryFileError for a file that cannot be parsed.
+  // Throws ERegistryFileError for a file that cannot be parsed. On Windows the values follow the new
+  // key one by one, and a key this call created is removed again when one of them cannot be written.
   bool WriteKey(const std::string& key, const std::vector<std::pair<std::string, RegValue>>& values,
                 bool onlyIfMissing = false);
 
