@@ -3,12 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdint>
 #include <iterator>
 #include <optional>
-
-#include <iconv.h>
 
 #include "feeds/entity_table.h"
 #include "platform/text/code_page.h"
@@ -175,39 +172,6 @@ std::string DeclaredEncoding(std::string_view bytes) {
   return name;
 }
 
-// `bytes` converted from `encoding` to UTF-8; nothing when the system does not know the encoding.
-std::optional<std::string> Converted(std::string_view bytes, const std::string& encoding) {
-  const iconv_t cd = iconv_open("UTF-8", encoding.c_str());
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out(bytes.size() * 2 + 16, '\0');
-  char* in = const_cast<char*>(bytes.data());
-  std::size_t in_left = bytes.size(), done = 0;
-  while (in_left > 0) {
-    char* to = out.data() + done;
-    std::size_t room = out.size() - done;
-    const std::size_t result = iconv(cd, &in, &in_left, &to, &room);
-    done = out.size() - room;
-    if (result != static_cast<std::size_t>(-1)) break;
-    if (errno == E2BIG) {
-      out.resize(out.size() * 2);
-    } else {
-      // A byte that begins no character of the encoding, or a character cut off at the end.
-      if (out.size() - done < 3) out.resize(out.size() * 2);
-      out.replace(done, 3, "\xEF\xBF\xBD");
-      done += 3;
-      ++in;
-      --in_left;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-  }
-  iconv_close(cd);
-  out.resize(done);
-  if (platform::IsValidUtf8(out)) return out;
-  // Some of the system's converters (one that takes UTF-8 by another name) let bytes through that are
-  // not UTF-8: each becomes U+FFFD too.
-  return KeepUtf8(out, [](std::string_view, std::string& to) { to += "\xEF\xBF\xBD"; });
-}
-
 }  // namespace
 
 std::string FeedBytesToUtf8(std::string_view bytes) {
@@ -218,7 +182,8 @@ std::string FeedBytesToUtf8(std::string_view bytes) {
   constexpr std::string_view kReadHere[] = {"",           "utf-8",  "utf8",         "us-ascii", "ascii",
                                             "iso-8859-1", "latin1", "windows-1252", "cp1252"};
   if (std::find(std::begin(kReadHere), std::end(kReadHere), encoding) == std::end(kReadHere))
-    if (std::optional<std::string> converted = Converted(bytes, encoding)) return *std::move(converted);
+    if (std::optional<std::string> converted = platform::ToUtf8(bytes, encoding))
+      return *std::move(converted);
   return KeepUtf8(bytes, [](std::string_view byte, std::string& to) { to += platform::AnsiToUtf8(byte); });
 }
 

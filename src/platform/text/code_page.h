@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,11 @@ std::u32string DecodeText(std::string_view bytes);
 std::string AnsiToUtf8(std::string_view bytes);
 // Appends one character (up to U+10FFFF) as UTF-8.
 void AppendUtf8(std::string& out, char32_t cp);
+
+// `bytes` in the character set `charset` names (a label as documents write it: "KOI8-R",
+// "Shift_JIS", "windows-1251", "UTF-16" with or without a byte order mark...), as valid UTF-8. A byte
+// that begins no character of the set, or a character cut off at the end, becomes U+FFFD. Nothing
+// when the system knows no such set.
+std::optional<std::string> ToUtf8(std::string_view bytes, std::string_view charset);
 
 }  // namespace lunvale::platform
