@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/system/registry.h"
+#include "platform/system/time_format.h"
 
 namespace lunvale::settings {
 
@@ -83,8 +84,7 @@ std::filesystem::path SetAsideUnreadableFile(const std::filesystem::path& file) 
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   char stamp[32] = "";
-  if (localtime_r(&now, &local) == nullptr ||
-      std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local) == 0)
+  if (!platform::LocalTime(now, local) || std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local) == 0)
     return {};
   // Two failures within one second keep both copies.
   for (int n = 0; n < 100; ++n) {

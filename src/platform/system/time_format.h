@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <locale.h>
-#include <ctime>
+// platform/system: the time of day as the user's locale writes it, and the local time.
 
 #include <cstddef>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,12 +17,16 @@ namespace lunvale::platform {
 // after it ("%H時%M分%S秒"). Blanks left at either end are dropped.
 std::string TimeFormatWithoutSeconds(std::string_view pattern, std::string_view ampm_pattern);
 
+// `time` as the user's time zone has it; false when it cannot be represented.
+bool LocalTime(std::time_t time, std::tm& out);
+
 // The time of day as a locale writes it without seconds, the stand-in for asking the system for the
 // locale's standard time format. Immutable once made: one may be shared by any number of threads.
 class TimeFormat {
  public:
-  // `locale_name` as setlocale takes it: "" is the user's (LC_ALL, then LC_TIME, then LANG). A
-  // locale that is not installed gives the "C" locale's format.
+  // `locale_name` as setlocale takes it ("de_DE.UTF-8"; on Windows also "de-DE"): "" is the user's
+  // (on Linux LC_ALL, then LC_TIME, then LANG; on Windows the user's locale). A locale that is not
+  // installed gives the "C" locale's format.
   static std::shared_ptr<const TimeFormat> ForLocale(const std::string& locale_name = "");
   // A fixed strftime pattern, written with the "C" locale's names (AM, PM).
   static std::shared_ptr<const TimeFormat> ForPattern(std::string pattern);
@@ -40,9 +44,11 @@ class TimeFormat {
   size_t Format(const std::tm& time, char* out, size_t size) const;
 
  private:
-  TimeFormat() = default;
+  struct Locale;  // what the platform needs to write the locale's names
 
-  locale_t locale_ = static_cast<locale_t>(0);
+  TimeFormat();
+
+  std::unique_ptr<Locale> locale_;
   std::string pattern_;
   bool found_ = false;
 };
