@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// platform/text: fonts by face name, height and weight, and their rendered glyphs.
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,15 +30,16 @@ namespace detail {
 struct Strike;
 }
 
-// A font as the gadgets ask for it: face name, height and weight. The face name goes through
-// fontconfig ("Arial" becomes the metric-compatible Liberation Sans), FreeType renders, and the
-// glyphs live in a process-wide cache shared by every font of the same face, size and weight.
+// A font as the gadgets ask for it: face name, height and weight. A face the machine lacks is
+// matched to the closest one it has (on Linux through fontconfig, where "Arial" becomes the
+// metric-compatible Liberation Sans; on Windows through a list of look-alikes), so text is always drawn.
+// The glyphs live in a process-wide cache shared by every font of the same face, size and weight.
 // Fonts are immutable and may be used from any thread.
 class Font {
  public:
   // height > 0 is the cell height (ascent + descent), height < 0 the character (em) height,
   // 0 a default of 16. Weight 0 means normal; a bold weight is synthesised when the face has none.
-  // Null when no scalable face can be found at all.
+  // Null when no face can be found at all.
   static std::shared_ptr<const Font> Create(std::string_view face, int height, int weight);
 
   // The device context's font until another is selected: a bold sans of 16 pixels.
@@ -44,7 +47,7 @@ class Font {
 
   const std::string& FaceName() const { return face_; }  // as asked for
   const std::string& Family() const { return family_; }  // as matched
-  const std::string& FilePath() const { return path_; }
+  const std::string& FilePath() const { return path_; }  // empty where the system does not tell
   int Weight() const { return weight_; }
   int EmPixels() const { return em_; }
   int Ascent() const { return ascent_; }
