@@ -16,7 +16,7 @@
 #include "sprites/still_sprite.h"
 #include "sprites/strip_sprite.h"
 #include "support/fake_display.h"
-#include "support/process.h"
+#include "support/scratch.h"
 
 namespace lunvale::engine {
 namespace {
@@ -33,7 +33,6 @@ using testing::FakeOp;
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
     backend_ = std::make_shared<FakeDisplayBackend>();
     form_ = std::make_unique<platform::TForm>(nullptr);
     qss_ = new TQss(form_.get(), backend_);
@@ -61,7 +60,7 @@ class EngineTest : public ::testing::Test {
 
   bool Open() const { return qss_->FDD() && qss_->FDDPRIM() && qss_->FDDBACK(); }
 
-  testing::TempDir config_;
+  testing::ScratchSettings settings_;
   std::shared_ptr<FakeDisplayBackend> backend_;
   std::unique_ptr<platform::TForm> form_;
   TQss* qss_ = nullptr;

@@ -7,7 +7,7 @@
 
 #include "feeds/feed_readers.h"
 #include "feeds/feed_text.h"
-#include "support/process.h"
+#include "support/scratch.h"
 
 namespace lunvale::feeds {
 namespace {

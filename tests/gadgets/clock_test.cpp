@@ -6,18 +6,17 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
-
-#include <SDL.h>
 
 #include "gadgets/gadget_test_support.h"
 #include "platform/pictures/picture.h"
 #include "sprites/sprite_fixture.h"
 #include "support/picture_files.h"
 #include "support/reference_picture.h"
+#include "support/scratch.h"
 
 namespace lunvale::gadgets {
 namespace {
@@ -88,16 +87,10 @@ TEST(ClockTimeFormat, TheUsersLocaleDecidesAndAMissingOneFallsBackToC) {
   EXPECT_EQ(Formatted(*missing, Time(22, 59, 0)), "22:59");
 
   // "" reads the environment: LC_ALL over LC_TIME.
-  const char* saved = std::getenv("LC_ALL");
-  const std::optional<std::string> restore = saved ? std::optional<std::string>(saved) : std::nullopt;
-  ::setenv("LC_ALL", "xx_NOWHERE.UTF-8", 1);
-  EXPECT_FALSE(TimeFormat::ForLocale()->LocaleFound());
-  ::setenv("LC_ALL", "C.UTF-8", 1);
-  EXPECT_TRUE(TimeFormat::ForLocale()->LocaleFound());
-  if (restore)
-    ::setenv("LC_ALL", restore->c_str(), 1);
-  else
-    ::unsetenv("LC_ALL");
+  for (const auto& [locale, found] : {std::pair{"xx_NOWHERE.UTF-8", false}, {"C.UTF-8", true}}) {
+    lunvale::testing::ScopedEnv all("LC_ALL", locale);
+    EXPECT_EQ(TimeFormat::ForLocale()->LocaleFound(), found) << locale;
+  }
 
   // A 12-hour locale, where the machine has one.
   const std::shared_ptr<const TimeFormat> us = TimeFormat::ForLocale("en_US.UTF-8");

@@ -17,7 +17,7 @@
 
 #include "settings/settings_store.h"
 #include "support/fake_display.h"
-#include "support/process.h"
+#include "support/scratch.h"
 
 namespace lunvale::scene {
 namespace {
@@ -28,11 +28,10 @@ using namespace std::chrono_literals;
 class SceneFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    testing::SetEnv("SDL_AUDIODRIVER", "dummy");
     // The form claims the display's sound; the claim stays the test's own, so that savers that other
     // tests run on the same X server meanwhile find the display's free.
-    setenv("XDG_RUNTIME_DIR", config_.Path().c_str(), 1);
+    testing::SetEnv("XDG_RUNTIME_DIR", settings_.Folder().string());
   }
 
   // Writes the four panel switches and any texts, then creates the form as the run does.
@@ -55,7 +54,7 @@ class SceneFormTest : public ::testing::Test {
     return form;
   }
 
-  testing::TempDir config_;
+  testing::ScratchSettings settings_;
   std::shared_ptr<testing::FakeDisplayBackend> backend_ = std::make_shared<testing::FakeDisplayBackend>();
 };
 
@@ -230,7 +229,7 @@ int CursorCounter() {  // read without changing it
 
 TEST_F(SceneFormTest, OnlyEscapeLargeMouseStepsAndTheFunctionKeysEndTheRun) {
   // A browser stand-in that writes down what it is asked to open.
-  const std::string bin = config_.Path() + "/bin", opened = config_.Path() + "/opened";
+  const std::string dir = settings_.Folder().string(), bin = dir + "/bin", opened = dir + "/opened";
   std::filesystem::create_directories(bin);
   std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << opened << "'\n";
   chmod((bin + "/xdg-open").c_str(), 0755);

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +13,7 @@
 #include "platform/pictures/picture.h"
 #include "support/fake_display.h"
 #include "support/picture_files.h"
+#include "support/scratch.h"
 
 namespace lunvale::sprites::testing_support {
 
@@ -63,10 +62,6 @@ inline uint32_t At(platform::PixelView view, int x, int y) {
 class SpriteDisplay : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "lunvale-sprites-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-    home_ = tmpl;
-    ::setenv("XDG_CONFIG_HOME", home_.c_str(), 1);
     backend_ = std::make_shared<lunvale::testing::FakeDisplayBackend>();
     form_ = std::make_unique<platform::TForm>(nullptr);
     qss_ = new engine::TQss(form_.get(), backend_);
@@ -79,8 +74,6 @@ class SpriteDisplay : public ::testing::Test {
   void TearDown() override {
     qss_->SetEnabled(false);
     form_.reset();  // frees the engine and the sprites
-    std::error_code ec;
-    std::filesystem::remove_all(home_, ec);
   }
 
   void Open(int width = 1024, int height = 768) {
@@ -117,7 +110,7 @@ class SpriteDisplay : public ::testing::Test {
     return nullptr;
   }
 
-  std::filesystem::path home_;
+  lunvale::testing::ScratchSettings settings_;  // outlives the engine
   std::shared_ptr<lunvale::testing::FakeDisplayBackend> backend_;
   std::unique_ptr<platform::TForm> form_;
   engine::TQss* qss_ = nullptr;

@@ -105,43 +105,4 @@ std::string RunAndCapture(const std::vector<std::string>& argv, std::chrono::mil
   return child.Stdout();
 }
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "lunvale-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  // Tests may leave read-only files and folders behind; make them writable so that all goes.
-  for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
-       it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-  }
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                               ec);
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-  if (const char* old = std::getenv(name)) old_ = old;
-  ::setenv(name, value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-  if (old_) {
-    ::setenv(name_, old_->c_str(), 1);
-  } else {
-    ::unsetenv(name_);
-  }
-}
-
 }  // namespace lunvale::testing

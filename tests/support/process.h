@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch.h"
+
 namespace lunvale::testing {
+
+// Child processes, on POSIX. The scratch folders and variables they use are in support/scratch.h.
 
 // A child process with its standard output and error captured to files.
 class ChildProcess {
@@ -37,31 +41,5 @@ class ChildProcess {
 // Runs a command to completion and returns its standard output (empty when it fails to start).
 std::string RunAndCapture(const std::vector<std::string>& argv, std::chrono::milliseconds timeout,
                           int* exit_code = nullptr);
-
-// A temporary folder removed with everything in it.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-std::string ReadFile(const std::string& path);
-
-// Sets an environment variable for one scope and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value);
-  ~ScopedEnv();
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 }  // namespace lunvale::testing
