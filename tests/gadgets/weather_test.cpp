@@ -12,8 +12,6 @@
 #include <thread>
 #include <vector>
 
-#include <SDL.h>
-
 #include "gadgets/gadget_test_support.h"
 #include "platform/pictures/picture.h"
 #include "scene/scene_setup.h"

@@ -1,56 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "support/picture_files.h"
 
-#include <SDL.h>
-#include <jpeglib.h>
-
-#include <cstdio>
-#include <cstdlib>
+#include <fstream>
 
 namespace lunvale::testing {
 
-Bytes EncodeJpeg(int w, int h, const Colour& colour, int quality, bool grey) {
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr err;
-  cinfo.err = jpeg_std_error(&err);
-  jpeg_create_compress(&cinfo);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = static_cast<JDIMENSION>(w);
-  cinfo.image_height = static_cast<JDIMENSION>(h);
-  cinfo.input_components = grey ? 1 : 3;
-  cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  if (quality > 0) jpeg_set_quality(&cinfo, quality, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      const uint32_t c = colour(x, y);
-      if (grey) {
-        row[static_cast<size_t>(x)] = static_cast<unsigned char>(c & 0xFF);
-      } else {
-        for (int k = 0; k < 3; ++k)
-          row[static_cast<size_t>(x * 3 + k)] = static_cast<unsigned char>(c >> (16 - 8 * k));
-      }
-    }
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&cinfo, rows, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  Bytes bytes(out, out + size);
-  jpeg_destroy_compress(&cinfo);
-  std::free(out);
-  return bytes;
-}
-
 void SaveSnapshot(const platform::PixelView& view, const std::string& path) {
-  SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormatFrom(view.pixels, view.width, view.height, 32,
-                                                         view.pitch * 4, SDL_PIXELFORMAT_XRGB8888);
-  if (shot == nullptr) return;
-  SDL_SaveBMP(shot, path.c_str());
-  SDL_FreeSurface(shot);
+  // A 32-bit top-down BMP: the rows go out as they are, blue first, as XRGB lies in memory.
+  const uint32_t data = static_cast<uint32_t>(view.width) * static_cast<uint32_t>(view.height) * 4;
+  Bytes b = {'B', 'M'};
+  const auto put = [&b](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+  };
+  put(54 + data, 4), put(0, 4), put(54, 4), put(40, 4);
+  put(static_cast<uint32_t>(view.width), 4), put(static_cast<uint32_t>(-view.height), 4);
+  put(1, 2), put(32, 2);
+  for (uint32_t v : {0u, data, 2835u, 2835u, 0u, 0u}) put(v, 4);
+  for (int y = 0; y < view.height; ++y)
+    for (int x = 0; x < view.width; ++x) put(view.Row(y)[x], 4);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 }  // namespace lunvale::testing
