@@ -26,13 +26,16 @@ set(LUNVALE_LINUX_ONLY
   src/platform/text/font.cpp
   src/net/secure_channel.cpp src/net/stream_socket.cpp)
 
-# Tests that need Linux: X, SDL, Qt, the Linux hosts, POSIX processes and file systems.
+# Tests that need Linux: X, SDL, Qt, the Linux hosts, POSIX processes and permissions, the registry as a
+# file, and the test servers (nginx, tinyproxy, the scripted HTTP server). The support files listed are the
+# Linux halves of pairs whose Windows halves are *_win32.cpp.
 file(GLOB_RECURSE LUNVALE_LINUX_ONLY_TESTS RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/tests/*_e2e_test.cpp
      ${CMAKE_SOURCE_DIR}/tests/controls/*.cpp ${CMAKE_SOURCE_DIR}/tests/dialog/*.cpp)
 list(APPEND LUNVALE_LINUX_ONLY_TESTS
   tests/assets/assets_test.cpp
   tests/data/location_table_test.cpp
+  tests/fetcher/feed_fetcher_http_test.cpp
   tests/host/show_feeds_test.cpp tests/host/xscreensaver_list_test.cpp
   tests/net/http_client_failure_test.cpp tests/net/http_client_test.cpp tests/net/https_client_test.cpp
   tests/platform/app/error_report_test.cpp tests/platform/app/shell_test.cpp
@@ -42,6 +45,8 @@ list(APPEND LUNVALE_LINUX_ONLY_TESTS
   tests/platform/pixels/huge_pages_test.cpp
   tests/platform/system/registry_test.cpp tests/platform/system/resources_test.cpp
   tests/platform/system/x11_error_trap_test.cpp
-  tests/settings/settings_faults_test.cpp
-  tests/support/feed_servers.cpp tests/support/http_test_server.cpp tests/support/process.cpp
-  tests/support/qt_app.cpp tests/support/test_x_server.cpp)
+  tests/scene/scene_feeds_test.cpp
+  tests/settings/settings_faults_test.cpp tests/settings/settings_store_test.cpp
+  tests/support/environment.cpp tests/support/feed_servers.cpp tests/support/http_test_server.cpp
+  tests/support/picture_codecs.cpp tests/support/process.cpp tests/support/qt_app.cpp
+  tests/support/test_x_server.cpp)
