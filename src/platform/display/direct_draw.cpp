@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/display/direct_draw.h"
 
-#include <sys/ipc.h>
-#include <sys/shm.h>
-
 #include <algorithm>
 #include <cstring>
 #include <new>
 
+#include "platform/display/shared_pixels.h"
 #include "platform/text/device_context.h"
 
 namespace lunvale::platform {
@@ -182,17 +180,9 @@ MemorySurface::MemorySurface(int width, int height, bool shared)
     : width_(width), height_(height), version_(NextVersion()) {
   const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
   if (shared && count > 0) {
-    const int id = shmget(IPC_PRIVATE, count * sizeof(uint32_t), IPC_CREAT | 0600);
-    if (id >= 0) {
-      void* memory = shmat(id, nullptr, 0);
-      // Marked for removal at once, the segment goes when the last process lets go of it, however we
-      // end; until then the X server may still attach it.
-      shmctl(id, IPC_RMID, nullptr);
-      if (memory != reinterpret_cast<void*>(-1)) {
-        data_ = static_cast<uint32_t*>(memory);  // a new segment is all zeros: black
-        shm_id_ = id;
-      }
-    }
+    const SharedPixels segment = MapSharedPixels(count * sizeof(uint32_t));
+    data_ = segment.data;
+    shm_id_ = segment.id;
   }
   if (shm_id_ < 0) {
     memory_ = SurfaceMemory(count);
@@ -201,7 +191,7 @@ MemorySurface::MemorySurface(int width, int height, bool shared)
 }
 
 MemorySurface::~MemorySurface() {
-  if (shm_id_ >= 0) shmdt(data_);
+  if (shm_id_ >= 0) UnmapSharedPixels(data_);
 }
 
 void MemorySurface::Touch() {
