@@ -12,6 +12,7 @@
 #include "platform/app/application.h"
 #include "platform/system/conversions.h"
 #include "platform/system/registry.h"
+#include "platform/system/time_format.h"
 
 namespace lunvale::fetcher {
 
@@ -32,7 +33,7 @@ constexpr char kNotAvailableText[] = "NA";
 int LocalMinute() {
   const time_t now = time(nullptr);
   tm local{};
-  localtime_r(&now, &local);
+  platform::LocalTime(now, local);
   return local.tm_min;
 }
 

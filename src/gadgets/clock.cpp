@@ -28,7 +28,7 @@ int Extent(DeviceContext* dc, const char* text, size_t length) {
 std::tm LocalNow() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
-  localtime_r(&now, &local);
+  platform::LocalTime(now, local);
   return local;
 }
 
