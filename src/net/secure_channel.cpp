@@ -29,7 +29,7 @@ bool WouldBlock(int err) {
 int LinkRead(BIO* bio, char* data, int size) {
   auto* link = static_cast<SecureChannel::Link*>(BIO_get_data(bio));
   BIO_clear_retry_flags(bio);
-  const ssize_t n = ::recv(link->fd, data, static_cast<size_t>(size), 0);
+  const ssize_t n = ::recv(static_cast<int>(link->fd), data, static_cast<size_t>(size), 0);
   if (n < 0) {
     link->error = errno;
     if (WouldBlock(errno)) BIO_set_retry_read(bio);
@@ -40,7 +40,7 @@ int LinkRead(BIO* bio, char* data, int size) {
 int LinkWrite(BIO* bio, const char* data, int size) {
   auto* link = static_cast<SecureChannel::Link*>(BIO_get_data(bio));
   BIO_clear_retry_flags(bio);
-  const ssize_t n = ::send(link->fd, data, static_cast<size_t>(size), MSG_NOSIGNAL);
+  const ssize_t n = ::send(static_cast<int>(link->fd), data, static_cast<size_t>(size), MSG_NOSIGNAL);
   if (n < 0) {
     link->error = errno;
     if (WouldBlock(errno)) BIO_set_retry_write(bio);
@@ -111,7 +111,7 @@ std::string QueueReason(const char* otherwise) {
 
 }  // namespace
 
-SecureChannel::SecureChannel(int fd, const std::string& host) {
+SecureChannel::SecureChannel(std::intptr_t fd, const std::string& host) {
   link_.fd = fd;
   ERR_clear_error();
   SSL_CTX* context = Context();
@@ -174,25 +174,25 @@ bool SecureChannel::Handshake(short& wait) {
   throw ESockError("Secure handshake failed: " + QueueReason("the server closed the connection"));
 }
 
-ssize_t SecureChannel::Read(char* data, size_t size, short& wait) {
+std::ptrdiff_t SecureChannel::Read(char* data, size_t size, short& wait) {
   ERR_clear_error();
   link_.error = 0;
   const int result = SSL_read(ssl_, data, static_cast<int>(std::min<size_t>(size, INT_MAX)));
   return result > 0 ? result : Failed(result, wait);
 }
 
-ssize_t SecureChannel::Write(const char* data, size_t size, short& wait) {
+std::ptrdiff_t SecureChannel::Write(const char* data, size_t size, short& wait) {
   ERR_clear_error();
   link_.error = 0;
   const int result = SSL_write(ssl_, data, static_cast<int>(std::min<size_t>(size, INT_MAX)));
   if (result > 0) return result;
-  const ssize_t failed = Failed(result, wait);
+  const std::ptrdiff_t failed = Failed(result, wait);
   // A server that has ended the stream takes nothing more.
   if (failed == 0) errno = EPIPE;
   return failed == 0 ? -1 : failed;
 }
 
-ssize_t SecureChannel::Failed(int result, short& wait) {
+std::ptrdiff_t SecureChannel::Failed(int result, short& wait) {
   const int kind = SSL_get_error(ssl_, result);
   if (kind == SSL_ERROR_WANT_READ || kind == SSL_ERROR_WANT_WRITE) {
     wait = kind == SSL_ERROR_WANT_READ ? POLLIN : POLLOUT;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 typedef struct ssl_st SSL;
@@ -20,7 +19,7 @@ namespace lunvale::net {
 // errors come back as -1 with errno set, as from recv and send.
 class SecureChannel {
  public:
-  SecureChannel(int fd, const std::string& host);
+  SecureChannel(std::intptr_t fd, const std::string& host);
   ~SecureChannel();
   SecureChannel(const SecureChannel&) = delete;
   SecureChannel& operator=(const SecureChannel&) = delete;
@@ -28,21 +27,21 @@ class SecureChannel {
   // One step of the handshake: true once it is complete; else `wait` is POLLIN or POLLOUT.
   bool Handshake(short& wait);
   // Bytes received (> 0); 0 at the end of the stream; -1 with errno (EAGAIN: wait for `wait`).
-  ssize_t Read(char* data, size_t size, short& wait);
+  std::ptrdiff_t Read(char* data, size_t size, short& wait);
   // Bytes taken (> 0); -1 with errno (EAGAIN: wait for `wait`).
-  ssize_t Write(const char* data, size_t size, short& wait);
+  std::ptrdiff_t Write(const char* data, size_t size, short& wait);
   // The stream ended without the server's close_notify: what came may be cut short.
   bool Truncated() const { return truncated_; }
 
   // The socket under the session: its errno of the last call that failed.
   struct Link {
-    int fd = -1;
+    std::intptr_t fd = -1;
     int error = 0;
   };
 
  private:
   // Sorts a result of SSL_read or SSL_write that is not a byte count.
-  ssize_t Failed(int result, short& wait);
+  std::ptrdiff_t Failed(int result, short& wait);
 
   Link link_;
   SSL* ssl_ = nullptr;

@@ -27,64 +27,6 @@ using Clock = std::chrono::steady_clock;
 // Short enough that the user interface stays responsive, long enough not to spin.
 constexpr int kWaitStepMs = 2;
 
-struct ErrorRow {
-  int code;
-  const char* text;
-};
-
-constexpr std::array<ErrorRow, 50> kErrorTable = {{
-    {10004, "Interrupted system call"},
-    {10009, "Bad file number"},
-    {10013, "Permission denied"},
-    {10014, "Bad address"},
-    {10022, "Invalid argument"},
-    {10024, "Too many open files"},
-    {10035, "Operation would block"},
-    {10036, "Operation now in progress"},
-    {10037, "Operation already in progress"},
-    {10038, "Socket operation on non-socket"},
-    {10039, "Destination address required"},
-    {10040, "Message too long"},
-    {10041, "Protocol wrong type for socket"},
-    {10042, "Protocol not available"},
-    {10043, "Protocol not supported"},
-    {10044, "Socket type not supported"},
-    {10045, "Operation not supported on socket"},
-    {10046, "Protocol family not supported"},
-    {10047, "Address family not supported by protocol family"},
-    {10048, "Address already in use"},
-    {10049, "Can't assign requested address"},
-    {10050, "Network is down"},
-    {10051, "Network is unreachable"},
-    {10052, "Network dropped connection on reset"},
-    {10053, "Software caused connection abort"},
-    {10054, "Connection reset by peer"},
-    {10055, "No buffer space available"},
-    {10056, "Socket is already connected"},
-    {10057, "Socket is not connected"},
-    {10058, "Cannot send after socket shutdown"},
-    {10059, "Too many references: can't splice"},
-    {10060, "Connection timed out"},
-    {10061, "Connection refused"},
-    {10062, "Too many levels of symbolic links"},
-    {10063, "File name too long"},
-    {10064, "Host is down"},
-    {10065, "No route to host"},
-    {10066, "Directory not empty"},
-    {10067, "Too many processes"},
-    {10068, "Too many users"},
-    {10069, "Disc quota exceeded"},
-    {10070, "Stale NFS file handle"},
-    {10071, "Too many levels of remote in path"},
-    {10091, "Network subsystem is unavailable"},
-    {10092, "WINSOCK DLL Version out of range"},
-    {10093, "Successful WSASTARTUP not yet performed"},
-    {11001, "Host not found"},
-    {11002, "Non-Authoritative Host not found"},
-    {11003, "Non-Recoverable errors: FORMERR, REFUSED, NOTIMP"},
-    {11004, "Valid name, no data record of requested type"},
-}};
-
 constexpr std::array<std::pair<int, int>, 42> kErrnoCodes = {{
     {EINTR, 10004},         {EBADF, 10009},        {EACCES, 10013},          {EFAULT, 10014},
     {EINVAL, 10022},        {EMFILE, 10024},       {EWOULDBLOCK, 10035},     {EINPROGRESS, 10036},
@@ -147,17 +89,6 @@ int SocketErrorCode(int posix_errno) {
   return posix_errno;
 }
 
-std::string SocketErrorText(int code) {
-  for (const auto& row : kErrorTable) {
-    if (row.code == code) return row.text;
-  }
-  return "Unknown Error No. " + std::to_string(code);
-}
-
-std::string SocketErrorMessage(int code) {
-  return std::to_string(code) + ":" + SocketErrorText(code);
-}
-
 TStreamSocket::TStreamSocket(platform::TComponent* owner) : platform::TComponent(owner) {
   // Only the first socket closes without waiting for unsent data.
   OpenSocket(true);
@@ -178,7 +109,7 @@ void TStreamSocket::OpenSocket(bool linger) {
   if (fd_ < 0) throw ESockError("Initializaton of windows sockets failed");
   if (linger) {
     ::linger option{1, 0};
-    if (setsockopt(fd_, SOL_SOCKET, SO_LINGER, &option, sizeof option) != 0) {
+    if (setsockopt(static_cast<int>(fd_), SOL_SOCKET, SO_LINGER, &option, sizeof option) != 0) {
       CloseSocket();
       throw ESockError("Initializaton of windows sockets failed");
     }
@@ -187,7 +118,7 @@ void TStreamSocket::OpenSocket(bool linger) {
 
 void TStreamSocket::CloseSocket() {
   tls_.reset();
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) ::close(static_cast<int>(fd_));
   fd_ = -1;
   connected_ = false;
   pending_.clear();
@@ -222,7 +153,7 @@ void TStreamSocket::CheckTimer() {
 
 void TStreamSocket::WaitStep(short events) {
   if (fd_ >= 0 && events != 0) {
-    pollfd entry{fd_, events, 0};
+    pollfd entry{static_cast<int>(fd_), events, 0};
     ::poll(&entry, 1, kWaitStepMs);
   } else {
     std::this_thread::sleep_for(std::chrono::milliseconds(kWaitStepMs));
@@ -306,7 +237,7 @@ void TStreamSocket::Connect() {
     return err == ECONNREFUSED || err == ENETUNREACH || err == EHOSTUNREACH || err == ETIMEDOUT ||
            err == ECONNRESET;
   };
-  if (::connect(fd_, reinterpret_cast<const sockaddr*>(&target), sizeof target) == 0) {
+  if (::connect(static_cast<int>(fd_), reinterpret_cast<const sockaddr*>(&target), sizeof target) == 0) {
     connected_ = true;
     return;
   }
@@ -319,11 +250,11 @@ void TStreamSocket::Connect() {
   }
   StartTimer();
   for (;;) {
-    pollfd entry{fd_, POLLOUT, 0};
+    pollfd entry{static_cast<int>(fd_), POLLOUT, 0};
     if (::poll(&entry, 1, kWaitStepMs) > 0) {
       int so_error = 0;
       socklen_t length = sizeof so_error;
-      getsockopt(fd_, SOL_SOCKET, SO_ERROR, &so_error, &length);
+      getsockopt(static_cast<int>(fd_), SOL_SOCKET, SO_ERROR, &so_error, &length);
       StopTimer();
       if (so_error != 0) failed("Connection Failed");
       connected_ = true;
@@ -338,14 +269,14 @@ void TStreamSocket::Connect() {
   }
 }
 
-ssize_t TStreamSocket::ReceiveSome(char* data, size_t size, short& wait) {
+std::ptrdiff_t TStreamSocket::ReceiveSome(char* data, size_t size, short& wait) {
   if (tls_) return tls_->Read(data, size, wait);
-  return ::recv(fd_, data, size, 0);
+  return ::recv(static_cast<int>(fd_), data, size, 0);
 }
 
-ssize_t TStreamSocket::SendSome(const char* data, size_t size, short& wait) {
+std::ptrdiff_t TStreamSocket::SendSome(const char* data, size_t size, short& wait) {
   if (tls_) return tls_->Write(data, size, wait);
-  return ::send(fd_, data, size, MSG_NOSIGNAL);
+  return ::send(static_cast<int>(fd_), data, size, MSG_NOSIGNAL);
 }
 
 void TStreamSocket::StartSecure(const std::string& host) {
@@ -375,7 +306,7 @@ void TStreamSocket::SendText(std::string_view text) {
       throw EAbortError("Socket send aborted");
     }
     short wait = POLLOUT;
-    const ssize_t n = SendSome(text.data() + sent, text.size() - sent, wait);
+    const std::ptrdiff_t n = SendSome(text.data() + sent, text.size() - sent, wait);
     if (n > 0) {
       sent += static_cast<size_t>(n);
       continue;
@@ -415,7 +346,7 @@ std::string TStreamSocket::ReadLine(Clock::time_point deadline) {
       throw EAbortError("Socket readln aborted");
     }
     short wait = POLLIN;
-    const ssize_t n = ReceiveSome(chunk.data(), chunk.size(), wait);
+    const std::ptrdiff_t n = ReceiveSome(chunk.data(), chunk.size(), wait);
     if (n > 0) {
       pending_.append(chunk.data(), static_cast<size_t>(n));
       continue;
@@ -450,7 +381,7 @@ void TStreamSocket::Capture(std::string& into, size_t limit, const char* too_lar
   std::array<char, 16384> chunk;
   while (!cancel_ && !complete()) {
     short wait = POLLIN;
-    const ssize_t n = ReceiveSome(chunk.data(), chunk.size(), wait);
+    const std::ptrdiff_t n = ReceiveSome(chunk.data(), chunk.size(), wait);
     if (n > 0) {
       into.append(chunk.data(), static_cast<size_t>(n));
       check_size();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <netinet/in.h>
-
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +11,10 @@
 #include <string_view>
 
 #include "platform/app/component.h"
+
+// An IPv4 address as the system's socket headers define it; only the socket's own source needs its
+// members.
+struct in_addr;
 
 namespace lunvale::net {
 
@@ -127,10 +129,10 @@ class TStreamSocket : public platform::TComponent {
   [[noreturn]] void RaiseErrno(int posix_errno);
   // recv and send, through TLS when the connection runs it; `wait` is the readiness to wait for
   // when the call would block.
-  ssize_t ReceiveSome(char* data, size_t size, short& wait);
-  ssize_t SendSome(const char* data, size_t size, short& wait);
+  std::ptrdiff_t ReceiveSome(char* data, size_t size, short& wait);
+  std::ptrdiff_t SendSome(const char* data, size_t size, short& wait);
 
-  int fd_ = -1;
+  std::intptr_t fd_ = -1;  // the system's socket handle; -1 for none
   std::string host_;
   int port_ = 0;
   std::string proxy_;

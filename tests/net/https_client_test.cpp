@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <pthread.h>
