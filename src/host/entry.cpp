@@ -2,20 +2,17 @@
 #include "host/entry.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
-#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "host/hosted.h"
 #include "host/modes.h"
 #include "host/password.h"
+#include "host/platform_modes.h"
 #include "host/preview.h"
 #include "host/run_modes.h"
 #include "host/show_feeds.h"
-#include "host/xscreensaver_list.h"
 #include "platform/app/application.h"
 #include "platform/app/error_report.h"
 #include "platform/app/quit_signals.h"
@@ -23,15 +20,6 @@
 namespace lunvale::host {
 
 namespace {
-
-std::string ModuleName(const char* argv0) {
-  std::string name = argv0 != nullptr ? argv0 : "lunvale";
-  size_t slash = name.find_last_of('/');
-  if (slash != std::string::npos) name.erase(0, slash + 1);
-  size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.erase(dot);
-  return name.empty() ? "lunvale" : name;
-}
 
 // Inside a host's window, or in the preview, nobody can answer a message box: the host hides the
 // desktop, or has gone and left the box behind. The error goes to standard error, as hosts expect,
@@ -54,12 +42,8 @@ bool RunCommandLineRequest(const std::string& argument1) {
     std::fputs(UsageText(program).c_str(), stdout);
   } else if (IsVersionRequest(argument1)) {
     std::fputs(VersionText(program).c_str(), stdout);
-  } else if (argument1 == "--add-to-xscreensaver") {
-    AddToXScreenSaver(UserInitFile(), XScreenSaverDefaultsFiles(), std::cout);
-  } else if (argument1 == "--remove-from-xscreensaver") {
-    RemoveFromXScreenSaver(UserInitFile(), std::cout);
   } else {
-    return false;
+    return RunPlatformRequest(argument1);
   }
   return true;
 }
@@ -79,10 +63,10 @@ int RunModule(int argc, char** argv) {
     switch (SelectMode(argument1)) {
       case SaverMode::kPreview:
         to_stderr = true;
-        RunPreview(argument2);
+        RunPreview(SwitchArgument(argument1, argument2));
         break;
       case SaverMode::kChangePassword:
-        RunChangePassword(argument2);
+        RunChangePassword(SwitchArgument(argument1, argument2));
         break;
       case SaverMode::kConfigure:
         RunConfiguration(argc, argv);
@@ -93,17 +77,7 @@ int RunModule(int argc, char** argv) {
         to_stderr = true;
         if (IsShowFeedsRequest(argument1)) return ShowFeeds(stdout);
         if (RunCommandLineRequest(argument1)) break;
-        const HostTarget target =
-            SelectHostTarget(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
-                             std::getenv("XSCREENSAVER_WINDOW"));
-        to_stderr = target.kind != HostTarget::kOwnWindow;
-        if (target.kind == HostTarget::kWindow) {
-          RunHostedSaver(target.window);
-        } else if (target.kind == HostTarget::kRoot) {
-          RunHostedSaver(0);
-        } else {
-          RunSaver();
-        }
+        RunSaverMode(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), to_stderr);
         break;
       }
     }

@@ -26,6 +26,11 @@ SaverMode SelectMode(std::string_view argument1) {
   }
 }
 
+std::string_view SwitchArgument(std::string_view argument1, std::string_view argument2) {
+  const size_t colon = argument1.find(':');
+  return colon == std::string_view::npos ? argument2 : argument1.substr(colon + 1);
+}
+
 unsigned long ParseWindowId(std::string_view text) {
   const auto bad = [&] { return std::runtime_error("'" + std::string(text) + "' is not a valid window id"); };
   std::string_view digits = text;

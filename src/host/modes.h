@@ -14,6 +14,10 @@ enum class SaverMode { kRun, kConfigure, kPreview, kChangePassword };
 // next character decides: P preview, C configuration, S run, A password change, anything else run.
 SaverMode SelectMode(std::string_view argument1);
 
+// The window handle that goes with a mode's switch: the text after a colon in the switch itself
+// ("/p:1234", as some hosts write it), else the next argument ("/p 1234").
+std::string_view SwitchArgument(std::string_view argument1, std::string_view argument2);
+
 // Where run mode draws when a Linux screen-saver host starts the module: the host's conventions are
 // `-root`, `-window-id ID` and the environment variable XSCREENSAVER_WINDOW.
 struct HostTarget {

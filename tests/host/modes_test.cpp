@@ -38,6 +38,13 @@ TEST(SelectMode, EverythingElseRunsTheSaver) {
   EXPECT_EQ(SelectMode("/\xE7"), SaverMode::kRun);
 }
 
+TEST(SelectMode, TheHandleFollowsTheSwitchAfterAColonOrAsTheNextArgument) {
+  EXPECT_EQ(SwitchArgument("/p", "1234"), "1234");
+  EXPECT_EQ(SwitchArgument("/p:1234", "5678"), "1234");
+  EXPECT_EQ(SwitchArgument("/a:", "5678"), "");
+  EXPECT_EQ(SwitchArgument("/p", ""), "");
+}
+
 TEST(StrToInt, AcceptsDecimalIntegersAndNamesTheBadText) {
   using platform::StrToInt;
   EXPECT_EQ(StrToInt("4711"), 4711);
