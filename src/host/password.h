@@ -5,7 +5,8 @@
 
 namespace lunvale::host {
 
-// The password provider's entry point, as the system's provider library exports it.
+// The password provider's entry point, as the Linux stand-in provider exports it (Windows' own is called
+// with Windows' calling convention and window handle, password_win32.cpp).
 using PwdChangePasswordProc = unsigned (*)(const char* regkey_name, unsigned long owner, unsigned reserved1,
                                            unsigned reserved2);
 
