@@ -12,7 +12,8 @@ namespace lunvale::platform {
 // The claim is an exclusive lock on a file named after the display (its screen number left out) in
 // $XDG_RUNTIME_DIR, else in /tmp with the user's id in the name. The lock goes with the process, however
 // it ends. Where no lock can be made (no display named, a folder that cannot be written) every copy may
-// play: two sounds are better than none.
+// play: two sounds are better than none. On Windows a session has one desktop and one set of speakers:
+// the claim is the session's, and the lock file's name below is not used.
 class DisplaySoundClaim {
  public:
   DisplaySoundClaim() = default;
@@ -25,7 +26,7 @@ class DisplaySoundClaim {
   void Release();
 
  private:
-  int fd_ = -1;
+  int fd_ = -1;  // the lock file; on Windows the claim's event handle
 };
 
 // The lock file for the display named by DISPLAY (else WAYLAND_DISPLAY) under `folder`, or empty when

@@ -12,6 +12,8 @@
 #include <thread>
 #include <utility>
 
+#include "platform/media/timer_wait.h"
+
 namespace lunvale::platform {
 
 namespace {
@@ -35,11 +37,12 @@ struct Timer {
 // are skipped, so an overrun costs frames but never bunches them.
 void Run(std::shared_ptr<Timer> timer, Clock::time_point start) {
   pthread_setname_np(pthread_self(), "lunvale-timer");  // as `top -H` and debuggers show it
+  const FineTimerResolution fine;
   Clock::time_point deadline = start + timer->period;
   for (;;) {
     {
       std::unique_lock lock(timer->mutex);
-      if (timer->wake.wait_until(lock, deadline, [&] { return timer->stop; })) return;
+      if (WaitForDeadline(timer->wake, lock, deadline, timer->stop)) return;
     }
     timer->callback(timer->id, timer->user);
     if (!timer->periodic) return;

@@ -5,7 +5,8 @@
 
 namespace lunvale::platform {
 
-// Waveform sound playback after the system's one-call interface, on an SDL audio device.
+// Waveform sound playback after the system's one-call interface, on an SDL audio device (on Windows,
+// through the system's own call: sound_win32.cpp).
 //
 // Only sounds among the module's resources are played (SND_RESOURCE; the module handle is
 // ignored): a WAVE file in any coding SDL decodes, converted by SDL to whatever the device takes.

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/media/mixer.h"
+#include "platform/media/mixer_alsa.h"
 
 namespace lunvale::platform {
 namespace {
