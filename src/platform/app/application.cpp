@@ -12,7 +12,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "platform/display/presenter.h"
 #include "platform/system/x11_window.h"
 
 namespace lunvale::platform {
@@ -71,21 +70,6 @@ void RequireDisplay(bool x11Only) {
   if (!DisplayReachable(x11Only)) ThrowCannotOpenDisplay();
 }
 
-MainThreadCalls Application::DisplayCalls() {
-  return MainThreadCalls{[](std::function<void()> call) { Instance().QueueCall(std::move(call)); },
-                         [] { Instance().QueueQuitRequest(); },
-                         {}};
-}
-
-Application& Application::Instance() {
-  // Never destroyed: threads that outlive the run (the quit-signal watcher, a fetcher being let go)
-  // may still queue calls while the process exits, and must not meet a destroyed queue.
-  static Application* app = new Application();
-  return *app;
-}
-
-Application::Application() : main_thread_(std::this_thread::get_id()) {}
-
 void Application::Initialize() {
   if (initialized_) return;
   RequireDisplay();
@@ -105,7 +89,7 @@ void Application::Initialize() {
   // The saver's windows must not be left running when the focus moves; SDL would otherwise minimise
   // a full-screen window on focus loss behind our back.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  wake_event_ = SDL_RegisterEvents(1);
+  wake_ = SDL_RegisterEvents(1);
   main_thread_ = std::this_thread::get_id();
   initialized_ = true;
   {
@@ -125,15 +109,10 @@ void Application::RemoveEventSink(int id) {
 }
 
 void Application::Dispatch(const SDL_Event& event) {
-  if (event.type == wake_event_) return;  // only there to end a wait; the queue is run below
+  if (event.type == wake_) return;  // only there to end a wait; the queue is run below
   if (event.type == SDL_WINDOWEVENT) {
-    if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && !active_) {
-      active_ = true;
-      if (on_activate_) on_activate_();
-    } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && active_) {
-      active_ = false;
-      if (on_deactivate_) on_deactivate_();
-    }
+    if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) SetActive(true);
+    if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) SetActive(false);
   }
   // A sink may remove itself or others while it runs: walk a snapshot of the ids.
   std::vector<int> ids;
@@ -146,20 +125,6 @@ void Application::Dispatch(const SDL_Event& event) {
       sink(event);
     }
   }
-}
-
-bool Application::RunQueuedCalls() {
-  std::deque<std::function<void()>> calls;
-  {
-    std::lock_guard lock(queue_mutex_);
-    calls.swap(queue_);
-  }
-  for (auto& call : calls) call();
-  if (!calls.empty()) {
-    std::lock_guard lock(queue_mutex_);
-    queue_done_.notify_all();
-  }
-  return !calls.empty();
 }
 
 void Application::ProcessMessages() {
@@ -208,64 +173,15 @@ void Application::Run() {
       }
     }
   }
-  std::deque<std::function<void()>> orphans;
-  {
-    std::lock_guard lock(queue_mutex_);
-    closed_ = true;
-    orphans.swap(queue_);
-    queue_done_.notify_all();
-  }
+  CloseQueue();
 }
 
-void Application::Terminate() {
-  terminated_ = true;
-  std::lock_guard lock(queue_mutex_);
-  queue_done_.notify_all();
-}
-
-void Application::QueueQuitRequest() {
-  QueueCall([this] {
-    if (on_quit_request_) {
-      Notify handler = on_quit_request_;
-      handler();
-    } else {
-      Terminate();
-    }
-  });
-}
-
-void Application::QueueCall(std::function<void()> call) {
-  {
-    std::lock_guard lock(queue_mutex_);
-    if (closed_) return;
-    queue_.push_back(std::move(call));
-    queue_done_.notify_all();
-  }
-  if (initialized_ && wake_event_ != 0) {
-    SDL_Event wake{};
-    wake.type = wake_event_;
-    SDL_PushEvent(&wake);
-  }
-}
-
-bool Application::Synchronize(const std::function<void()>& call) {
-  if (IsMainThread()) {
-    call();
-    return true;
-  }
-  auto done = std::make_shared<bool>(false);
-  {
-    std::lock_guard lock(queue_mutex_);
-    if (closed_) return false;
-  }
-  QueueCall([call, done, this] {
-    call();
-    std::lock_guard lock(queue_mutex_);
-    *done = true;
-  });
-  std::unique_lock lock(queue_mutex_);
-  queue_done_.wait(lock, [&] { return *done || closed_; });
-  return *done;
+void Application::Wake() {
+  const uintptr_t type = wake_;
+  if (!initialized_ || type == 0) return;
+  SDL_Event wake{};
+  wake.type = static_cast<uint32_t>(type);
+  SDL_PushEvent(&wake);
 }
 
 }  // namespace lunvale::platform

@@ -28,10 +28,10 @@ namespace lunvale::platform {
 void RequireDisplay(bool x11Only = false);
 bool DisplayReachable(bool x11Only = false);
 
-// The application object: the message loop over SDL's event queue, with the idle, activate and
-// deactivate events, a queue of calls to run on the main thread, and the process-messages-once call
-// that long waits use to keep the windows served. One instance per process, used on the main thread
-// except where a member says otherwise.
+// The application object: the message loop (over SDL's event queue on Linux, the thread's message
+// queue on Windows), with the idle, activate and deactivate events, a queue of calls to run on the main
+// thread, and the process-messages-once call that long waits use to keep the windows served. One
+// instance per process, used on the main thread except where a member says otherwise.
 class Application {
  public:
   using IdleHandler = std::function<void(bool& done)>;
@@ -43,7 +43,8 @@ class Application {
   static MainThreadCalls DisplayCalls();
 
   // Starts SDL's video and events. Throws std::runtime_error when no real display can be reached
-  // (RequireDisplay) or with SDL's text when it cannot start.
+  // (RequireDisplay) or with SDL's text when it cannot start. On Windows the desktop is always there
+  // and nothing needs starting.
   void Initialize();
   bool Initialized() const { return initialized_; }
 
@@ -71,8 +72,16 @@ class Application {
   void SetOnQuitRequest(Notify handler) { on_quit_request_ = std::move(handler); }
   // Any thread: queues a quit request for the main thread.
   void QueueQuitRequest();
+  // Main thread: runs the quit request handler now, as a window asked to close by the system does.
+  // Returns false when no handler is set.
+  bool RunQuitRequest();
 
-  // Windows register here to receive the events of their SDL window. Returns an id for removal.
+  // The platform's windows report here when the application gains or loses the focus; OnActivate and
+  // OnDeactivate run once per change.
+  void SetActive(bool active);
+
+  // Linux: SDL windows register here to receive the events of their window. Returns an id for removal.
+  // Windows' own windows get their messages through their window procedure instead.
   int AddEventSink(EventSink sink);
   void RemoveEventSink(int id);
 
@@ -88,6 +97,10 @@ class Application {
   Application();
   void Dispatch(const SDL_Event& event);
   bool RunQueuedCalls();
+  // Ends a wait of the loop for its next event or message; any thread.
+  void Wake();
+  // After the loop: later calls are refused, and a Synchronize waiting for one returns false.
+  void CloseQueue();
 
   std::atomic<bool> initialized_ = false;
   std::atomic<bool> terminated_ = false;
@@ -101,7 +114,8 @@ class Application {
   std::map<int, EventSink> sinks_;
   int next_sink_ = 1;
   bool active_ = false;
-  uint32_t wake_event_ = 0;
+  // Linux: SDL's registered event type that wakes the loop (Windows' loop waits on an event object).
+  std::atomic<uintptr_t> wake_ = 0;
 
   std::mutex queue_mutex_;
   std::condition_variable queue_done_;

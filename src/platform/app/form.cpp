@@ -31,27 +31,27 @@ TForm::TForm(TComponent* owner) : TControl(owner) {
 }
 
 TForm::~TForm() {
-  DestroyWindow();
+  DestroyNativeWindow();
 }
 
 void TForm::SetCaption(std::string caption) {
   caption_ = std::move(caption);
-  if (window_ != nullptr) SDL_SetWindowTitle(window_, caption_.c_str());
+  if (window_ != nullptr) SDL_SetWindowTitle(SdlWindow(), caption_.c_str());
 }
 
 void TForm::SetBorderStyle(TBorderStyle style) {
   border_style_ = style;
   if (window_ != nullptr) {
-    SDL_SetWindowBordered(window_, style == TBorderStyle::bsNone ? SDL_FALSE : SDL_TRUE);
-    SDL_SetWindowResizable(window_, style == TBorderStyle::bsSizeable ? SDL_TRUE : SDL_FALSE);
+    SDL_SetWindowBordered(SdlWindow(), style == TBorderStyle::bsNone ? SDL_FALSE : SDL_TRUE);
+    SDL_SetWindowResizable(SdlWindow(), style == TBorderStyle::bsSizeable ? SDL_TRUE : SDL_FALSE);
   }
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
   if (window_ != nullptr) {
-    SDL_SetWindowPosition(window_, left, top);
-    SDL_SetWindowSize(window_, width > 0 ? width : 1, height > 0 ? height : 1);
+    SDL_SetWindowPosition(SdlWindow(), left, top);
+    SDL_SetWindowSize(SdlWindow(), width > 0 ? width : 1, height > 0 ? height : 1);
   }
 }
 
@@ -62,7 +62,7 @@ void TForm::SetColor(uint32_t color) {
 
 void TForm::CoverDesktop() {
   SDL_Rect bounds{0, 0, 1024, 768};
-  int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : 0;
+  int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(SdlWindow()) : 0;
   if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) != 0) {
     throw std::runtime_error(std::string("Cannot read the desktop size: ") + SDL_GetError());
   }
@@ -74,37 +74,38 @@ void TForm::SetVisible(bool visible) {
   if (visible) {
     closed_ = false;
     if (host_window_ != 0) return;
-    if (window_ == nullptr) CreateWindow();
-    SDL_ShowWindow(window_);
-    SDL_RaiseWindow(window_);
+    if (window_ == nullptr) CreateNativeWindow();
+    SDL_ShowWindow(SdlWindow());
+    SDL_RaiseWindow(SdlWindow());
     Paint();
   } else if (window_ != nullptr) {
-    SDL_HideWindow(window_);
+    SDL_HideWindow(SdlWindow());
   }
 }
 
 void TForm::HandleNeeded() {
-  if (window_ == nullptr && host_window_ == 0) CreateWindow();
+  if (window_ == nullptr && host_window_ == 0) CreateNativeWindow();
 }
 
-void TForm::CreateWindow() {
+void TForm::CreateNativeWindow() {
   Application& app = Application::Instance();
   app.Initialize();
   Uint32 flags = SDL_WINDOW_HIDDEN;
   if (border_style_ == TBorderStyle::bsNone) flags |= SDL_WINDOW_BORDERLESS;
   if (border_style_ == TBorderStyle::bsSizeable) flags |= SDL_WINDOW_RESIZABLE;
-  window_ = SDL_CreateWindow(caption_.c_str(), Left(), Top(), Width() > 0 ? Width() : 320,
-                             Height() > 0 ? Height() : 240, flags);
-  if (window_ == nullptr) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
-  window_id_ = SDL_GetWindowID(window_);
+  SDL_Window* window = SDL_CreateWindow(caption_.c_str(), Left(), Top(), Width() > 0 ? Width() : 320,
+                                        Height() > 0 ? Height() : 240, flags);
+  if (window == nullptr) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
+  window_ = reinterpret_cast<NativeWindow*>(window);
+  window_id_ = SDL_GetWindowID(window);
   sink_id_ = app.AddEventSink([this](const SDL_Event& e) { HandleEvent(e); });
 }
 
-void TForm::DestroyWindow() {
+void TForm::DestroyNativeWindow() {
   if (window_ == nullptr) return;
   Application::Instance().RemoveEventSink(sink_id_);
-  if (SDL_Renderer* renderer = SDL_GetRenderer(window_)) SDL_DestroyRenderer(renderer);
-  SDL_DestroyWindow(window_);
+  if (SDL_Renderer* renderer = SDL_GetRenderer(SdlWindow())) SDL_DestroyRenderer(renderer);
+  SDL_DestroyWindow(SdlWindow());
   window_ = nullptr;
   window_id_ = 0;
 }
@@ -114,7 +115,7 @@ unsigned long TForm::Handle() const {
   if (window_ == nullptr) return 0;
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+  if (!SDL_GetWindowWMInfo(SdlWindow(), &info) || info.subsystem != SDL_SYSWM_X11) return 0;
   return info.info.x11.window;
 }
 
@@ -124,8 +125,8 @@ void TForm::Paint() {
     OnPaint();
     return;
   }
-  SDL_Renderer* renderer = SDL_GetRenderer(window_);
-  if (renderer == nullptr) renderer = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  SDL_Renderer* renderer = SDL_GetRenderer(SdlWindow());
+  if (renderer == nullptr) renderer = SDL_CreateRenderer(SdlWindow(), -1, SDL_RENDERER_SOFTWARE);
   if (renderer == nullptr) return;
   uint32_t c = Color();
   SDL_SetRenderDrawColor(renderer, (c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF, 255);

@@ -8,6 +8,7 @@
 #include "platform/app/component.h"
 
 struct SDL_Window;
+struct NativeWindow;
 struct SDL_Renderer;
 union SDL_Event;
 
@@ -15,9 +16,9 @@ namespace lunvale::platform {
 
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable };
 
-// A top-level window of the scene's component model, backed by an SDL window that exists while
-// the form is shown. The first form that registers itself as the main form ends the message loop
-// when it closes.
+// A top-level window of the scene's component model, backed by a window of the platform's (an SDL
+// window on Linux, a window of its own class on Windows) that exists while the form is shown. The
+// first form that registers itself as the main form ends the message loop when it closes.
 class TForm : public TControl {
  public:
   explicit TForm(TComponent* owner);
@@ -34,7 +35,8 @@ class TForm : public TControl {
   void SetColor(uint32_t color) override;
   void SetVisible(bool visible) override;
 
-  // Places the form over the whole desktop of the display it is on.
+  // Places the form over the whole desktop of the display it is on; on Windows, over the virtual screen
+  // (every monitor), and a borderless form stays on top of other windows.
   void CoverDesktop();
 
   void Show() { SetVisible(true); }
@@ -49,14 +51,17 @@ class TForm : public TControl {
   // Makes the window (hidden) when it does not exist yet. Throws when no display can be opened.
   void HandleNeeded();
   // The form lives in another program's window (a screen-saver host's): it makes no window of its own,
-  // so it takes no input, and Handle() names the host's window.
+  // so it takes no input, and Handle() names the host's window. On Windows the value is only kept.
   void SetHostWindow(unsigned long id) { host_window_ = id; }
   unsigned long HostWindow() const { return host_window_; }
-  SDL_Window* SdlWindow() const { return window_; }
-  // The X11 window id of the form's window, 0 while it has none.
+  // Linux: the SDL window.
+  SDL_Window* SdlWindow() const { return reinterpret_cast<SDL_Window*>(window_); }
+  // The window as the display takes it (platform/display/direct_draw.h).
+  NativeWindow* Window() const { return window_; }
+  // The X11 window id (on Windows the window handle) of the form's window, 0 while it has none.
   unsigned long Handle() const;
 
-  // Input events, with virtual-key codes and ShiftState bits (platform/keys.h).
+  // Input events, with virtual-key codes and ShiftState bits (platform/app/keys.h).
   std::function<void(uint16_t& key, unsigned shift)> OnKeyDown;
   std::function<void(uint16_t& key, unsigned shift)> OnKeyUp;
   // A typed character: text input, and the control characters of Escape, Return, Backspace and Tab.
@@ -73,19 +78,26 @@ class TForm : public TControl {
   bool DisplayAttached() const { return display_attached_; }
 
  private:
-  void CreateWindow();
-  void DestroyWindow();
+  void CreateNativeWindow();
+  void DestroyNativeWindow();
   void HandleEvent(const SDL_Event& event);
+  // Windows: a message of the form's window. Returns false to leave it to the default procedure.
+  bool HandleMessage(unsigned message, uintptr_t wparam, intptr_t lparam, intptr_t& result);
+  friend struct FormWindowClass;
 
   std::string caption_;
   TBorderStyle border_style_ = TBorderStyle::bsSizeable;
-  SDL_Window* window_ = nullptr;
+  NativeWindow* window_ = nullptr;
   uint32_t window_id_ = 0;
   int sink_id_ = 0;
   bool main_form_ = false;
   bool closed_ = false;
   bool display_attached_ = false;
   unsigned long host_window_ = 0;
+  // Windows: where on the screen the pointer was last reported, to drop the moves that moved nothing.
+  int mouse_x_ = -1;
+  int mouse_y_ = -1;
+  bool mouse_seen_ = false;
 };
 
 }  // namespace lunvale::platform

@@ -35,7 +35,8 @@ enum ShiftState : unsigned {
   ssMiddle = 32,
 };
 
-// Maps an SDL key code to its virtual-key code; 0 when it has none.
+// Linux: maps an SDL key code to its virtual-key code; 0 when it has none. Windows' key messages carry
+// virtual-key codes already, and its build has no SDL.
 uint16_t VirtualKeyFromSdl(int32_t sdl_key);
 
 }  // namespace lunvale::platform
