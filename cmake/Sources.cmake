@@ -9,21 +9,24 @@ set(LUNVALE_LINUX_ONLY
   src/dialog/dialog_style.cpp src/dialog/error_box.cpp src/dialog/news_directory.cpp
   src/dialog/news_page.cpp src/dialog/qt_events.cpp src/dialog/settings_dialog.cpp
   src/dialog/weather_page.cpp
-  # Linux's screen-saver hosts.
-  src/host/hosted.cpp src/host/xscreensaver_list.cpp
+  src/host/configuration.cpp
+  # Linux's screen-saver hosts, its window ids and its password provider's calling convention.
+  src/host/hosted.cpp src/host/password.cpp src/host/platform_modes.cpp src/host/preview.cpp
+  src/host/xscreensaver_list.cpp
   # SDL, X11, ALSA, fontconfig/FreeType, libjpeg/SDL_image, POSIX.
   src/platform/app/application.cpp src/platform/app/cursor.cpp src/platform/app/dynamic_library.cpp
   src/platform/app/form.cpp src/platform/app/keys.cpp src/platform/app/message_box.cpp
   src/platform/app/quit_signals.cpp src/platform/app/shell.cpp
   src/platform/display/other_screens.cpp src/platform/display/sdl_display.cpp
   src/platform/display/surface_output.cpp src/platform/display/x11_output.cpp
-  src/platform/media/mixer.cpp src/platform/media/sound.cpp
+  src/platform/media/display_sound.cpp src/platform/media/mixer.cpp src/platform/media/sound.cpp
+  src/platform/media/timer_wait.cpp
   src/platform/pictures/picture_decode.cpp
   src/platform/pixels/huge_pages.cpp
   src/platform/system/registry.cpp src/platform/system/resources.cpp
   src/platform/system/time_format.cpp
   src/platform/system/x11_error_trap.cpp src/platform/system/x11_window.cpp
-  src/platform/text/font.cpp
+  src/platform/text/charset.cpp src/platform/text/font.cpp
   src/net/secure_channel.cpp src/net/stream_socket.cpp)
 
 # Tests that need Linux: X, SDL, Qt, the Linux hosts, POSIX processes and permissions, the registry as a

@@ -19,8 +19,8 @@ target_include_directories(lunvale_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(lunvale_tests PRIVATE ${LUNVALE_WARNINGS})
 target_compile_definitions(lunvale_tests PRIVATE
   LUNVALE_EXE="$<TARGET_FILE:lunvale>"
-  LUNVALE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-  LUNVALE_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  LUNVALE_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}"
+  LUNVALE_BINARY_DIR="Z:${CMAKE_BINARY_DIR}")
 target_link_libraries(lunvale_tests PRIVATE lunvale_core gtest gmock)
 add_dependencies(lunvale_tests lunvale)
 

@@ -26,3 +26,15 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 // clang-format on
+
+// Windows' generic names for its A and W functions, where they are names of ours too (DeviceContext's
+// TextOut, our FindResource...). Windows files call Windows' functions by their W (or A) names.
+#undef CreateWindow
+#undef DrawText
+#undef ExtTextOut
+#undef FindResource
+#undef GetTextExtentPoint32
+#undef GetTimeFormat
+#undef ReplaceFile
+#undef SetPort
+#undef TextOut
