@@ -104,6 +104,7 @@ class FormWin32Test : public ::testing::Test {
     form_.OnMouseDown = [this](int button, unsigned, int x, int y) {
       seen_ += "click " + std::to_string(button) + " " + std::to_string(x) + "," + std::to_string(y) + ";";
     };
+    Application::Instance().SetActive(false);  // whatever ran before
     Application::Instance().SetOnActivate([this] { seen_ += "active;"; });
     Application::Instance().SetOnDeactivate([this] { seen_ += "inactive;"; });
   }
