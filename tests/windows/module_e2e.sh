@@ -38,10 +38,10 @@ wait_gone() {  # pid, seconds: true when the process ended in time
 }
 
 # --- /s: first frame, the picture, Escape, the registry -------------------------------------------
-wine64 reg query "$key" >/dev/null 2>&1 && fail "the prefix is fresh" || pass "the prefix is fresh"
+wine reg query "$key" >/dev/null 2>&1 && fail "the prefix is fresh" || pass "the prefix is fresh"
 import -window root -crop 64x64+480+200 +repage "$out/before.png"
 start=$(now_ms)
-wine64 "$scr" /s >"$out/run.log" 2>&1 &
+wine "$scr" /s >"$out/run.log" 2>&1 &
 saver=$!
 first=
 while [ -z "$first" ] && [ $(($(now_ms) - start)) -lt 15000 ]; do
@@ -67,7 +67,7 @@ else
   kill $saver 2>/dev/null
 fi
 if wine_trouble "$out/run.log"; then fail "/s: Wine reported trouble (above)"; else pass "/s: Wine reported no trouble"; fi
-values=$(wine64 reg query "$key" 2>/dev/null | tr -d '\r' | grep -cE '^ +[A-Za-z_]+ +REG_')
+values=$(wine reg query "$key" 2>/dev/null | tr -d '\r' | grep -cE '^ +[A-Za-z_]+ +REG_')
 [ "$values" = 12 ] && pass "/s: the first run stored 12 values" || fail "/s: the first run stored $values values"
 
 # The Linux build's frame on the same screen, twice, to tell the still parts from the moving ones.
@@ -93,13 +93,13 @@ else
 fi
 
 # --- /p: into another process's window, ending with it -------------------------------------------
-coproc HOST { wine64 "$host" 2>"$out/host.log"; }
+coproc HOST { wine "$host" 2>"$out/host.log"; }
 read -r -t 20 handle <&"${HOST[0]}"
 handle=${handle%$'\r'}
 if [ -z "$handle" ]; then
   fail "/p: the preview host did not start"
 else
-  wine64 "$scr" /p "$handle" >"$out/preview.log" 2>&1 &
+  wine "$scr" /p "$handle" >"$out/preview.log" 2>&1 &
   preview=$!
   sleep 3
   import -window root "$out/preview.png"
@@ -112,7 +112,7 @@ else
 fi
 
 for bad in 0 123456789 abc; do
-  wine64 "$scr" /p $bad >"$out/bad.log" 2>&1 &
+  wine "$scr" /p $bad >"$out/bad.log" 2>&1 &
   pid=$!
   if wait_gone $pid 10; then
     wait $pid
@@ -142,12 +142,12 @@ message_box() {  # caption, command...: true when a window with that caption sho
   wait_gone $pid 5 || kill $pid 2>/dev/null
   [ -n "$found" ]
 }
-if message_box "Screen saver" env WINEDLLOVERRIDES="mpr=d" wine64 "$scr" /a 0; then
+if message_box "Screen saver" env WINEDLLOVERRIDES="mpr=d" wine "$scr" /a 0; then
   pass "/a without the password provider: \"Screen saver\" message"
 else
   fail "/a without the password provider: no message"
 fi
-if message_box "Screensaver Configuration" wine64 "$scr" /c; then pass "/c: its message"; else fail "/c: no message"; fi
+if message_box "Screensaver Configuration" wine "$scr" /c; then pass "/c: its message"; else fail "/c: no message"; fi
 
 echo "module_e2e: $((checks - failures)) of $checks checks passed"
 [ $failures = 0 ]

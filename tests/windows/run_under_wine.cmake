@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Runs a GoogleTest program under Wine and passes only on GoogleTest's own verdict: Wine exits 0 for some
 # programs that never started (a missing DLL, a bad image), so the status alone proves nothing.
-#   cmake -DRUNNER=wine64 -DPROGRAM=lunvale_tests.exe [-DFILTER=...] -P run_under_wine.cmake
+#   cmake -DRUNNER=wine -DPROGRAM=lunvale_tests.exe [-DFILTER=...] -P run_under_wine.cmake
 set(args --gtest_brief=1)
 if(FILTER)
   list(APPEND args --gtest_filter=${FILTER})
