@@ -6,7 +6,7 @@
 
 #include "platform/app/application.h"
 #include "platform/app/form.h"
-#include "platform/display/sdl_display.h"
+#include "platform/display/native_display.h"
 #include "platform/media/mixer.h"
 #include "platform/media/multimedia_timer.h"
 #include "sprites/still_sprite.h"
@@ -32,7 +32,7 @@ int32_t g_fps_rate = 0;
 
 TQss::TQss(TComponent* owner, std::shared_ptr<DisplayBackend> backend)
     : TControl(owner), backend_(std::move(backend)) {
-  if (!backend_) backend_ = std::make_shared<SdlDisplayBackend>(Application::DisplayCalls());
+  if (!backend_) backend_ = MakeDisplayBackend(Application::DisplayCalls());
   MasterVolumeSetter = [](uint32_t value) { return platform::SetMasterVolume(value); };
   SetBounds(0, 0, width_screen_, height_screen_);
   settings_.SetBrightnessField(256);
@@ -159,18 +159,18 @@ bool TQss::OpenDirectDraw() {
 
   TForm* window = define_form_handle_ && dd_form_ != nullptr ? dd_form_ : owner;
   if (!(define_form_handle_ && dd_form_ != nullptr)) dd_form_ = owner;
-  SDL_Window* sdl_window = nullptr;
+  NativeWindow* native_window = nullptr;
   if (window != nullptr) {
     // The display shows itself in the form's window; without a desktop there is none to give, and
     // the display refuses the exclusive mode.
     try {
       window->HandleNeeded();
-      sdl_window = window->SdlWindow();
+      native_window = window->Window();
     } catch (const std::exception&) {
-      sdl_window = nullptr;
+      native_window = nullptr;
     }
   }
-  last_result_ = fdd_->SetCooperativeLevel(sdl_window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
+  last_result_ = fdd_->SetCooperativeLevel(native_window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
   if (Failed(last_result_)) return fail("Error SetCooperativeLevel");
   if (window != nullptr) window->SetDisplayAttached(true);
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "platform/display/sdl_display.h"
+#include "platform/display/native_display.h"
 
 namespace lunvale::testing {
 
@@ -48,7 +48,7 @@ struct FakeState {
   bool gamma_supported = true;
   int display_objects = 0;
   std::optional<DeviceGuid> last_device;
-  SDL_Window* last_window = nullptr;
+  NativeWindow* last_window = nullptr;
   DDGAMMARAMP ramp = IdentityGammaRamp();
   std::optional<DDGAMMARAMP> last_ramp_set;
   int flips = 0;
@@ -117,7 +117,7 @@ class FakeDirectDraw : public IDirectDraw {
     if (--state_->display_objects == 0) state_->ramp = IdentityGammaRamp();
   }
 
-  HRESULT SetCooperativeLevel(SDL_Window* window, uint32_t flags) override {
+  HRESULT SetCooperativeLevel(NativeWindow* window, uint32_t flags) override {
     state_->Record("SetCooperativeLevel(" + std::to_string(flags) + ")");
     {
       std::lock_guard lock(state_->mutex);
@@ -396,7 +396,7 @@ std::optional<DeviceGuid> FakeDisplayBackend::LastDevice() const {
   return state_->last_device;
 }
 
-SDL_Window* FakeDisplayBackend::LastWindow() const {
+NativeWindow* FakeDisplayBackend::LastWindow() const {
   std::lock_guard lock(state_->mutex);
   return state_->last_window;
 }

@@ -140,7 +140,7 @@ class FakeDisplayBackend : public platform::DisplayBackend {
   bool DisplayOpen() const;
   // The device asked for at the last DirectDrawCreate (nullopt: the primary display).
   std::optional<platform::DeviceGuid> LastDevice() const;
-  SDL_Window* LastWindow() const;
+  NativeWindow* LastWindow() const;
   // The display's gamma ramp (identity again once the display is released) and the last ramp set.
   platform::DDGAMMARAMP GammaRamp() const;
   std::optional<platform::DDGAMMARAMP> LastRampSet() const;

@@ -26,7 +26,9 @@
 #include "platform/pixels/pixels.h"
 #include "platform/text/device_context.h"  // also CLR_INVALID
 
-struct SDL_Window;
+// The window a display shows itself in, as the platform knows it: an SDL_Window on Linux, a window
+// handle (HWND) on Windows. Only the platform's own files look inside.
+struct NativeWindow;
 
 namespace lunvale::platform {
 
@@ -202,7 +204,7 @@ class IDirectDrawSurface {
 class IDirectDraw {
  public:
   virtual ~IDirectDraw() = default;
-  virtual HRESULT SetCooperativeLevel(SDL_Window* window, uint32_t flags) = 0;
+  virtual HRESULT SetCooperativeLevel(NativeWindow* window, uint32_t flags) = 0;
   virtual HRESULT SetDisplayMode(int width, int height, int bits_per_pixel) = 0;
   virtual HRESULT CreateSurface(const DDSURFACEDESC& desc, std::shared_ptr<IDirectDrawSurface>& out) = 0;
   virtual HRESULT GetCaps(DDCAPS* driver, DDCAPS* emulation) = 0;

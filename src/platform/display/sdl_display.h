@@ -17,12 +17,10 @@
 #include <vector>
 
 #include "platform/display/direct_draw.h"
+#include "platform/display/native_display.h"
 #include "platform/display/presenter.h"
 
 namespace lunvale::platform {
-
-// Display modes offered: 32 bits per pixel, from 320 x 200 up to 4096 x 4096.
-bool DisplayModeOffered(int width, int height, int bits_per_pixel);
 
 class SdlDisplayBackend : public DisplayBackend {
  public:

@@ -209,7 +209,9 @@ TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWith
   std::shared_ptr<IDirectDraw> none;
   EXPECT_NE(backend.DirectDrawCreate(&nowhere, none), DD_OK);
 
-  ASSERT_EQ(dd->SetCooperativeLevel(window_, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+  ASSERT_EQ(
+      dd->SetCooperativeLevel(reinterpret_cast<NativeWindow*>(window_), DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN),
+      DD_OK);
   SDL_Rect bounds;
   ASSERT_EQ(SDL_GetDisplayBounds(0, &bounds), 0);
   EXPECT_TRUE(SDL_GetWindowFlags(window_) & SDL_WINDOW_BORDERLESS);
@@ -290,7 +292,9 @@ TEST_F(SdlDisplayOnX, OpensFullScreenFlipsFromAnotherThreadAndPresentsScaledWith
 
   // A new display starts with the identity ramp.
   ASSERT_EQ(backend.DirectDrawCreate(nullptr, dd), DD_OK);
-  ASSERT_EQ(dd->SetCooperativeLevel(window_, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+  ASSERT_EQ(
+      dd->SetCooperativeLevel(reinterpret_cast<NativeWindow*>(window_), DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN),
+      DD_OK);
   ASSERT_EQ(dd->SetDisplayMode(1024, 768, 32), DD_OK);
   primary.reset();
   back.reset();
