@@ -18,6 +18,7 @@ set(LUNVALE_LINUX_ONLY
   src/platform/app/form.cpp src/platform/app/keys.cpp src/platform/app/message_box.cpp
   src/platform/app/quit_signals.cpp src/platform/app/shell.cpp
   src/platform/display/other_screens.cpp src/platform/display/sdl_display.cpp
+  src/platform/display/shared_pixels.cpp
   src/platform/display/surface_output.cpp src/platform/display/x11_output.cpp
   src/platform/media/display_sound.cpp src/platform/media/mixer.cpp src/platform/media/sound.cpp
   src/platform/media/timer_wait.cpp
