@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "host/preview.h"
 
+#include <stdexcept>
+
 #include "platform/app/application.h"
 #include "platform/app/quit_signals.h"
 #include "platform/pictures/picture.h"
@@ -26,9 +28,11 @@ void RunPreview(std::string_view handle_text) {
   platform::X11Window window(handle);
   // The desktop maps the preview window when it is ready; waiting on the X connection instead of
   // spinning keeps the wait from eating a core while it lasts.
-  for (;;) {
+  for (bool first = true;; first = false) {
     if (platform::QuitSignalled()) return;
     platform::WindowState state = window.State();
+    // A window that goes before it is shown ends the wait; a number that never named one is an error.
+    if (state == platform::WindowState::kMissing && first) throw std::runtime_error(NotAWindow(handle_text));
     if (state == platform::WindowState::kMissing) return;
     if (state == platform::WindowState::kViewable) break;
     window.WaitForEvents(20);

@@ -6,6 +6,7 @@
 #include "host/preview.h"
 
 #include <cstdint>
+#include <stdexcept>
 
 #include "platform/app/quit_signals.h"
 #include "platform/pictures/picture.h"
@@ -81,7 +82,7 @@ void RunPreview(std::string_view handle_text) {
   // A handle keeps 32 significant bits and is sign-extended into a 64-bit one.
   const auto parent = reinterpret_cast<HWND>(static_cast<intptr_t>(platform::StrToInt(handle_text)));
   platform::InstallQuitSignals();
-  if (parent == nullptr || !::IsWindow(parent)) return;
+  if (parent == nullptr || !::IsWindow(parent)) throw std::runtime_error(NotAWindow(handle_text));
   const platform::Bitmap bitmap = platform::Picture::LoadResource("PREVIEWBMP").GetBitmap();
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW window_class{};

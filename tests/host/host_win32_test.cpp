@@ -29,9 +29,15 @@ TEST(HostWin32, TheModuleIsNamedByItsFileWhicheverSlashThePathUses) {
   }
 }
 
-TEST(HostWin32, APreviewHandleThatNamesNoWindowEndsAtOnce) {
-  EXPECT_NO_THROW(RunPreview("0"));
-  EXPECT_NO_THROW(RunPreview("123456789"));
+TEST(HostWin32, APreviewHandleThatNamesNoWindowIsAnError) {
+  for (const char* handle : {"0", "123456789"}) {
+    try {
+      RunPreview(handle);
+      ADD_FAILURE() << handle;
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(e.what(), NotAWindow(handle));
+    }
+  }
   EXPECT_THROW(RunPreview("abc"), platform::EConvertError);
   EXPECT_THROW(RunPreview(""), platform::EConvertError);
 }

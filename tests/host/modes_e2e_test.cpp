@@ -73,10 +73,10 @@ TEST(PreviewModeOnX, AWindowThatIsGoneEndsTheWait) {
     window.Destroy();
     EXPECT_EQ(saver.Wait(5s), 0);
   }
-  // An id that names no window at all.
+  // An id that names no window at all is a mistake, said as such.
   ChildProcess saver({LUNVALE_EXE, "/p", "4711"});
-  EXPECT_EQ(saver.Wait(5s), 0);
-  EXPECT_EQ(saver.Stderr(), "");
+  EXPECT_EQ(saver.Wait(5s), 1);
+  EXPECT_EQ(saver.Stderr(), "lunvale: '4711' is not a window.\n");
 }
 
 TEST(ErrorReportOnX, MalformedHandleIsReportedWithTheModesStatus) {
