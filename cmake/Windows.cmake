@@ -85,6 +85,8 @@ add_dependencies(lunvale_resources lunvale_icon)
 
 add_executable(lunvale WIN32 src/host/main.cpp $<TARGET_OBJECTS:lunvale_resources>)
 set_target_properties(lunvale PROPERTIES SUFFIX ".scr")
+# What users install carries no debugging sections (the static runtime's would add 1.5 MB).
+target_link_options(lunvale PRIVATE $<$<NOT:$<CONFIG:Debug>>:-s>)
 target_compile_options(lunvale PRIVATE ${LUNVALE_WARNINGS})
 target_link_libraries(lunvale PRIVATE lunvale_core)
 
