@@ -47,7 +47,8 @@ list(APPEND LUNVALE_LINUX_ONLY_TESTS
   tests/platform/media/display_sound_test.cpp tests/platform/media/mixer_test.cpp
   tests/platform/media/sound_test.cpp
   tests/platform/pixels/huge_pages_test.cpp
-  tests/platform/system/registry_test.cpp tests/platform/system/resources_test.cpp
+  tests/platform/system/registry_test.cpp tests/platform/system/time_format_test.cpp
+  tests/platform/system/time_pattern_test.cpp tests/platform/system/resources_test.cpp
   tests/platform/system/x11_error_trap_test.cpp
   tests/scene/scene_feeds_test.cpp
   tests/settings/settings_faults_test.cpp tests/settings/settings_store_test.cpp

@@ -76,29 +76,6 @@ TEST(ClockTimeFormat, SecondsLeaveWithTheirSeparatorOrTheirUnitWord) {
   }
 }
 
-TEST(ClockTimeFormat, TheUsersLocaleDecidesAndAMissingOneFallsBackToC) {
-  const std::shared_ptr<const TimeFormat> c = TimeFormat::ForLocale("C");
-  EXPECT_TRUE(c->LocaleFound());
-  EXPECT_EQ(Formatted(*c, Time(9, 5, 30)), "09:05");
-  EXPECT_EQ(Formatted(*c, Time(22, 59, 59)), "22:59");
-
-  const std::shared_ptr<const TimeFormat> missing = TimeFormat::ForLocale("xx_NOWHERE.UTF-8");
-  EXPECT_FALSE(missing->LocaleFound());
-  EXPECT_EQ(Formatted(*missing, Time(22, 59, 0)), "22:59");
-
-  // "" reads the environment: LC_ALL over LC_TIME.
-  for (const auto& [locale, found] : {std::pair{"xx_NOWHERE.UTF-8", false}, {"C.UTF-8", true}}) {
-    lunvale::testing::ScopedEnv all("LC_ALL", locale);
-    EXPECT_EQ(TimeFormat::ForLocale()->LocaleFound(), found) << locale;
-  }
-
-  // A 12-hour locale, where the machine has one.
-  const std::shared_ptr<const TimeFormat> us = TimeFormat::ForLocale("en_US.UTF-8");
-  if (us->LocaleFound()) {
-    EXPECT_EQ(Formatted(*us, Time(21, 5, 0)), "09:05 PM");
-  }
-}
-
 TEST(ClockTimeFormat, ATimeThatDoesNotFitIsEmpty) {
   const auto format = TimeFormat::ForPattern(std::string(300, 'x'));
   char buffer[256] = "old";

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -229,11 +227,8 @@ int CursorCounter() {  // read without changing it
 
 TEST_F(SceneFormTest, OnlyEscapeLargeMouseStepsAndTheFunctionKeysEndTheRun) {
   // A browser stand-in that writes down what it is asked to open.
-  const std::string dir = settings_.Folder().string(), bin = dir + "/bin", opened = dir + "/opened";
-  std::filesystem::create_directories(bin);
-  std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << opened << "'\n";
-  chmod((bin + "/xdg-open").c_str(), 0755);
-  testing::ScopedEnv path("PATH", bin + ":/usr/bin:/bin");
+  const std::string dir = settings_.Folder().string(), opened = dir + "/opened";
+  const std::optional<testing::ScopedEnv> browser = testing::BrowserStandIn(dir, opened);
   const auto opened_page = [&] {
     for (int i = 0; i < 100 && testing::ReadFile(opened).empty(); ++i) std::this_thread::sleep_for(50ms);
     const std::string page = testing::ReadFile(opened);
@@ -283,6 +278,8 @@ TEST_F(SceneFormTest, OnlyEscapeLargeMouseStepsAndTheFunctionKeysEndTheRun) {
   form->FormMouseMove(0, 300, 46);
   EXPECT_TRUE(closed);
 
+  // Where the desktop's browser cannot be stood in for, the keys that open pages are left alone.
+  if (!browser) return;
   // F3: the forecast page of the stored place; a place the table does not know has none, and the
   // key does nothing. Shift+F2: the stored news link, as it is.
   uint16_t f3 = platform::VK_F3;

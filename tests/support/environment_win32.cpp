@@ -26,6 +26,15 @@ void UnsetEnv(const char* name) {
   ::_putenv_s(name, "");
 }
 
+// ShellExecute hands addresses to the desktop's own browser, which a test cannot swap for a recorder.
+std::optional<ScopedEnv> BrowserStandIn(const std::string&, const std::string&) {
+  return std::nullopt;
+}
+
+const char* PlatformReferences() {
+  return "win32/";
+}
+
 ScratchSettings::ScratchSettings() {
   std::random_device seed;
   std::ostringstream name;

@@ -4,12 +4,14 @@
 #include <cstdlib>
 
 #include "support/picture_files.h"
+#include "support/scratch.h"
 
 namespace lunvale::testing {
 
 int ReferenceDifferences(const platform::PixelView& view, int x, int y, int w, int h,
                          const std::string& name) {
-  const std::string path = std::string(LUNVALE_SOURCE_DIR) + "/tests/reference_pictures/" + name + ".png";
+  const std::string path =
+      std::string(LUNVALE_SOURCE_DIR) + "/tests/reference_pictures/" + PlatformReferences() + name + ".png";
   const platform::PixelView crop{view.Row(y) + x, w, h, view.pitch};
   if (std::getenv("LUNVALE_WRITE_REFERENCES") != nullptr) return WritePng(crop, path) ? 0 : -1;
   const std::optional<platform::Bitmap> reference = ReadPng(path);

@@ -30,6 +30,10 @@ std::string ReadFile(const std::string& path);
 void SetEnv(const char* name, const std::string& value);
 void UnsetEnv(const char* name);
 
+// The folder under tests/reference_pictures/ that holds this platform's drawings of text, whose glyphs
+// differ between FreeType and GDI: "" on Linux, "win32/" on Windows.
+const char* PlatformReferences();
+
 // Sets an environment variable for one scope and puts the old value back.
 class ScopedEnv {
  public:
@@ -42,6 +46,10 @@ class ScopedEnv {
   const char* name_;
   std::optional<std::string> old_;
 };
+
+// A browser stand-in on the search path that appends each address it is asked to open to `record`,
+// while the result lives; none (nothing is opened) where the desktop's launcher cannot be replaced.
+std::optional<ScopedEnv> BrowserStandIn(const std::string& folder, const std::string& record);
 
 // Empty per-user settings for as long as it lives, for this process and its threads: a scratch
 // $XDG_CONFIG_HOME on Linux, HKEY_CURRENT_USER redirected to a scratch key on Windows. Folder() is a
