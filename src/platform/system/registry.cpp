@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "platform/system/registry_text.h"
+#include "platform/system/registry_values.h"
 
 namespace lunvale::platform {
 
@@ -24,25 +25,18 @@ namespace {
 
 using registry_text::CreateKey;
 using registry_text::Document;
-using registry_text::DwordBytes;
-using registry_text::DwordValue;
-using registry_text::IEquals;
 using registry_text::JoinKey;
 using registry_text::KeyExists;
 using registry_text::KeyValues;
 using registry_text::kHeader;
 using registry_text::SetValue;
 using registry_text::SplitKey;
+using registry_values::ErrorText;
+using registry_values::Remember;
 
 constexpr char kFileName[] = "HKEY_CURRENT_USER.reg";
 // Long enough for any write of another run to finish; a holder that is stuck fails our write instead.
 constexpr std::chrono::milliseconds kLockWait{3000};
-
-std::string ErrorText(const char* pattern, const std::string& name) {
-  std::string s = pattern;
-  s.replace(s.find("%s"), 2, name);
-  return s;
-}
 
 // Root writes through any mode bits, so a missing user-write bit is what stands for "read-only".
 bool Writable(const fs::path& path) {
@@ -205,11 +199,6 @@ void Reindex(const fs::path& file, Document& doc) {
 
 }  // namespace
 
-ERegistryFileError::ERegistryFileError(const fs::path& file, int line, const std::string& what)
-    : ERegistryException(file.string() + ":" + std::to_string(line) + ": " + what),
-      file_(file),
-      line_(line) {}
-
 fs::path RegistryFolder() {
   fs::path base;
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -288,60 +277,6 @@ bool TRegistry::WriteKey(const std::string& key, const std::vector<std::pair<std
   return true;
 }
 
-void TRegistry::CloseKey() {
-  open_ = false;
-  current_path_.clear();
-  values_.clear();
-}
-
-std::optional<RegValue> TRegistry::ReadValue(const std::string& name) const {
-  for (const auto& [n, v] : values_)
-    if (IEquals(n, name)) return v;
-  return std::nullopt;
-}
-
-bool TRegistry::ValueExists(const std::string& name) const {
-  return ReadValue(name).has_value();
-}
-
-std::optional<uint32_t> TRegistry::GetDataType(const std::string& name) const {
-  auto v = ReadValue(name);
-  return v ? std::optional<uint32_t>(v->type) : std::nullopt;
-}
-
-int64_t TRegistry::GetDataSize(const std::string& name) const {
-  auto v = ReadValue(name);
-  return v ? static_cast<int64_t>(v->data.size()) : -1;
-}
-
-int32_t TRegistry::ReadInteger(const std::string& name) const {
-  auto v = ReadValue(name);
-  if (!v) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
-  if (v->type != REG_DWORD) throw ERegistryException(ErrorText("Invalid data type for '%s'", name));
-  if (v->data.size() != 4) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
-  return static_cast<int32_t>(DwordValue(v->data));
-}
-
-std::string TRegistry::ReadString(const std::string& name) const {
-  auto v = ReadValue(name);
-  if (!v || v->data.empty()) return {};
-  if (v->type != REG_SZ && v->type != REG_EXPAND_SZ)
-    throw ERegistryException(ErrorText("Invalid data type for '%s'", name));
-  return v->data.substr(0, v->data.find('\0'));
-}
-
-void TRegistry::WriteInteger(const std::string& name, int32_t value) {
-  WriteValue(name, {REG_DWORD, DwordBytes(static_cast<uint32_t>(value))});
-}
-
-void TRegistry::WriteString(const std::string& name, const std::string& value) {
-  WriteValue(name, {REG_SZ, value + '\0'});
-}
-
-void TRegistry::WriteExpandString(const std::string& name, const std::string& value) {
-  WriteValue(name, {REG_EXPAND_SZ, value + '\0'});
-}
-
 void TRegistry::WriteValue(const std::string& name, const RegValue& value) {
   const std::string failed = ErrorText("Failed to set data for '%s'", name);
   // A line break in a name would split its line; names have no escaped form for it.
@@ -356,11 +291,7 @@ void TRegistry::WriteValue(const std::string& name, const RegValue& value) {
   if (!KeyExists(doc, names)) CreateKey(doc, names);  // removed behind our back: the open key stays
   auto values = KeyValues(doc, names);
   if (SetValue(doc, names, name, value) && !Store(file, doc)) throw ERegistryException(failed);
-  auto it = std::find_if(values.begin(), values.end(), [&](const auto& p) { return IEquals(p.first, name); });
-  if (it == values.end())
-    values.emplace_back(name, value);
-  else
-    it->second = value;
+  Remember(values, name, value);
   values_ = std::move(values);
 }
 

@@ -13,6 +13,7 @@
 
 #include "platform/system/registry.h"
 #include "platform/system/registry_text.h"
+#include "platform/system/registry_values.h"
 
 #include "platform/win32/windows_api.h"
 
@@ -22,19 +23,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using registry_text::DwordBytes;
-using registry_text::DwordValue;
-using registry_text::IEquals;
 using registry_text::JoinKey;
 using registry_text::SplitKey;
+using registry_values::ErrorText;
 
 using Values = std::vector<std::pair<std::string, RegValue>>;
-
-std::string ErrorText(const char* pattern, const std::string& name) {
-  std::string s = pattern;
-  s.replace(s.find("%s"), 2, name);
-  return s;
-}
 
 // The API takes names as C strings: a zero byte inside one would quietly name another key or value.
 bool HasZeroByte(const std::string& s) {
@@ -119,11 +112,6 @@ LONG CreateKey(const std::string& path, uint32_t access, KeyHandle& key, DWORD* 
 
 }  // namespace
 
-ERegistryFileError::ERegistryFileError(const fs::path& file, int line, const std::string& what)
-    : ERegistryException(file.string() + ":" + std::to_string(line) + ": " + what),
-      file_(file),
-      line_(line) {}
-
 // No file holds the values here; both name the hive they live in.
 fs::path RegistryFolder() {
   return "HKEY_CURRENT_USER";
@@ -182,60 +170,6 @@ bool TRegistry::WriteKey(const std::string& key, const std::vector<std::pair<std
   return true;
 }
 
-void TRegistry::CloseKey() {
-  open_ = false;
-  current_path_.clear();
-  values_.clear();
-}
-
-std::optional<RegValue> TRegistry::ReadValue(const std::string& name) const {
-  for (const auto& [n, v] : values_)
-    if (IEquals(n, name)) return v;
-  return std::nullopt;
-}
-
-bool TRegistry::ValueExists(const std::string& name) const {
-  return ReadValue(name).has_value();
-}
-
-std::optional<uint32_t> TRegistry::GetDataType(const std::string& name) const {
-  auto v = ReadValue(name);
-  return v ? std::optional<uint32_t>(v->type) : std::nullopt;
-}
-
-int64_t TRegistry::GetDataSize(const std::string& name) const {
-  auto v = ReadValue(name);
-  return v ? static_cast<int64_t>(v->data.size()) : -1;
-}
-
-int32_t TRegistry::ReadInteger(const std::string& name) const {
-  auto v = ReadValue(name);
-  if (!v) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
-  if (v->type != REG_DWORD) throw ERegistryException(ErrorText("Invalid data type for '%s'", name));
-  if (v->data.size() != 4) throw ERegistryException(ErrorText("Failed to get data for '%s'", name));
-  return static_cast<int32_t>(DwordValue(v->data));
-}
-
-std::string TRegistry::ReadString(const std::string& name) const {
-  auto v = ReadValue(name);
-  if (!v || v->data.empty()) return {};
-  if (v->type != REG_SZ && v->type != REG_EXPAND_SZ)
-    throw ERegistryException(ErrorText("Invalid data type for '%s'", name));
-  return v->data.substr(0, v->data.find('\0'));
-}
-
-void TRegistry::WriteInteger(const std::string& name, int32_t value) {
-  WriteValue(name, {REG_DWORD, DwordBytes(static_cast<uint32_t>(value))});
-}
-
-void TRegistry::WriteString(const std::string& name, const std::string& value) {
-  WriteValue(name, {REG_SZ, value + '\0'});
-}
-
-void TRegistry::WriteExpandString(const std::string& name, const std::string& value) {
-  WriteValue(name, {REG_EXPAND_SZ, value + '\0'});
-}
-
 void TRegistry::WriteValue(const std::string& name, const RegValue& value) {
   const std::string failed = ErrorText("Failed to set data for '%s'", name);
   if (!open_ || !(access_ & KEY_SET_VALUE)) throw ERegistryException(failed);
@@ -249,12 +183,7 @@ void TRegistry::WriteValue(const std::string& name, const RegValue& value) {
     values_ = std::move(values);
     return;
   }
-  auto it =
-      std::find_if(values_.begin(), values_.end(), [&](const auto& p) { return IEquals(p.first, name); });
-  if (it == values_.end())
-    values_.emplace_back(name, value);
-  else
-    it->second = value;
+  registry_values::Remember(values_, name, value);
 }
 
 }  // namespace lunvale::platform
