@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/display/gdi_output_win32.h"
 
-#include <algorithm>
 #include <utility>
 
+#include "platform/display/placement.h"
 #include "platform/display/scaling.h"
 #include "platform/display/smooth_scale.h"
 
@@ -21,8 +21,7 @@ class GdiOutput : public FrameOutput {
         monitors_(std::move(monitors)),
         views_(std::move(views)),
         resized_(std::move(resized)) {
-    // Views that do not pair with the monitors (they changed meanwhile): each shows the whole frame.
-    if (views_.size() != std::max<size_t>(monitors_.size(), 1)) views_.clear();
+    PairViews(views_, monitors_.size());
   }
 
   ~GdiOutput() override {
@@ -72,12 +71,7 @@ class GdiOutput : public FrameOutput {
   void Draw(const PixelView& frame, const std::vector<RECT>* changed, const GammaLut& lut) override {
     if (bitmap_ == nullptr) return;
     if (whole_ || changed == nullptr) {
-      const std::vector<Placement> placements = Placements(frame);
-      std::vector<FitBox> boxes;
-      for (const Placement& p : placements) boxes.push_back(p.box);
-      ClearAround(canvas_, boxes);
-      for (const Placement& p : placements)
-        scaler_.Draw(canvas_, p.box, p.part, {0, 0, p.part.width, p.part.height}, lut);
+      DrawPlaced(canvas_, Placements(frame), scaler_, lut);
       touched_.assign(1, RECT{0, 0, canvas_.width, canvas_.height});
       whole_ = false;
       return;
@@ -111,29 +105,8 @@ class GdiOutput : public FrameOutput {
   bool SendsWhereDrawn() const override { return true; }
 
  private:
-  // Where each monitor's part of the frame goes in the window.
-  struct Placement {
-    FitBox box;
-    PixelView part;
-    int left = 0;  // the part's first column in the frame
-  };
   std::vector<Placement> Placements(const PixelView& frame) const {
-    std::vector<Placement> placements;
-    const auto place = [&](size_t i, int x, int y, int w, int h) {
-      const FrameView view = i < views_.size() ? views_[i] : FrameView{};
-      Placement p{{}, ViewOf(frame, view), view.width == 0 ? 0 : view.left};
-      if (p.part.Empty()) return;
-      p.box = FitPicture(p.part.width, p.part.height, w, h);
-      p.box.x += x;
-      p.box.y += y;
-      placements.push_back(p);
-    };
-    if (monitors_.empty()) place(0, 0, 0, width_, height_);
-    for (size_t i = 0; i < monitors_.size(); ++i) {
-      const RECT& m = monitors_[i];
-      place(i, m.left, m.top, m.right - m.left, m.bottom - m.top);
-    }
-    return placements;
+    return Place(frame, monitors_, views_, width_, height_);
   }
 
   void ReadSize() {
