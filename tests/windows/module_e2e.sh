@@ -32,6 +32,21 @@ still_difference() {
   convert "$differ" \( "$moving" -negate \) -compose multiply -composite -format "%[fx:100*mean]" info:
 }
 
+message_box() {  # caption, command...: true when a window with that caption showed (it is then closed)
+  local caption=$1 pid found=
+  shift
+  "$@" >"$out/box.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -1)
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] && { xdotool windowactivate --sync "$found" 2>/dev/null; xdotool key Return; }
+  wait_gone $pid 5 || kill $pid 2>/dev/null
+  [ -n "$found" ]
+}
+
 wait_gone() {  # pid, seconds: true when the process ended in time
   local end=$(($(now_ms) + $2 * 1000))
   while kill -0 "$1" 2>/dev/null; do
@@ -82,6 +97,18 @@ fi
 if wine_trouble "$out/run.log"; then fail "/s: Wine reported trouble (above)"; else pass "/s: Wine reported no trouble"; fi
 values=$(wine reg query "$key" 2>/dev/null | tr -d '\r' | grep -cE '^ +[A-Za-z_]+ +REG_')
 [ "$values" = 12 ] && pass "/s: the first run stored 12 values" || fail "/s: the first run stored $values values"
+
+# A value of the wrong type: the system's own message, and the registry as it was.
+wine reg add "$key" /v SoundVolume /t REG_SZ /d loud /f >/dev/null 2>&1
+stored=$(wine reg query "$key" 2>/dev/null | tr -d '\r' | sort)
+if message_box "lunvale" wine "$scr" /s; then
+  pass "/s: a value of the wrong type is reported in a message box"
+else
+  fail "/s: no message for a value of the wrong type"
+fi
+[ "$(wine reg query "$key" 2>/dev/null | tr -d '\r' | sort)" = "$stored" ] &&
+  pass "/s: the registry is left as it was" || fail "/s: the registry changed after a value of the wrong type"
+wine reg add "$key" /v SoundVolume /t REG_DWORD /d 200 /f >/dev/null 2>&1
 
 # The Linux build's frame on the same screen, twice, to tell the still parts from the moving ones.
 if [ -x "$linux" ]; then
@@ -142,20 +169,6 @@ for bad in 0 123456789 abc; do
 done
 
 # --- /a and /c: their message boxes -------------------------------------------------------------
-message_box() {  # caption, command...: true when a window with that caption showed (it is then closed)
-  local caption=$1 pid found=
-  shift
-  "$@" >"$out/box.log" 2>&1 &
-  pid=$!
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -1)
-    [ -n "$found" ] && break
-    sleep 0.1
-  done
-  [ -n "$found" ] && { xdotool windowactivate --sync "$found" 2>/dev/null; xdotool key Return; }
-  wait_gone $pid 5 || kill $pid 2>/dev/null
-  [ -n "$found" ]
-}
 if message_box "Screen saver" env WINEDLLOVERRIDES="mpr=d" wine "$scr" /a 0; then
   pass "/a without the password provider: \"Screen saver\" message"
 else
