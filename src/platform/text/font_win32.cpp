@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/text/font_cache.h"
+
 #include "platform/win32/windows_api.h"
 
 namespace lunvale::platform {
@@ -38,13 +40,9 @@ struct Strike {
 namespace {
 
 using detail::Strike;
-
-// Sizes beyond this are refused rather than rendered: a glyph of this size is already a megabyte.
-constexpr int kMaxPixels = 1024;
-constexpr int kDefaultHeight = 16;
-// Strikes kept alive by the cache when no font uses them; a frame creates its fonts anew, so the
-// cache, not the fonts, must keep the glyphs.
-constexpr size_t kMaxStrikes = 48;
+using font_cache::kDefaultHeight;
+using font_cache::kMaxPixels;
+using font_cache::Lower;
 
 // Faces to try, closest first, for a face the machine lacks; kAnySans after them all.
 struct Alias {
@@ -93,13 +91,6 @@ struct Library {
 Library& Lib() {
   static Library* lib = new Library();
   return *lib;
-}
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
 }
 
 std::wstring Wide(std::string_view utf8) {
@@ -252,13 +243,7 @@ std::shared_ptr<const Font> Font::Create(std::string_view face, int height, int 
   std::shared_ptr<Strike> strike = slot;
   strike->last_use = ++lib.clock;
 
-  // Drop the least recently used strike; fonts still holding it keep it alive until they go.
-  if (lib.strikes.size() > kMaxStrikes) {
-    auto oldest = std::min_element(lib.strikes.begin(), lib.strikes.end(), [](const auto& a, const auto& b) {
-      return a.second->last_use < b.second->last_use;
-    });
-    lib.strikes.erase(oldest);
-  }
+  font_cache::DropLeastUsed(lib.strikes);
 
   TEXTMETRICW tm{};
   wchar_t family[LF_FACESIZE] = L"";
@@ -283,12 +268,6 @@ std::shared_ptr<const Font> Font::Create(std::string_view face, int height, int 
     font->em_ = -gdi_height;
   }
   font->strike_ = std::move(strike);
-  return font;
-}
-
-std::shared_ptr<const Font> Font::Default() {
-  // The original's system font: a bold sans with a 16-pixel cell.
-  static const std::shared_ptr<const Font> font = Create("Sans", 16, FW_BOLD);
   return font;
 }
 
