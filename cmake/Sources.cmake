@@ -39,7 +39,7 @@ file(GLOB_RECURSE LUNVALE_LINUX_ONLY_TESTS RELATIVE ${CMAKE_SOURCE_DIR} CONFIGUR
 list(APPEND LUNVALE_LINUX_ONLY_TESTS
   tests/assets/assets_test.cpp
   tests/data/location_table_test.cpp
-  tests/fetcher/feed_fetcher_http_test.cpp
+  tests/fetcher/feed_fetcher_test.cpp
   tests/host/show_feeds_test.cpp tests/host/xscreensaver_list_test.cpp
   tests/net/http_client_failure_test.cpp tests/net/http_client_test.cpp tests/net/https_client_test.cpp
   tests/platform/app/error_report_test.cpp tests/platform/app/shell_test.cpp
