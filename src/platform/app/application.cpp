@@ -136,44 +136,33 @@ void Application::ProcessMessages() {
   if (foreign_pump_) foreign_pump_();
 }
 
-void Application::Run() {
-  while (!terminated_) {
-    bool handled = false;
-    if (initialized_) {
-      SDL_Event event;
-      while (!terminated_ && SDL_PollEvent(&event)) {
-        Dispatch(event);
-        handled = true;
-      }
-    }
-    if (RunQueuedCalls()) handled = true;
-    if (terminated_) break;
-    if (handled) continue;
-    bool done = true;
-    if (on_idle_) on_idle_(done);
-    if (done && !terminated_) {
-      {
-        // Calls queued before this point are seen here; later ones post a wake-up event.
-        std::lock_guard lock(queue_mutex_);
-        if (!queue_.empty()) continue;
-      }
-      if (initialized_ && !sinks_.empty()) {
-        SDL_Event event;
-        if (SDL_WaitEvent(&event)) Dispatch(event);
-      } else {
-        // Without a window SDL can wait only by polling every millisecond, and with no window no SDL
-        // event needs a prompt answer (a host's window reaches us through queued calls): wait for the
-        // queue, and let SDL look at its events a few times a second.
-        std::unique_lock lock(queue_mutex_);
-        const auto ready = [this] { return !queue_.empty() || terminated_; };
-        if (initialized_)
-          queue_done_.wait_for(lock, std::chrono::milliseconds(100), ready);
-        else
-          queue_done_.wait(lock, ready);
-      }
+bool Application::HandlePending() {
+  bool handled = false;
+  if (initialized_) {
+    SDL_Event event;
+    while (!terminated_ && SDL_PollEvent(&event)) {
+      Dispatch(event);
+      handled = true;
     }
   }
-  CloseQueue();
+  return handled;
+}
+
+void Application::AwaitNext() {
+  if (initialized_ && !sinks_.empty()) {
+    SDL_Event event;
+    if (SDL_WaitEvent(&event)) Dispatch(event);
+    return;
+  }
+  // Without a window SDL can wait only by polling every millisecond, and with no window no SDL
+  // event needs a prompt answer (a host's window reaches us through queued calls): wait for the
+  // queue, and let SDL look at its events a few times a second.
+  std::unique_lock lock(queue_mutex_);
+  const auto ready = [this] { return !queue_.empty() || terminated_; };
+  if (initialized_)
+    queue_done_.wait_for(lock, std::chrono::milliseconds(100), ready);
+  else
+    queue_done_.wait(lock, ready);
 }
 
 void Application::Wake() {

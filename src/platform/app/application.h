@@ -97,6 +97,10 @@ class Application {
   Application();
   void Dispatch(const SDL_Event& event);
   bool RunQueuedCalls();
+  // The loop's platform halves: handles the pending events or messages (true when there were any),
+  // and sleeps until the next one or the next queued call.
+  bool HandlePending();
+  void AwaitNext();
   // Ends a wait of the loop for its next event or message; any thread.
   void Wake();
   // After the loop: later calls are refused, and a Synchronize waiting for one returns false.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The parts of Application that every platform shares: the instance, the main-thread call queue,
-// Synchronize, quit requests and activation. The loop itself is the platform's (application.cpp,
-// application_win32.cpp).
+// Synchronize, quit requests, activation and the loop's order of work. How the loop takes events and
+// waits is the platform's (application.cpp, application_win32.cpp).
 #include <memory>
 
 #include "platform/app/application.h"
@@ -32,6 +32,26 @@ void Application::SetActive(bool active) {
     Notify call = handler;  // the handler may replace itself
     call();
   }
+}
+
+void Application::Run() {
+  while (!terminated_) {
+    bool handled = HandlePending();
+    if (RunQueuedCalls()) handled = true;
+    if (terminated_) break;
+    if (handled) continue;
+    bool done = true;
+    if (on_idle_) on_idle_(done);
+    if (done && !terminated_) {
+      {
+        // Calls queued before this point are seen here; later ones wake the wait.
+        std::lock_guard lock(queue_mutex_);
+        if (!queue_.empty()) continue;
+      }
+      AwaitNext();
+    }
+  }
+  CloseQueue();
 }
 
 bool Application::RunQueuedCalls() {

@@ -54,37 +54,27 @@ void Application::ProcessMessages() {
   if (foreign_pump_) foreign_pump_();
 }
 
-void Application::Run() {
-  while (!terminated_) {
-    bool handled = false;
-    MSG msg;
-    while (!terminated_ && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        Terminate();
-        break;
-      }
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-      handled = true;
+bool Application::HandlePending() {
+  bool handled = false;
+  MSG msg;
+  while (!terminated_ && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      Terminate();
+      break;
     }
-    if (RunQueuedCalls()) handled = true;
-    if (terminated_) break;
-    if (handled) continue;
-    bool done = true;
-    if (on_idle_) on_idle_(done);
-    if (done && !terminated_) {
-      {
-        std::lock_guard lock(queue_mutex_);
-        if (!queue_.empty()) continue;
-      }
-      // Input already in the queue but not yet removed ends the wait too (MWMO_INPUTAVAILABLE).
-      // Without the event (the system refused one) the queue is looked at a few times a second.
-      HANDLE event = WakeEvent();
-      ::MsgWaitForMultipleObjectsEx(event != nullptr ? 1 : 0, event != nullptr ? &event : nullptr,
-                                    event != nullptr ? INFINITE : 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+    handled = true;
   }
-  CloseQueue();
+  return handled;
+}
+
+void Application::AwaitNext() {
+  // Input already in the queue but not yet removed ends the wait too (MWMO_INPUTAVAILABLE).
+  // Without the event (the system refused one) the queue is looked at a few times a second.
+  HANDLE event = WakeEvent();
+  ::MsgWaitForMultipleObjectsEx(event != nullptr ? 1 : 0, event != nullptr ? &event : nullptr,
+                                event != nullptr ? INFINITE : 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 }  // namespace lunvale::platform
