@@ -26,14 +26,6 @@ unsigned ShiftFromSdl(uint16_t mod, uint32_t buttons) {
 
 }  // namespace
 
-TForm::TForm(TComponent* owner) : TControl(owner) {
-  SetVisible(false);
-}
-
-TForm::~TForm() {
-  DestroyNativeWindow();
-}
-
 void TForm::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   if (window_ != nullptr) SDL_SetWindowTitle(SdlWindow(), caption_.c_str());
@@ -53,11 +45,6 @@ void TForm::SetBounds(int left, int top, int width, int height) {
     SDL_SetWindowPosition(SdlWindow(), left, top);
     SDL_SetWindowSize(SdlWindow(), width > 0 ? width : 1, height > 0 ? height : 1);
   }
-}
-
-void TForm::SetColor(uint32_t color) {
-  TControl::SetColor(color);
-  if (window_ != nullptr) Paint();
 }
 
 void TForm::CoverDesktop() {
@@ -81,10 +68,6 @@ void TForm::SetVisible(bool visible) {
   } else if (window_ != nullptr) {
     SDL_HideWindow(SdlWindow());
   }
-}
-
-void TForm::HandleNeeded() {
-  if (window_ == nullptr && host_window_ == 0) CreateNativeWindow();
 }
 
 void TForm::CreateNativeWindow() {
@@ -132,14 +115,6 @@ void TForm::Paint() {
   SDL_SetRenderDrawColor(renderer, (c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF, 255);
   SDL_RenderClear(renderer);
   SDL_RenderPresent(renderer);
-}
-
-void TForm::Close() {
-  if (closed_) return;
-  closed_ = true;
-  if (OnClose) OnClose();
-  Hide();
-  if (main_form_) Application::Instance().Terminate();
 }
 
 void TForm::HandleEvent(const SDL_Event& e) {

@@ -128,14 +128,6 @@ struct FormWindowClass {
   }
 };
 
-TForm::TForm(TComponent* owner) : TControl(owner) {
-  SetVisible(false);
-}
-
-TForm::~TForm() {
-  DestroyNativeWindow();
-}
-
 void TForm::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   if (window_ != nullptr) ::SetWindowTextW(AsHwnd(window_), Wide(Utf16FromText(caption_)));
@@ -166,11 +158,6 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   const RECT rect = OuterRect(window, left, top, width, height);
   ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOACTIVATE | SWP_NOZORDER);
-}
-
-void TForm::SetColor(uint32_t color) {
-  TControl::SetColor(color);
-  if (window_ != nullptr) Paint();
 }
 
 void TForm::CoverDesktop() {
@@ -204,10 +191,6 @@ void TForm::SetVisible(bool visible) {
   } else if (window_ != nullptr) {
     ::ShowWindow(AsHwnd(window_), SW_HIDE);
   }
-}
-
-void TForm::HandleNeeded() {
-  if (window_ == nullptr && host_window_ == 0) CreateNativeWindow();
 }
 
 void TForm::CreateNativeWindow() {
@@ -257,14 +240,6 @@ void TForm::Paint() {
   ::FillRect(dc, &client, brush);
   ::DeleteObject(brush);
   ::ReleaseDC(window, dc);
-}
-
-void TForm::Close() {
-  if (closed_) return;
-  closed_ = true;
-  if (OnClose) OnClose();
-  Hide();
-  if (main_form_) Application::Instance().Terminate();
 }
 
 bool TForm::HandleMessage(unsigned message, uintptr_t wparam, intptr_t lparam, intptr_t& result) {
