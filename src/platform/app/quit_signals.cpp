@@ -4,34 +4,27 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <atomic>
-#include <chrono>
+#include <cerrno>
 #include <csignal>
 #include <mutex>
 #include <thread>
 
-#include "platform/app/application.h"
+#include "platform/app/quit_course.h"
 
 namespace lunvale::platform {
 
 namespace {
 
-std::atomic<bool> g_signalled{false};
-std::atomic<int> g_runs{0};  // live QuitSignalsScopes: a message loop serves quit requests
 int g_pipe[2] = {-1, -1};
 
 // Only async-signal-safe work here: the flag and one byte into the pipe; the watcher does the rest.
 void OnQuitSignal(int signo) {
   const int saved = errno;
-  g_signalled.store(true);
+  quit_course::Mark();
   const char byte = static_cast<char>(signo);
   [[maybe_unused]] ssize_t n = write(g_pipe[1], &byte, 1);
   errno = saved;
 }
-
-// The exit sequence normally takes a few tens of milliseconds; one that hangs (a device, a server that
-// stopped answering) must not keep the host waiting for the saver to go.
-constexpr std::chrono::milliseconds kExitDeadline{150};
 
 void WatchPipe() {
   for (;;) {
@@ -39,12 +32,7 @@ void WatchPipe() {
     const ssize_t n = read(g_pipe[0], &byte, 1);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return;
-    // Without a run no loop would serve the request: a message box, the settings dialog or the
-    // preview's wait. Nothing of theirs needs saving, and a box has nobody to answer it.
-    if (g_runs.load() == 0) _exit(0);
-    Application::Instance().QueueQuitRequest();
-    std::this_thread::sleep_for(kExitDeadline);
-    _exit(0);
+    quit_course::End();
   }
 }
 
@@ -62,19 +50,6 @@ void InstallQuitSignals() {
     action.sa_flags = SA_RESTART;
     for (int signo : {SIGTERM, SIGINT, SIGHUP}) sigaction(signo, &action, nullptr);
   });
-}
-
-QuitSignalsScope::QuitSignalsScope() {
-  g_runs.fetch_add(1);
-}
-
-QuitSignalsScope::~QuitSignalsScope() {
-  g_runs.fetch_sub(1);
-  Application::Instance().SetOnQuitRequest(nullptr);
-}
-
-bool QuitSignalled() {
-  return g_signalled.load();
 }
 
 }  // namespace lunvale::platform
