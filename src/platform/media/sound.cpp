@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/media/sound_request.h"
 #include "platform/system/resources.h"
 
 namespace lunvale::platform {
@@ -127,11 +128,8 @@ bool StartLocked(const char* name, bool loop) {
 bool PlaySoundA(const char* sound, void* /*module*/, uint32_t flags) {
   std::lock_guard lock(g_mutex);
   StopLocked();
-  if (sound == nullptr || (flags & SND_PURGE) == SND_PURGE) return true;
-  if ((flags & SND_RESOURCE) != SND_RESOURCE) return false;  // only the module's own sounds exist here
-  const bool async = (flags & SND_ASYNC) != 0;
-  const bool loop = (flags & SND_LOOP) != 0;
-  if (loop && !async) return false;  // it would never return
+  const auto [what, async, loop] = ReadSoundRequest(sound, flags);
+  if (what != SoundRequest::kPlay) return what == SoundRequest::kStop;
   if (!StartLocked(sound, loop)) return false;
   if (async) return true;
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <mutex>
 
+#include "platform/media/sound_request.h"
 #include "platform/system/resources.h"
 
 // clang-format off
@@ -47,11 +48,8 @@ bool LooksLikeWave(std::span<const unsigned char> bytes) {
 bool PlaySoundA(const char* sound, void* /*module*/, uint32_t flags) {
   std::lock_guard lock(g_mutex);
   StopLocked();
-  if (sound == nullptr || (flags & SND_PURGE) == SND_PURGE) return true;
-  if ((flags & SND_RESOURCE) != SND_RESOURCE) return false;  // only the module's own sounds exist here
-  const bool async = (flags & SND_ASYNC) != 0;
-  const bool loop = (flags & SND_LOOP) != 0;
-  if (loop && !async) return false;  // it would never return
+  const auto [what, async, loop] = ReadSoundRequest(sound, flags);
+  if (what != SoundRequest::kPlay) return what == SoundRequest::kStop;
   const auto bytes = FindResource(sound);
   if (!bytes || !LooksLikeWave(*bytes) || ::waveOutGetNumDevs() == 0) return false;
   // SND_NODEFAULT: a sound that cannot be played stays silent rather than ringing the system's sound.
