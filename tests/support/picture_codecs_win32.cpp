@@ -3,34 +3,20 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/com.h"
 #include "support/picture_files.h"
 
+// clang-format off
+#include "platform/win32/windows_api.h"
 #include <objidl.h>
 #include <wincodec.h>
-#include "platform/win32/windows_api.h"
+// clang-format on
 
 namespace lunvale::testing {
 
 namespace {
 
-// Owns one COM reference.
-template <typename T>
-class Com {
- public:
-  Com() = default;
-  ~Com() {
-    if (p_ != nullptr) p_->Release();
-  }
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  T** Out() { return &p_; }
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  T* p_ = nullptr;
-};
+using platform::Com;
 
 // COM for the calling thread, for as long as one call needs it; a thread where COM is already
 // initialised otherwise keeps it as it was.
@@ -49,7 +35,7 @@ class ComScope {
 
 bool Factory(Com<IWICImagingFactory>& factory) {
   return SUCCEEDED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out())));
+                                      IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put())));
 }
 
 std::wstring Wide(const std::string& path) {
@@ -66,9 +52,9 @@ bool Encode(IWICImagingFactory* factory, IStream* stream, const GUID& container,
   Com<IWICBitmapEncoder> encoder;
   Com<IWICBitmapFrameEncode> frame;
   Com<IPropertyBag2> options;
-  if (FAILED(factory->CreateEncoder(container, nullptr, encoder.Out())) ||
+  if (FAILED(factory->CreateEncoder(container, nullptr, encoder.put())) ||
       FAILED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) ||
-      FAILED(encoder->CreateNewFrame(frame.Out(), options.Out())))
+      FAILED(encoder->CreateNewFrame(frame.put(), options.put())))
     return false;
   if (quality > 0) {
     PROPBAG2 option{};
@@ -107,7 +93,7 @@ Bytes EncodeJpeg(int w, int h, const Colour& colour, int quality, bool grey) {
   ComScope com;
   Com<IWICImagingFactory> factory;
   Com<IStream> stream;
-  if (!Factory(factory) || FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Out()))) return {};
+  if (!Factory(factory) || FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()))) return {};
   // libjpeg's default quality, 75, so that both platforms' pictures carry alike losses.
   const float q = (quality > 0 ? quality : 75) / 100.0f;
   if (!Encode(factory.get(), stream.get(), GUID_ContainerFormatJpeg,
@@ -133,9 +119,9 @@ std::optional<platform::Bitmap> ReadPng(const std::string& path) {
   UINT w = 0, h = 0;
   if (!Factory(factory) ||
       FAILED(factory->CreateDecoderFromFilename(Wide(path).c_str(), nullptr, GENERIC_READ,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
-      FAILED(decoder->GetFrame(0, frame.Out())) ||
-      FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.get(), xrgb.Out())) ||
+                                                WICDecodeMetadataCacheOnDemand, decoder.put())) ||
+      FAILED(decoder->GetFrame(0, frame.put())) ||
+      FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.get(), xrgb.put())) ||
       FAILED(xrgb->GetSize(&w, &h)))
     return std::nullopt;
   platform::Bitmap out(static_cast<int>(w), static_cast<int>(h));
@@ -157,7 +143,7 @@ bool WritePng(const platform::PixelView& view, const std::string& path) {
   ComScope com;
   Com<IWICImagingFactory> factory;
   Com<IWICStream> stream;
-  return Factory(factory) && SUCCEEDED(factory->CreateStream(stream.Out())) &&
+  return Factory(factory) && SUCCEEDED(factory->CreateStream(stream.put())) &&
          SUCCEEDED(stream->InitializeFromFilename(Wide(path).c_str(), GENERIC_WRITE)) &&
          Encode(factory.get(), stream.get(), GUID_ContainerFormatPng, GUID_WICPixelFormat24bppBGR, view.width,
                 view.height, stride, rows, 0);

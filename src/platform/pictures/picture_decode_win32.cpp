@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/pictures/picture_decode.h"
+#include "platform/win32/com.h"
 
 // clang-format off
 #include "platform/win32/windows_api.h"
@@ -20,24 +21,6 @@
 namespace lunvale::platform {
 
 namespace {
-
-// A COM interface pointer released when it goes.
-template <typename T>
-class Com {
- public:
-  Com() = default;
-  ~Com() {
-    if (p_ != nullptr) p_->Release();
-  }
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-  T** put() { return &p_; }
-
- private:
-  T* p_ = nullptr;
-};
 
 // COM for the thread that decodes, kept until the thread ends: pictures are decoded on the main thread
 // and on the prefetch's helpers. A thread already in another apartment can use WIC as it is.
