@@ -72,13 +72,7 @@ class GdiDirectDraw : public PresentedDirectDraw {
     std::string error;
     std::unique_ptr<FrameOutput> output;
     if (host_window_ != 0) {
-      // The window's new sizes are heard where the frames are drawn; the main thread acts on them.
-      std::function<void(int, int)> resized;
-      if (Calls().resized)
-        resized = [post = Calls().post, act = Calls().resized](int width, int height) {
-          post([act, width, height] { act(width, height); });
-        };
-      output = OpenGdiOutput(host_window_, {}, views_, error, std::move(resized));
+      output = OpenGdiOutput(host_window_, {}, views_, error, ResizedOnMainThread());
     } else {
       HWND window = reinterpret_cast<HWND>(native);
       if (!::IsWindow(window)) return DDERR_INVALIDPARAMS;

@@ -10,6 +10,7 @@
 // drawing and Flip may run on the frame thread (see presenter.h).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/display/direct_draw.h"
@@ -34,6 +35,14 @@ class PresentedDirectDraw : public IDirectDraw {
 
  protected:
   const MainThreadCalls& Calls() const { return calls_; }
+  // For a host's window: hands each new size the output hears of (on whichever thread it draws or sends
+  // the frames) to the main thread's `resized`; empty when the display has none.
+  std::function<void(int, int)> ResizedOnMainThread() const {
+    if (!calls_.resized) return {};
+    return [post = calls_.post, act = calls_.resized](int width, int height) {
+      post([act, width, height] { act(width, height); });
+    };
+  }
   // Whether an output was opened, and for which window: a second SetCooperativeLevel succeeds only for
   // the same one.
   bool Presenting() const { return presenter_ != nullptr; }

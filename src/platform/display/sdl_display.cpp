@@ -45,13 +45,7 @@ class SdlDirectDraw : public PresentedDirectDraw {
     std::string error;
     std::unique_ptr<FrameOutput> output;
     if (host_window_ != 0) {
-      // The window's new sizes are heard where the frames are sent; the main thread acts on them.
-      std::function<void(int, int)> resized;
-      if (Calls().resized)
-        resized = [post = Calls().post, act = Calls().resized](int width, int height) {
-          post([act, width, height] { act(width, height); });
-        };
-      output = OpenX11Output(host_window_, {}, views_, error, std::move(resized));
+      output = OpenX11Output(host_window_, {}, views_, error, ResizedOnMainThread());
     } else {
       std::vector<RECT> monitors;
       SDL_Rect all{0, 0, 0, 0};
